@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+#include "survey/RepEncuestaGAFI.h"
+
+class TdmMain;
+class TTablaMemoria;
+
+// The risk localities chosen in the main window, in order of entry: three
+// parallel lists owned by the window and shared (never copied) with the survey.
+struct TLocalidades {
+  std::shared_ptr<QStringList> Estado;
+  std::shared_ptr<QStringList> Ciudad;
+  std::shared_ptr<QStringList> Clave;
+};
+
+// Number of questions of the 2016 survey and the name its report is shown under.
+inline constexpr int CC_NUMPREGS = 9;
+inline const QString CC_NOMREPORTE = QStringLiteral("Encuesta GAFI 2016");
+// First day of the records that questions 5 and 8 consider.
+inline const QString CC_FECHAINIC = QStringLiteral("2011/11/01");
+// The year that questions 17 to 22 consider.
+inline const QString CC_FECHAINI14 = QStringLiteral("2014/01/01");
+inline const QString CC_FECHAFIN14 = QStringLiteral("2014/12/31");
+
+// The survey layer that knows the back office: the run's inputs and the Jet SQL
+// derived tables every question computes on. It runs no query itself.
+class TRepEncGAFIBasic : public TRepEncuestaGAFI {
+ public:
+  TRepEncGAFIBasic(std::shared_ptr<ado::TConexionADO> Conector, TReporte& elReporte,
+                   std::shared_ptr<IMensajero> Mensajero, double dTCambio, int nEmpresa,
+                   const TLocalidades& ListaLocs, const TdmMain& dmMain);
+
+  QString DameEntidadesFinancieras() const;
+  QString DameActividadesVulnerables() const;
+  QString DameClientes(bool bIncluirVulnerables) const;
+  QString OpsConDtClientes(const QString& sOperaciones, bool IncluirVulnerables) const;
+  QString TodasOpsRangoF(const QString& sRangoIni, const QString& sRangoFin) const;
+  QString TodasLasOperacionesCV(bool bDondeCanceladas) const;
+
+ protected:
+  double F_dTipoCambio;
+  QString F_sEmpAct;
+  TLocalidades F_ListaLocCC;
+
+ private:
+  // "IIF( ( ClaveActividad = 'k1' or ... ), -1, 0 ) AS <sAlias> " over a catalogue's keys.
+  static QString DameIndicadorCatalogo(const TTablaMemoria& Catalogo, const QString& sAlias);
+
+  const TdmMain& F_dmMain;  // the catalogues vtEntFin and vtActVul
+};
+
+// The 2016 questionnaire: one operation per question the back office answers.
+class TRepEncGAFI2016 : public TRepEncGAFIBasic {
+ public:
+  using TRepEncGAFIBasic::TRepEncGAFIBasic;
+
+  bool ContestaPregunta(int nNumPreg) override;
+
+  // Question 5: risk localities.
+  bool Preg5();
+  bool Preg5Aux(const QString& sNumRenglon, const QString& sLocalidad, const QString& sClaveLoc);
+  bool CalculaMaxPreg5(const QString& sNumRenglon, const QString& sNumCol, const QString& sClaveLoc,
+                       const QString& sCalculo);
+  static void DaFormatoPreg5(QString& sDato, const QString& sCalculo);
+
+  // Questions 7 and 8: alerts.
+  bool Preg7();
+  bool Preg7Aux(const QString& sNumRenglon, const QString& sFechaIni, const QString& sFechaFin);
+  bool Preg8();
+
+  // Questions 17 and 18: localities with most operations and largest amounts.
+  bool Preg17();
+  bool Preg18();
+  bool Preg18_Part2(const QString& sNumRenglon, const QString& sClvLocalidad);
+
+  // Questions 19 and 20: currencies sold, other obliged entities.
+  bool Preg19();
+  bool Preg20();
+
+  // Questions 21 and 22: amount thresholds, foreign clients.
+  bool Preg21();
+  bool Preg21Aux(const QString& sRenglon, const QString& sIni, const QString& sHasta);
+  bool Preg22();
+};
