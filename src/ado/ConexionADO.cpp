@@ -1,0 +1,35 @@
+#include "ado/ConexionADO.h"
+
+#include "ado/ErrorADO.h"
+#include "ado/SesionJet.h"
+
+namespace ado {
+
+TConexionADO::TConexionADO() = default;
+TConexionADO::~TConexionADO() = default;
+
+void TConexionADO::SetLoginPrompt(bool bLoginPrompt) { F_bLoginPrompt = bLoginPrompt; }
+bool TConexionADO::LoginPrompt() const { return F_bLoginPrompt; }
+void TConexionADO::SetMode(int nMode) { F_nModo = nMode; }
+int TConexionADO::Mode() const { return F_nModo; }
+void TConexionADO::SetConnectionString(const QString& sCadena) { F_sCadena = sCadena; }
+QString TConexionADO::ConnectionString() const { return F_sCadena; }
+bool TConexionADO::Connected() const { return F_Sesion != nullptr; }
+void TConexionADO::SetProgresoCarga(TProgresoCarga Progreso) { F_Progreso = std::move(Progreso); }
+
+void TConexionADO::SetConnected(bool bConectado) {
+  if (!bConectado) {
+    F_Sesion.reset();
+    return;
+  }
+  if (F_Sesion) return;
+  F_Sesion = std::make_unique<TSesionJet>(F_sCadena, QString(), F_Progreso);
+}
+
+sqlite3_stmt* TConexionADO::Prepara(const QString& sJet) {
+  if (!F_Sesion)
+    throw EErrorADO(CC_ERROR_CONSULTA, QStringLiteral("La conexión no está abierta."));
+  return F_Sesion->Prepara(sJet);
+}
+
+}  // namespace ado

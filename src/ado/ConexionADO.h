@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+struct sqlite3_stmt;
+
+namespace ado {
+
+class TSesionJet;
+
+// Connection object: opens an Access file read-only and runs Jet SQL on an
+// in-memory copy of the tables the queries name.
+class TConexionADO {
+ public:
+  TConexionADO();
+  ~TConexionADO();
+  TConexionADO(const TConexionADO&) = delete;
+  TConexionADO& operator=(const TConexionADO&) = delete;
+
+  void SetLoginPrompt(bool bLoginPrompt);
+  bool LoginPrompt() const;
+  void SetMode(int nMode);  // adModeShareExclusive = 12; kept, no effect
+  int Mode() const;
+  void SetConnectionString(const QString& sCadena);
+  QString ConnectionString() const;
+  void SetConnected(bool bConectado);  // opens/closes; throws EErrorADO
+  bool Connected() const;
+
+  using TProgresoCarga = std::function<void(const QString& sTabla, qint64 nFilas, qint64 nTotal)>;
+  void SetProgresoCarga(TProgresoCarga Progreso);
+
+  // Translates and prepares a Jet statement on the current snapshot of the
+  // file (reloaded first when the file changed). The caller finalizes it.
+  sqlite3_stmt* Prepara(const QString& sJet);
+
+ private:
+  bool F_bLoginPrompt = true;
+  int F_nModo = 0;
+  QString F_sCadena;
+  TProgresoCarga F_Progreso;
+  std::unique_ptr<TSesionJet> F_Sesion;  // present while connected
+};
+
+}  // namespace ado

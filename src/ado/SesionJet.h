@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ado/ConexionADO.h"
+
+#include <QString>
+#include <memory>
+
+namespace ado {
+
+// One open Access file and the in-memory SQLite copy of the tables used so far.
+class TSesionJet {
+ public:
+  // Checks the file and its password; throws EErrorADO.
+  TSesionJet(QString sRuta, QString sPassword, const TConexionADO::TProgresoCarga& Progreso);
+  ~TSesionJet();
+  sqlite3_stmt* Prepara(const QString& sJet);
+
+ private:
+  struct TEstado;
+  QString F_sRuta;
+  QString F_sPassword;
+  const TConexionADO::TProgresoCarga& F_Progreso;
+  std::unique_ptr<TEstado> F_Estado;
+};
+
+}  // namespace ado
