@@ -1,0 +1,107 @@
+#include "report/Reporte.h"
+
+#include "report/Fuentes.h"
+
+TReporte::TReporte()
+{
+  RegistraFuentesReporte();
+}
+
+void TReporte::AgregaPagina(const TPagina& Pagina)
+{
+  F_paginas.append(Pagina);
+}
+
+const QList<TPagina>& TReporte::Paginas() const
+{
+  return F_paginas;
+}
+
+TVariablesReporte& TReporte::Variables()
+{
+  return F_variables;
+}
+
+const TVariablesReporte& TReporte::Variables() const
+{
+  return F_variables;
+}
+
+void TReporte::Limpia()
+{
+  F_paginas.clear();
+  F_variables = TVariablesReporte();
+  F_preparado = TReportePreparado();
+}
+
+void TReporte::RestauraValoresIniciales()
+{
+  F_variables.RestauraValoresIniciales();
+}
+
+void TReporte::SetVariable(const QString& sCategoria, const QString& sNombre, const QString& sValor)
+{
+  F_variables.SetVariable(sCategoria, sNombre, sValor);
+}
+
+QStringList TReporte::NombresVariables() const
+{
+  return F_variables.Nombres();
+}
+
+std::optional<QString> TReporte::TextoImpreso(const QString& sNombre) const
+{
+  return F_variables.TextoImpreso(sNombre);
+}
+
+void TReporte::SetNombreArchivo(const QString& sNombre)
+{
+  F_sNombreArchivo = sNombre;
+}
+
+QString TReporte::NombreArchivo() const
+{
+  return F_sNombreArchivo;
+}
+
+void TReporte::SetAjustesPDF(const TAjustesPDF& Ajustes)
+{
+  F_ajustesPDF = Ajustes;
+}
+
+TAjustesPDF TReporte::AjustesPDF() const
+{
+  return F_ajustesPDF.value_or(TAjustesPDF{F_sNombreArchivo, F_sNombreArchivo, {}, {}});
+}
+
+void TReporte::SetVisor(std::shared_ptr<IVisorReporte> Visor)
+{
+  F_visor = std::move(Visor);
+}
+
+void TReporte::MuestraReporte()
+{
+  F_preparado = Prepara();
+  if (F_visor)
+    F_visor->Muestra(*this);
+}
+
+const TReportePreparado& TReporte::Preparado() const
+{
+  return F_preparado;
+}
+
+TReportePreparado TReporte::Prepara() const
+{
+  return TReportePreparado(F_paginas, F_variables);
+}
+
+bool TReporte::ExportaPDF(const QString& sRuta, QString& sError) const
+{
+  return ExportaPDF(sRuta, sError, {});
+}
+
+bool TReporte::ExportaPDF(const QString& sRuta, QString& sError, const TProgresoPDF& Progreso) const
+{
+  return EscribePDF(Prepara(), AjustesPDF(), sRuta, sError, Progreso);
+}

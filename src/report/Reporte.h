@@ -1,0 +1,57 @@
+#pragma once
+
+#include "report/AjustesPDF.h"
+#include "report/ExportadorPDF.h"
+#include "report/IIVisorReporte.h"
+#include "report/ModeloReporte.h"
+#include "report/ReportePreparado.h"
+#include "report/VariablesReporte.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+// The report template (pages and variables) and what is done with it.
+class TReporte {
+ public:
+  TReporte();
+
+  // Template
+  void AgregaPagina(const TPagina& Pagina);
+  const QList<TPagina>& Paginas() const;
+  TVariablesReporte& Variables();
+  const TVariablesReporte& Variables() const;
+  void Limpia();  // no pages, no variables
+
+  // Variables
+  void RestauraValoresIniciales();  // every variable back to its template value
+  void SetVariable(const QString& sCategoria, const QString& sNombre, const QString& sValor);
+  QStringList NombresVariables() const;  // template order, no category entries
+  std::optional<QString> TextoImpreso(const QString& sNombre) const;  // nullopt = prints nothing
+
+  void SetNombreArchivo(const QString& sNombre);
+  QString NombreArchivo() const;
+
+  // PDF exporter settings; without them the document is titled by the file name.
+  void SetAjustesPDF(const TAjustesPDF& Ajustes);
+  TAjustesPDF AjustesPDF() const;
+
+  void SetVisor(std::shared_ptr<IVisorReporte> Visor);
+  // Prepares afresh (earlier pages discarded) and hands itself to the viewer.
+  void MuestraReporte();
+  const TReportePreparado& Preparado() const;  // pages of the last preparation
+  TReportePreparado Prepara() const;
+
+  bool ExportaPDF(const QString& sRuta, QString& sError) const;
+  bool ExportaPDF(const QString& sRuta, QString& sError, const TProgresoPDF& Progreso) const;
+
+ private:
+  QList<TPagina> F_paginas;
+  TVariablesReporte F_variables;
+  QString F_sNombreArchivo;
+  std::optional<TAjustesPDF> F_ajustesPDF;
+  std::shared_ptr<IVisorReporte> F_visor;
+  TReportePreparado F_preparado;
+};

@@ -1,0 +1,133 @@
+#include "report/ReportePreparado.h"
+
+#include "report/VariablesReporte.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QRegularExpression>
+
+namespace {
+
+constexpr double CC_MARGEN_X = 2.0;  // inner gap of a memo, layout units
+constexpr double CC_MARGEN_Y = 1.0;
+
+QFont FuenteMemo(const TMemo& memo)
+{
+  QFont fuente(memo.sFuente);
+  fuente.setPixelSize(memo.nPixeles);
+  fuente.setBold(memo.bNegrita);
+  fuente.setHintingPreference(QFont::PreferNoHinting);
+  return fuente;
+}
+
+QString TextoMemo(const QString& sTexto, const TVariablesReporte& Variables)
+{
+  static const QRegularExpression reVariable(R"(^\[([^\[\]]+)\]$)");
+  const QRegularExpressionMatch m = reVariable.match(sTexto);
+  if (!m.hasMatch())
+    return sTexto;
+  QString sValor = Variables.TextoImpreso(m.captured(1)).value_or(QString());
+  return sValor.replace("\r\n", "\n");
+}
+
+int Banderas(const TMemo& memo)
+{
+  int nBanderas = memo.bCentradoVertical ? Qt::AlignVCenter : Qt::AlignTop;
+  switch (memo.alineacion) {
+    case TAlineacion::Izquierda: nBanderas |= Qt::AlignLeft; break;
+    case TAlineacion::Centro: nBanderas |= Qt::AlignHCenter; break;
+    case TAlineacion::Justificada: nBanderas |= Qt::AlignJustify; break;
+  }
+  if (!memo.bAnchoAutomatico)
+    nBanderas |= Qt::TextWordWrap;
+  return nBanderas;
+}
+
+QRectF Ajustada(const QSizeF& tamano, const TImagen& imagen)
+{
+  QSizeF escalado = tamano.scaled(imagen.rect.size(), Qt::KeepAspectRatio);
+  QRectF destino(imagen.rect.topLeft(), escalado);
+  if (imagen.bCentradaEnMarco)
+    destino.moveCenter(imagen.rect.center());
+  return destino;
+}
+
+void PintaMemo(const TMemoPreparado& m, QPainter& Painter, const QString& sResaltar)
+{
+  Painter.save();
+  const QRectF rect = m.memo.rect;
+  if (m.memo.dRotacion != 0) {
+    Painter.translate(rect.center());
+    Painter.rotate(-m.memo.dRotacion);
+    Painter.translate(-rect.center());
+  }
+  if (!sResaltar.isEmpty() && m.sTexto.contains(sResaltar, Qt::CaseInsensitive))
+    Painter.fillRect(rect, QColor(255, 255, 0, 160));
+  Painter.setFont(FuenteMemo(m.memo));
+  Painter.setPen(m.memo.color);
+  Painter.drawText(rect.adjusted(CC_MARGEN_X, CC_MARGEN_Y, -CC_MARGEN_X, -CC_MARGEN_Y),
+                   Banderas(m.memo), m.sTexto);
+  Painter.restore();
+}
+
+}  // namespace
+
+TReportePreparado::TReportePreparado(const QList<TPagina>& paginas, const TVariablesReporte& Variables)
+{
+  for (const TPagina& pagina : paginas) {
+    TPaginaPreparada preparada{pagina.sNombre, pagina.Layout(), {}, {}};
+    for (const TImagen& imagen : pagina.imagenes)
+      preparada.imagenes.append({imagen, QImage(imagen.sArchivo)});
+    for (const TMemo& memo : pagina.memos) {
+      TMemoPreparado m{memo, TextoMemo(memo.sTexto, Variables)};
+      if (memo.bAnchoAutomatico)
+        m.memo.rect.setWidth(QFontMetricsF(FuenteMemo(memo)).horizontalAdvance(m.sTexto) +
+                             2 * CC_MARGEN_X + 1);
+      preparada.memos.append(m);
+    }
+    F_paginas.append(preparada);
+  }
+}
+
+int TReportePreparado::NumeroPaginas() const
+{
+  return int(F_paginas.size());
+}
+
+const TPaginaPreparada& TReportePreparado::Pagina(int nPagina) const
+{
+  return F_paginas.at(nPagina);
+}
+
+void TReportePreparado::SetLayout(const QPageLayout& layout)
+{
+  for (TPaginaPreparada& pagina : F_paginas)
+    pagina.layout = layout;
+}
+
+void TReportePreparado::PintaPagina(int nPagina, QPainter& Painter, const QString& sResaltar) const
+{
+  const TPaginaPreparada& pagina = F_paginas.at(nPagina);
+  Painter.save();
+  Painter.setRenderHint(QPainter::Antialiasing);
+  Painter.setRenderHint(QPainter::TextAntialiasing);
+  Painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  const double dEscala = Painter.device()->logicalDpiX() / 96.0;
+  Painter.scale(dEscala, dEscala);
+  const QMarginsF margenes = pagina.layout.margins(QPageLayout::Millimeter);
+  Painter.translate(margenes.left() * CC_UNIDADES_POR_MM, margenes.top() * CC_UNIDADES_POR_MM);
+  for (const TImagenPreparada& i : pagina.imagenes)
+    Painter.drawImage(Ajustada(i.imagenCargada.size(), i.imagen), i.imagenCargada);
+  for (const TMemoPreparado& m : pagina.memos)
+    PintaMemo(m, Painter, sResaltar);
+  Painter.restore();
+}
+
+bool TReportePreparado::PaginaContiene(int nPagina, const QString& sTexto) const
+{
+  for (const TMemoPreparado& m : F_paginas.at(nPagina).memos)
+    if (m.sTexto.contains(sTexto, Qt::CaseInsensitive))
+      return true;
+  return false;
+}

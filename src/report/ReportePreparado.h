@@ -1,0 +1,47 @@
+#pragma once
+
+#include "report/ModeloReporte.h"
+
+#include <QImage>
+#include <QList>
+#include <QPageLayout>
+#include <QString>
+
+class QPainter;
+class TVariablesReporte;
+
+struct TMemoPreparado {
+  TMemo memo;      // rect after automatic widening
+  QString sTexto;  // variables replaced; lines separated by LF
+};
+
+struct TImagenPreparada {
+  TImagen imagen;
+  QImage imagenCargada;
+};
+
+struct TPaginaPreparada {
+  QString sNombre;
+  QPageLayout layout;
+  QList<TImagenPreparada> imagenes;
+  QList<TMemoPreparado> memos;
+};
+
+// The pages ready to draw. One drawing code serves preview, printer and PDF:
+// PintaPagina draws on any painter whose origin is the paper's top-left corner.
+class TReportePreparado {
+ public:
+  TReportePreparado() = default;
+  // First pass: texts resolved and measured; drawing is the second.
+  TReportePreparado(const QList<TPagina>& paginas, const TVariablesReporte& Variables);
+
+  int NumeroPaginas() const;
+  const TPaginaPreparada& Pagina(int nPagina) const;  // 0-based
+  void SetLayout(const QPageLayout& layout);           // page setup: applies to every page
+  // sResaltar: text to highlight (find), compared without regard to case.
+  void PintaPagina(int nPagina, QPainter& Painter, const QString& sResaltar = {}) const;
+  bool PaginaContiene(int nPagina, const QString& sTexto) const;
+
+ private:
+  QList<TPaginaPreparada> F_paginas;
+};
