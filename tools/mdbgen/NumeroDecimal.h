@@ -1,0 +1,12 @@
+#pragma once
+// Exact reading of a JSON number's decimal text (Currency keeps four decimals exactly).
+#include <QByteArrayView>
+
+namespace mdbgen {
+
+enum class TLecturaEntera { Exacta, NoEntera, Desborda };
+
+// nValor = number × 10^nEscala when that is a whole number that fits 64 bits.
+TLecturaEntera EnteroEscalado(QByteArrayView sNumero, int nEscala, qint64& nValor);
+
+}  // namespace mdbgen
