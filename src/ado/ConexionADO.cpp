@@ -1,5 +1,6 @@
 #include "ado/ConexionADO.h"
 
+#include "ado/CadenaConexion.h"
 #include "ado/ErrorADO.h"
 #include "ado/SesionJet.h"
 
@@ -23,7 +24,8 @@ void TConexionADO::SetConnected(bool bConectado) {
     return;
   }
   if (F_Sesion) return;
-  F_Sesion = std::make_unique<TSesionJet>(F_sCadena, QString(), F_Progreso);
+  const TDatosJet Datos = DatosJet(F_sCadena);
+  F_Sesion = std::make_unique<TSesionJet>(Datos.sRuta, Datos.sPassword, F_Progreso);
 }
 
 sqlite3_stmt* TConexionADO::Prepara(const QString& sJet) {

@@ -1,18 +1,124 @@
 #include "ado/SesionJet.h"
 
+#include "ado/ArchivoMdb.h"
+#include "ado/CabeceraJet.h"
+#include "ado/CargadorTabla.h"
 #include "ado/ErrorADO.h"
 
-namespace ado {
+#include <QFile>
+#include <cstring>
+#include <QSet>
+#include <sqlite3.h>
+#include <sys/stat.h>
 
-struct TSesionJet::TEstado {};
+#if __has_include("ado/jet/EjecutorJet.h")
+#include "ado/jet/EjecutorJet.h"
+#include "ado/jet/ReglasSQLite.h"
+#else
+// TEMPORARY stand-in until the translator lands: SQLite SQL as given, tables
+// loaded when SQLite reports them missing.
+#include <functional>
+namespace ado::jet {
+inline void RegistraReglas(sqlite3* db) {
+  sqlite3_create_collation(db, "JET", SQLITE_UTF8, nullptr, [](void*, int n1, const void* p1, int n2, const void* p2) {
+    const int n = std::memcmp(p1, p2, size_t(std::min(n1, n2)));
+    return n != 0 ? n : n1 - n2;
+  });
+}
+class TEjecutorJet {
+ public:
+  TEjecutorJet(sqlite3* db, std::function<void(const QString&)> AseguraTabla) : F_db(db), F_Asegura(std::move(AseguraTabla)) {}
+  sqlite3_stmt* Prepara(const QString& sJet) {
+    for (;;) {
+      sqlite3_stmt* p = nullptr;
+      if (sqlite3_prepare_v2(F_db, sJet.toUtf8().constData(), -1, &p, nullptr) == SQLITE_OK) return p;
+      const QString sError = QString::fromUtf8(sqlite3_errmsg(F_db));
+      if (!sError.startsWith(QStringLiteral("no such table: "))) throw EErrorADO(CC_ERROR_CONSULTA, sError);
+      F_Asegura(sError.mid(15));
+    }
+  }
+ private:
+  sqlite3* F_db;
+  std::function<void(const QString&)> F_Asegura;
+};
+}  // namespace ado::jet
+#endif
+
+namespace ado {
+namespace {
+
+// What identifies the file's contents without reading it.
+struct THuella {
+  dev_t nDispositivo = 0;
+  ino_t nNodo = 0;
+  off_t nTamano = -1;
+  timespec Modificado{};
+  bool operator==(const THuella& o) const {
+    return nDispositivo == o.nDispositivo && nNodo == o.nNodo && nTamano == o.nTamano &&
+           Modificado.tv_sec == o.Modificado.tv_sec && Modificado.tv_nsec == o.Modificado.tv_nsec;
+  }
+};
+
+THuella HuellaDe(const QString& sRuta) {
+  struct stat Info {};
+  THuella Huella;
+  if (stat(QFile::encodeName(sRuta).constData(), &Info) == 0) {
+    Huella.nDispositivo = Info.st_dev;
+    Huella.nNodo = Info.st_ino;
+    Huella.nTamano = Info.st_size;
+    Huella.Modificado = Info.st_mtim;
+  }
+  return Huella;
+}
+
+struct TCierraSqlite {
+  void operator()(sqlite3* db) const { sqlite3_close(db); }
+};
+
+}  // namespace
+
+struct TSesionJet::TEstado {
+  THuella Huella;
+  std::unique_ptr<TArchivoMdb> Archivo;
+  std::unique_ptr<sqlite3, TCierraSqlite> db;
+  QSet<QString> Cargadas;  // case-folded names
+  std::unique_ptr<jet::TEjecutorJet> Ejecutor;  // after db: finished before it closes
+};
 
 TSesionJet::TSesionJet(QString sRuta, QString sPassword, const TConexionADO::TProgresoCarga& Progreso)
-    : F_sRuta(std::move(sRuta)), F_sPassword(std::move(sPassword)), F_Progreso(Progreso) {}
+    : F_sRuta(std::move(sRuta)), F_sPassword(std::move(sPassword)), F_Progreso(Progreso) {
+  Abre();
+}
 
 TSesionJet::~TSesionJet() = default;
 
-sqlite3_stmt* TSesionJet::Prepara(const QString&) {
-  throw EErrorADO(CC_ERROR_CONSULTA, QStringLiteral("Sin implementar."));
+void TSesionJet::Abre() {
+  F_Estado.reset();
+  // The fingerprint is taken before reading, so a change during the load is seen next time.
+  auto Estado = std::make_unique<TEstado>();
+  Estado->Huella = HuellaDe(F_sRuta);
+  VerificaArchivoJet(F_sRuta, F_sPassword);
+  Estado->Archivo = std::make_unique<TArchivoMdb>(F_sRuta);
+  sqlite3* db = nullptr;
+  const int nResultado = sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+  Estado->db.reset(db);
+  if (nResultado != SQLITE_OK)
+    throw EErrorADO(CC_ERROR_CONSULTA, QStringLiteral("No se puede crear la base de datos en memoria."));
+  jet::RegistraReglas(db);
+  Estado->Ejecutor = std::make_unique<jet::TEjecutorJet>(db, [this](const QString& sTabla) { AseguraTabla(sTabla); });
+  F_Estado = std::move(Estado);
+}
+
+void TSesionJet::AseguraTabla(const QString& sTabla) {
+  const QString sClave = sTabla.toCaseFolded();
+  if (F_Estado->Cargadas.contains(sClave)) return;
+  CargaTabla(*F_Estado->Archivo, F_Estado->db.get(), sTabla, F_Progreso);
+  F_Estado->Cargadas.insert(sClave);
+}
+
+sqlite3_stmt* TSesionJet::Prepara(const QString& sJet) {
+  if (!F_Estado || !(HuellaDe(F_sRuta) == F_Estado->Huella)) Abre();
+  return F_Estado->Ejecutor->Prepara(sJet);
 }
 
 }  // namespace ado

@@ -7,7 +7,9 @@
 
 namespace ado {
 
-// One open Access file and the in-memory SQLite copy of the tables used so far.
+// One open Access file and the in-memory SQLite copy of the tables used so
+// far. Before each statement the file's identity, size and modification time
+// are compared with those loaded from; a changed file is loaded afresh.
 class TSesionJet {
  public:
   // Checks the file and its password; throws EErrorADO.
@@ -17,6 +19,9 @@ class TSesionJet {
 
  private:
   struct TEstado;
+  void Abre();
+  void AseguraTabla(const QString& sTabla);
+
   QString F_sRuta;
   QString F_sPassword;
   const TConexionADO::TProgresoCarga& F_Progreso;

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <string>
+
+// glib must come before mdbtools.h in C++ units.
+#include <glib.h>
+#include <mdbtools.h>
+
+namespace ado {
+
+// An Access file opened read-only through libmdb, with its table catalogue.
+class TArchivoMdb {
+ public:
+  explicit TArchivoMdb(const QString& sRuta);  // throws EErrorADO
+  ~TArchivoMdb();
+  TArchivoMdb(const TArchivoMdb&) = delete;
+  TArchivoMdb& operator=(const TArchivoMdb&) = delete;
+
+  MdbHandle* Handle() const { return F_pMdb; }
+  const QString& Ruta() const { return F_sRuta; }
+  bool EsJet3() const;
+  // The catalogue entry of a table, found ignoring case; nullptr when absent.
+  MdbCatalogEntry* Entrada(const QString& sTabla) const;
+  // UTF-8 of each byte of Jet 3 text, after the file's code page.
+  const std::array<std::string, 256>& CodigoJet3() const { return F_CodigoJet3; }
+
+ private:
+  QString F_sRuta;
+  MdbHandle* F_pMdb = nullptr;
+  std::array<std::string, 256> F_CodigoJet3;
+};
+
+}  // namespace ado
