@@ -1,0 +1,10 @@
+#include "report/ui/VisorReporte.h"
+
+#include "report/ui/VistaPrevia.h"
+
+void TVisorReporte::Muestra(TReporte& Reporte)
+{
+  TfrmVistaPrevia vista(Reporte);
+  vista.setWindowState(Qt::WindowMaximized);
+  vista.exec();
+}

@@ -1,0 +1,130 @@
+#include "data/PlantillaCuestionario.h"
+#include "report/Reporte.h"
+#include "report/ui/VisorReporte.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintPreviewWidget>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+// Runs pasos on the modal window once it is up (the show call blocks until it closes).
+void AlAbrirse(std::function<void(QWidget*)> pasos)
+{
+  QTimer::singleShot(0, [pasos] {
+    QWidget* ventana = QApplication::activeModalWidget();
+    ASSERT_NE(ventana, nullptr);
+    pasos(ventana);
+  });
+}
+
+class VistaPrevia : public ::testing::Test {
+ protected:
+  void SetUp() override
+  {
+    CargaPlantillaCuestionario(F_reporte);
+    F_reporte.SetAjustesPDF(AjustesPDFCuestionario());
+    F_reporte.SetNombreArchivo("Encuesta GAFI 2016");
+    F_reporte.SetVisor(std::make_shared<TVisorReporte>());
+  }
+  void Dispara(QWidget* ventana, const char* sAccion)
+  {
+    QAction* accion = ventana->findChild<QAction*>(sAccion);
+    ASSERT_NE(accion, nullptr) << sAccion;
+    accion->trigger();
+  }
+  TReporte F_reporte;
+};
+
+TEST_F(VistaPrevia, AbreModalMaximizadaAlCienPorCientoYCierra)
+{
+  bool bRevisada = false;
+  AlAbrirse([&](QWidget* ventana) {
+    EXPECT_EQ(ventana->windowTitle(), "Encuesta GAFI 2016");
+    EXPECT_TRUE(ventana->isModal());
+    EXPECT_TRUE(ventana->windowState() & Qt::WindowMaximized);
+    auto* vista = ventana->findChild<QPrintPreviewWidget*>();
+    ASSERT_NE(vista, nullptr);
+    EXPECT_DOUBLE_EQ(vista->zoomFactor(), 1.0);
+    EXPECT_EQ(vista->pageCount(), 9);
+    EXPECT_EQ(ventana->findChild<QComboBox*>("cbZoom")->currentText(), "100 %");
+    bRevisada = true;
+    ventana->close();
+  });
+  F_reporte.MuestraReporte();
+  EXPECT_TRUE(bRevisada);
+}
+
+TEST_F(VistaPrevia, BuscarVaALaPaginaDelTexto)
+{
+  F_reporte.SetVariable("Cuestionario", "preg_19.2.1", "'DÓLAR CANADIENSE'");
+  int nPagina = 0;
+  AlAbrirse([&](QWidget* ventana) {
+    ventana->findChild<QLineEdit*>("edBuscar")->setText("dólar canadiense");
+    Dispara(ventana, "acBuscar");
+    nPagina = ventana->findChild<QPrintPreviewWidget*>()->currentPage();
+    ventana->close();
+  });
+  F_reporte.MuestraReporte();
+  EXPECT_EQ(nPagina, 7);
+}
+
+TEST_F(VistaPrevia, SinImpresoraAvisaEnEspanol)
+{
+  if (!QPrinterInfo::defaultPrinter().isNull())
+    GTEST_SKIP() << "this machine has a printer";
+  QString sAviso;
+  AlAbrirse([&](QWidget* ventana) {
+    QTimer::singleShot(0, [&] {
+      auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(caja, nullptr);
+      sAviso = caja->text();
+      caja->accept();
+    });
+    Dispara(ventana, "acImprimir");
+    ventana->close();
+  });
+  F_reporte.MuestraReporte();
+  EXPECT_EQ(sAviso,
+            "No hay ninguna impresora instalada. Instale una impresora o exporte el reporte a PDF.");
+}
+
+TEST_F(VistaPrevia, ExportarProponeElNombreYEscribeElPdf)
+{
+  QTemporaryDir carpeta;
+  const QString sRuta = carpeta.filePath("Cuestionario.pdf");
+  QString sPropuesto;
+  AlAbrirse([&](QWidget* ventana) {
+    QTimer::singleShot(0, [&] {
+      auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialogo, nullptr);
+      sPropuesto = QFileInfo(dialogo->selectedFiles().value(0)).fileName();
+      dialogo->selectFile(sRuta);
+      QMetaObject::invokeMethod(dialogo, "accept");
+    });
+    Dispara(ventana, "acExportarPDF");
+    ventana->close();
+  });
+  F_reporte.MuestraReporte();
+  EXPECT_EQ(sPropuesto, "CuestionarioCNBV_2015.pdf");
+  QProcess pdfinfo;
+  pdfinfo.start("pdfinfo", {sRuta});
+  pdfinfo.waitForFinished();
+  const QString sInfo = QString::fromUtf8(pdfinfo.readAllStandardOutput());
+  EXPECT_TRUE(sInfo.contains("Pages:           9\n")) << sInfo.toStdString();
+  EXPECT_TRUE(sInfo.contains("Author:          Tolvex\n"));
+}
+
+}  // namespace
