@@ -5,6 +5,8 @@
 #include "mdbgen/NumeroDecimal.h"
 #include "mdbgen/TablaJet.h"
 
+#include <QFile>
+
 #include <algorithm>
 #include <optional>
 
@@ -199,9 +201,7 @@ class TLectorTablas {
   std::vector<TValor> F_valores;
 };
 
-}  // namespace
-
-void EscribeDesdeJson(const QByteArray& json, const QString& sRuta) {
+void Escribe(const QByteArray& json, const QString& sRuta) {
   TLectorJson L(json);
   if (L.Mira() != '{') L.Error(QStringLiteral("se esperaba un objeto"));
   std::optional<qsizetype> pPassword, pTablas;
@@ -230,6 +230,17 @@ void EscribeDesdeJson(const QByteArray& json, const QString& sRuta) {
   int nTabla = 0;
   L.Arreglo([&] { tablas.Tabla(nTabla++); });
   escritor.Termina();
+}
+
+}  // namespace
+
+void EscribeDesdeJson(const QByteArray& json, const QString& sRuta) {
+  try {
+    Escribe(json, sRuta);
+  } catch (const EErrorMdb&) {
+    QFile::remove(sRuta);  // refused input leaves no file, not even an older one
+    throw;
+  }
 }
 
 }  // namespace mdbgen

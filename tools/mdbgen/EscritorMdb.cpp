@@ -6,6 +6,7 @@
 #include "mdbgen/PaginaFilas.h"
 #include "mdbgen/TablaJet.h"
 
+#include <QFile>
 #include <QSet>
 
 namespace mdbgen {
@@ -37,7 +38,8 @@ QDateTime FechaCreacion() { return QDateTime(QDate(2022, 1, 7), QTime(12, 0)); }
 
 class TArchivoJet {
  public:
-  TArchivoJet(const QString& sRuta, const QString& sPassword) : F_archivo(ValidaPassword(sPassword, sRuta)) {
+  TArchivoJet(const QString& sRuta, const QString& sPassword)
+      : F_sRuta(sRuta), F_archivo(ValidaPassword(sPassword, sRuta)) {
     std::array<uint8_t, CC_nPagina> pagina;
     ArmaCabecera(pagina.data(), sPassword);
     F_archivo.Escribe(F_archivo.Reserva(), pagina.data());
@@ -46,6 +48,10 @@ class TArchivoJet {
     F_archivo.Escribe(1, mapaGlobal.Cierra());
     F_archivo.Reserva();  // page 2: the catalogue's definition, written last
     F_nombres.insert(CC_sCatalogo.toCaseFolded());
+  }
+
+  ~TArchivoJet() {
+    if (!F_bTerminado) QFile::remove(F_sRuta);  // an older file there would pass for this one
   }
 
   void IniciaTabla(const QString& sNombre, const QList<TColumna>& columnas) {
@@ -126,6 +132,7 @@ class TArchivoJet {
     catalogo.Termina();
   }
 
+  QString F_sRuta;
   TArchivoPaginas F_archivo;
   std::unique_ptr<TTablaJet> F_qTabla;
   std::vector<TEntrada> F_tablas;
@@ -133,8 +140,14 @@ class TArchivoJet {
   bool F_bTerminado = false;
 };
 
-TEscritorMdb::TEscritorMdb(const QString& sRuta, const QString& sPassword)
-    : F_qArchivo(std::make_unique<TArchivoJet>(sRuta, sPassword)) {}
+TEscritorMdb::TEscritorMdb(const QString& sRuta, const QString& sPassword) {
+  try {
+    F_qArchivo = std::make_unique<TArchivoJet>(sRuta, sPassword);
+  } catch (const EErrorMdb&) {
+    QFile::remove(sRuta);
+    throw;
+  }
+}
 TEscritorMdb::~TEscritorMdb() = default;
 
 void TEscritorMdb::IniciaTabla(const QString& sNombre, const QList<TColumna>& columnas) {
