@@ -1,0 +1,18 @@
+#pragma once
+
+#include "Azar.h"
+#include "Salida.h"
+
+namespace backoffice {
+
+// Client keys the operations may name: company 1 owns 1..nClientes1 (1 is the
+// walk-in public), the second company the next nClientes2 (its first one too).
+struct TClientela {
+  qint64 nClientes1 = 0;
+  qint64 nClientes2 = 0;
+};
+
+// tCiudad (cities on localities of the compiled-in catalogue) and tCliente.
+TClientela EscribeCiudadesYClientes(TSalida& Salida, TAzar& Azar, qint64 nOperaciones);
+
+}  // namespace backoffice

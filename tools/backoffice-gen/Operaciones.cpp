@@ -1,0 +1,153 @@
+#include "Operaciones.h"
+
+#include "TablasFijas.h"
+
+#include <cmath>
+
+namespace backoffice {
+
+using mdbgen::TTipo;
+
+namespace {
+
+struct TLinea {
+  bool bEnMovtos;
+  bool bBorrada;
+  std::vector<mdbgen::TValor> valores;
+};
+
+// Produces the operation lines in date order, one call per line.
+class TFlujoOperaciones {
+ public:
+  TFlujoOperaciones(std::uint64_t nSemilla, qint64 nLineas, const TClientela& Clientela)
+      : F_azar(nSemilla), F_nLineas(nLineas), F_clientela(Clientela)
+  {
+    QList<double> pesos;
+    for (const TDivisa& divisa : Divisas())
+      pesos.append(divisa.dPeso);
+    F_acumDivisas = Acumulados(pesos);
+  }
+
+  bool Siguiente(TLinea& Linea)
+  {
+    if (F_nEmitidas >= F_nLineas)
+      return false;
+    if (F_nPendientes == 0)
+      NuevaOperacion();
+    --F_nPendientes;
+    if (F_bRepetir)  // the same line captured twice: summed by the survey
+      F_bRepetir = false;
+    else
+      NuevaLinea();
+    Linea.bEnMovtos = F_bEnMovtos;
+    Linea.bBorrada = F_azar.Probabilidad(0.03);
+    Linea.valores = {Entero(F_nEmpresa), Texto(F_sTipo), Entero(F_nFolio),
+                     Fecha(F_fecha, F_hora), Entero(F_nPartida), Entero(F_pDivisa->nNumero),
+                     F_dCotizacion, F_dCantidad, Entero(F_nCliente), Pesos(F_dCantidad * F_dCotizacion),
+                     F_bCancelado};
+    ++F_nEmitidas;
+    return true;
+  }
+
+ private:
+  void NuevaOperacion()
+  {
+    const QDate inicio(CC_PRIMER_ANIO, 1, 1);
+    const qint64 nDias = inicio.daysTo(QDate(CC_ULTIMO_ANIO, 12, 31)) + 1;
+    F_fecha = inicio.addDays(F_nEmitidas * nDias / F_nLineas);
+    // A few lines were captured without time of day.
+    F_hora = F_azar.Probabilidad(0.01)
+                 ? QTime(0, 0)
+                 : QTime(9, 0).addSecs(static_cast<int>(F_azar.Entero(0, 10 * 3600 - 1)));
+    F_nEmpresa = F_azar.Probabilidad(0.03) ? CC_OTRA_EMPRESA : CC_EMPRESA;
+    F_nFolio = ++F_folios[F_nEmpresa == CC_EMPRESA ? 0 : 1];
+    const double dTipo = F_azar.Real();
+    F_sTipo = dTipo < 0.56 ? "C" : dTipo < 0.975 ? "V" : dTipo < 0.99 ? "T" : "D";
+    F_bCancelado = F_azar.Probabilidad(0.03);
+    F_nCliente = Cliente();
+    const double dPartidas = F_azar.Real();
+    F_nPendientes = dPartidas < 0.85 ? 1 : dPartidas < 0.97 ? 2 : 3;
+    F_nPartida = 0;
+    F_bEnMovtos = F_fecha.year() >= CC_ULTIMO_ANIO ||
+                  (F_fecha.year() == CC_ULTIMO_ANIO - 1 && F_azar.Probabilidad(0.05));
+  }
+
+  qint64 Cliente()
+  {
+    const double dCliente = F_azar.Real();
+    const bool bOtra = F_nEmpresa != CC_EMPRESA;
+    const qint64 nPrimero = bOtra ? F_clientela.nClientes1 + 1 : 1;
+    const qint64 nCuantos = bOtra ? F_clientela.nClientes2 : F_clientela.nClientes1;
+    if (dCliente < 0.003)
+      return 9000000 + F_azar.Entero(0, 999);  // a client record that no longer exists
+    if (dCliente < 0.15)
+      return nPrimero;  // walk-in public
+    return nPrimero + F_azar.Entero(1, nCuantos - 1);
+  }
+
+  void NuevaLinea()
+  {
+    ++F_nPartida;
+    F_pDivisa = &Divisas()[F_azar.Ponderado(F_acumDivisas)];
+    const double dMedia = F_pDivisa->aCotizacion[F_fecha.year() - CC_PRIMER_ANIO];
+    const double dMargen = F_sTipo == "V" ? 1.015 : 0.985;
+    F_dCotizacion = std::round(dMedia * dMargen * (0.99 + 0.02 * F_azar.Real()) * 10000.0) / 10000.0;
+    // Log-uniform amounts; most whole, some with cents.
+    const double dLog = std::log(F_pDivisa->dMinimo) +
+                        F_azar.Real() * (std::log(F_pDivisa->dMaximo) - std::log(F_pDivisa->dMinimo));
+    F_dCantidad = std::round(std::exp(dLog));
+    if (F_azar.Probabilidad(0.05))
+      F_dCantidad += static_cast<double>(F_azar.Entero(1, 99)) / 100.0;
+    F_bRepetir = F_nPendientes > 0 && F_azar.Probabilidad(0.01);
+  }
+
+  TAzar F_azar;
+  qint64 F_nLineas;
+  TClientela F_clientela;
+  QList<double> F_acumDivisas;
+  qint64 F_nEmitidas = 0;
+  qint64 F_folios[2] = {0, 0};
+  // The operation being written
+  int F_nPendientes = 0;
+  QDate F_fecha;
+  QTime F_hora;
+  int F_nEmpresa = CC_EMPRESA;
+  qint64 F_nFolio = 0;
+  QString F_sTipo;
+  bool F_bCancelado = false;
+  qint64 F_nCliente = 0;
+  bool F_bEnMovtos = false;
+  // The current line
+  int F_nPartida = 0;
+  const TDivisa* F_pDivisa = nullptr;
+  double F_dCotizacion = 0;
+  double F_dCantidad = 0;
+  bool F_bRepetir = false;
+};
+
+}  // namespace
+
+void EscribeOperaciones(TSalida& Salida, const QString& sTabla, std::uint64_t nSemilla,
+                        qint64 nLineas, const TClientela& Clientela)
+{
+  const bool bMovtos = sTabla == QLatin1String("tMovtos");
+  Salida.IniciaTabla(sTabla, {{"NumEmp", TTipo::Long},
+                              {"Tipo", TTipo::Text, 1},
+                              {"Folio", TTipo::Long},
+                              {"Fecha", TTipo::DateTime},
+                              {"Partida", TTipo::Integer},
+                              {"NumeroDivisa", TTipo::Long},
+                              {"Cotizacion", TTipo::Double},
+                              {"Cantidad", TTipo::Double},
+                              {"ClaveCliente", TTipo::Long},
+                              {"ImporteCaptura", TTipo::Currency},
+                              {"Cancelado", TTipo::Boolean}});
+  TFlujoOperaciones flujo(nSemilla, nLineas, Clientela);
+  TLinea linea;
+  while (flujo.Siguiente(linea))
+    if (linea.bEnMovtos == bMovtos)
+      Salida.AgregaFila(linea.valores, linea.bBorrada);
+  Salida.TerminaTabla();
+}
+
+}  // namespace backoffice
