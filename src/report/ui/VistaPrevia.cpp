@@ -27,6 +27,19 @@ namespace {
 const QStringList CC_ZOOMS{"25 %", "50 %", "75 %", "100 %", "150 %", "200 %", "Ancho de página",
                            "Página completa"};
 
+// The preview shows every page on one paper size: the largest, so that none is cut.
+QPageLayout LayoutMayor(const TReportePreparado& Paginas)
+{
+  QPageLayout mayor;
+  for (int n = 0; n < Paginas.NumeroPaginas(); ++n) {
+    const QPageLayout layout = Paginas.Pagina(n).layout;
+    if (!mayor.isValid() || layout.fullRect(QPageLayout::Millimeter).height() >
+                                mayor.fullRect(QPageLayout::Millimeter).height())
+      mayor = layout;
+  }
+  return mayor;
+}
+
 }  // namespace
 
 TfrmVistaPrevia::TfrmVistaPrevia(TReporte& Reporte, QWidget* pPadre)
@@ -39,8 +52,7 @@ TfrmVistaPrevia::TfrmVistaPrevia(TReporte& Reporte, QWidget* pPadre)
   // The preview draws into a PDF-format printer, so it needs no printer installed.
   F_qImpresoraVista.setOutputFormat(QPrinter::PdfFormat);
   F_qImpresoraVista.setFullPage(true);
-  if (F_paginas.NumeroPaginas() > 0)
-    F_qImpresoraVista.setPageLayout(F_paginas.Pagina(0).layout);
+  F_qImpresoraVista.setPageLayout(LayoutMayor(F_paginas));
   F_qImpresoraVista.setDocName(Reporte.NombreArchivo());
 
   F_vista = new QPrintPreviewWidget(&F_qImpresoraVista, this);
@@ -216,6 +228,7 @@ void TfrmVistaPrevia::ConfiguraPagina()
   if (dialogo.exec() != QDialog::Accepted)
     return;
   F_paginas.SetLayout(F_qImpresoraVista.pageLayout());
+  F_qImpresoraVista.setPageLayout(LayoutMayor(F_paginas));
   F_vista->updatePreview();
 }
 
