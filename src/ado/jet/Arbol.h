@@ -1,0 +1,81 @@
+#pragma once
+
+#include "ado/jet/Token.h"
+
+#include <memory>
+#include <vector>
+
+namespace ado::jet {
+
+struct TConsulta;
+
+// An expression of the Jet dialect as parsed (no rule applied yet).
+struct TExpresion {
+  enum class TClase {
+    Numero,     // sTexto: the literal as written
+    Texto,      // sTexto: the value
+    Fecha,      // dValor: Jet day number
+    Nulo,
+    Booleano,   // dValor: -1 or 0
+    Columna,    // sCalificador (may be empty), sTexto: the column
+    Estrella,   // the * of COUNT(*)
+    Funcion,    // sTexto: name as written; hijos: arguments
+    Unario,     // sTexto: "-", "+" or "NOT"; hijos[0]
+    Binario,    // sTexto: operator in upper case; hijos[0], hijos[1]
+    Like,       // hijos[0] LIKE hijos[1]; bNegada
+    EsNulo,     // hijos[0] IS NULL; bNegada
+    Entre,      // hijos[0] BETWEEN hijos[1] AND hijos[2]; bNegada
+    En          // hijos[0] IN (hijos[1..]); bNegada
+  };
+  TClase clase = TClase::Nulo;
+  QString sTexto;
+  QString sCalificador;
+  double dValor = 0;
+  bool bNegada = false;
+  std::vector<std::unique_ptr<TExpresion>> hijos;
+  TPosicion pos;
+};
+
+// An item of FROM: a named table, a derived table or a join of two items.
+struct TFuente {
+  enum class TClase { Tabla, Derivada, Union };
+  TClase clase = TClase::Tabla;
+  QString sNombre;                        // Tabla: the table
+  QString sAlias;                         // Tabla, Derivada: may be empty
+  std::unique_ptr<TConsulta> pConsulta;   // Derivada
+  QString sTipoUnion;                     // Union: "INNER", "LEFT" or "RIGHT"
+  std::unique_ptr<TFuente> pIzquierda, pDerecha;
+  std::unique_ptr<TExpresion> pCondicion; // Union: ON
+  bool bParentesis = false;               // Union written between parentheses
+  TPosicion pos;
+};
+
+struct TElementoSelect {
+  std::unique_ptr<TExpresion> pExpresion;  // empty for * and alias.*
+  bool bEstrella = false;
+  QString sCalificador;                    // alias.*
+  QString sAlias;                          // AS name
+};
+
+struct TSelect {
+  bool bDistinct = false;
+  std::vector<TElementoSelect> elementos;
+  std::vector<std::unique_ptr<TFuente>> fuentes;  // comma-separated
+  std::unique_ptr<TExpresion> pDonde;
+  std::vector<std::unique_ptr<TExpresion>> agrupaPor;
+  std::unique_ptr<TExpresion> pTeniendo;
+};
+
+struct TOrden {
+  std::unique_ptr<TExpresion> pExpresion;
+  bool bDescendente = false;
+};
+
+// SELECT [UNION [ALL] SELECT ...] [ORDER BY ...]
+struct TConsulta {
+  std::vector<TSelect> partes;
+  std::vector<bool> unionesTodas;  // between parts: true for UNION ALL
+  std::vector<TOrden> orden;
+};
+
+}  // namespace ado::jet

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace ado::jet {
+
+struct TConsulta;
+struct TFuente;
+struct TSelect;
+
+// Runs Jet SQL on an SQLite session that RegistraReglas prepared. Within one snapshot of
+// the loaded tables, identical derived tables are computed once into temporary tables
+// (keyed by their translated text) and the columns that joins use are indexed.
+class TEjecutorJet {
+ public:
+  TEjecutorJet(sqlite3* db, std::function<void(const QString& sTabla)> AseguraTabla);
+
+  // Translates sJet, has every base table it names loaded, and returns the prepared
+  // statement (the caller finalizes it). Throws EErrorADO.
+  sqlite3_stmt* Prepara(const QString& sJet);
+  // Drops the computed derived tables (after the loaded tables were reloaded).
+  void Olvida();
+
+  // With the cache off every derived table is computed inside each query and no index is
+  // made (for measuring what the cache saves).
+  void SetCacheActiva(bool bActiva);
+  bool CacheActiva() const;
+
+ private:
+  void AseguraTablas(const TConsulta& consulta, std::set<QString>& vistas);
+  void AseguraTablasFuente(const TFuente& fuente, std::set<QString>& vistas);
+  void MaterializaConsulta(TConsulta& consulta, bool bMaterializada);
+  void MaterializaFuente(TFuente& fuente, const TSelect& select, bool bPadreMaterializado);
+  bool Materializa(TFuente& fuente);
+  void IndexaUniones(const TFuente& fuente, const TSelect& select);
+  void Ejecuta(const QString& sSql);
+  sqlite3_stmt* PreparaSQLite(const QString& sSql);
+
+  sqlite3* F_db;
+  std::function<void(const QString&)> F_AseguraTabla;
+  bool F_bCacheActiva = true;
+  std::map<QString, QString> F_temporales;  // translated SQL -> its temporary table
+  int F_nTemporales = 0;
+};
+
+}  // namespace ado::jet

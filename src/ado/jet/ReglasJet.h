@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+
+namespace ado::jet {
+
+// The dialect differences between Jet and SQLite, one entry per rule. The parser and the
+// emitter read these tables; the functions they name are registered by RegistraReglas.
+
+// What an expression yields once written for SQLite.
+enum class TResultado {
+  Valor,   // any value; text results carry the JET collation
+  Numero,  // certainly a number (so "+" may stay SQLite's addition)
+  Logico   // SQLite's 1/0: written as -(...) where Jet uses it as a value (-1/0)
+};
+
+// Binary operators. %1 and %2 are the operands written as values.
+struct TReglaOperador {
+  const char* sJet;
+  const char* sPlantilla;
+  TResultado resultado;
+};
+
+// Functions. %1, %2, %3 are the arguments; the first is written as a condition when
+// bPrimeroCondicion (IIF), otherwise every argument is a value.
+struct TReglaFuncion {
+  const char* sJet;
+  int nArgumentos;
+  const char* sPlantilla;
+  TResultado resultado;
+  bool bPrimeroCondicion;
+};
+
+const TReglaOperador* ReglaOperador(const QString& sOperador);
+const TReglaFuncion* ReglaFuncion(const QString& sNombre);
+
+// "+" between two operands that are certainly numbers stays SQLite's addition.
+inline constexpr const char* CC_SUMA_NUMERICA = "(%1 + %2)";
+// Jet's AND/OR/NOT on numbers are bitwise (-1 AND 5 = 5); on comparisons, logical.
+inline constexpr const char* CC_AND_BITS = "(%1 & %2)";
+inline constexpr const char* CC_OR_BITS = "(%1 | %2)";
+inline constexpr const char* CC_NOT_BITS = "(~%1)";
+// A comparison used as a value.
+inline constexpr const char* CC_LOGICO_COMO_VALOR = "(-%1)";
+// Every text literal compares with the one collation.
+inline constexpr const char* CC_COLACION = " COLLATE JET";
+// Jet's LIKE (% and _ and [lists], case folded, accents kept).
+inline constexpr const char* CC_LIKE = "jet_like(%1, %2)";
+// Jet names an unnamed computed column Expr1000, Expr1001, ...
+inline constexpr int CC_PRIMER_EXPR = 1000;
+
+// Words that end an expression or a FROM item: never taken as a name or an alias.
+bool EsReservada(const QString& sPalabra);
+// First words of statements that would write; the engine is read-only.
+bool EsEscritura(const QString& sPalabra);
+
+}  // namespace ado::jet

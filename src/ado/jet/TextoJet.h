@@ -1,0 +1,30 @@
+#pragma once
+
+#include <vector>
+
+namespace ado::jet {
+
+// Jet's text comparison on UTF-8: letter case ignored (also for accented capitals and
+// Ñ/Ü), accents kept (U <> Ú). Ordering puts a letter and its accented forms together
+// ("a" < "á" < "b") and Ñ after N. Returns <0, 0, >0.
+int ComparaJet(const char* a, int na, const char* b, int nb);
+
+// A LIKE pattern of Jet's ANSI mode: % any run, _ one character, [abc], [a-z], [!abc];
+// matched with the same folding as ComparaJet.
+class TPatronLike {
+ public:
+  TPatronLike(const char* sPatron, int n);
+  bool Coincide(const char* sTexto, int n) const;
+
+ private:
+  struct TElemento {
+    enum class TClase { Letra, Uno, Varios, Lista } clase;
+    char32_t c = 0;
+    std::vector<std::pair<char32_t, char32_t>> rangos;  // Lista
+    bool bNegada = false;
+  };
+  bool CoincideElemento(const TElemento& elemento, char32_t c) const;
+  std::vector<TElemento> F_elementos;
+};
+
+}  // namespace ado::jet

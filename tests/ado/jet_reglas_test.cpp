@@ -1,0 +1,121 @@
+// One row per Jet rule of our data engine: the SQL and the exact result Jet gives.
+#include "jet_base.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TCaso {
+  const char* sNombre;
+  const char* sJet;
+  const char* sEsperado;  // header, then rows; values joined by '|'
+};
+
+class ReglasJet : public ::testing::TestWithParam<TCaso> {
+ protected:
+  static void Llena(TBaseJet& base) {
+    base.Ejecuta(QStringLiteral(
+        "CREATE TABLE t (Id INTEGER, Nombre TEXT COLLATE JET, Ape TEXT COLLATE JET, Num TEXT COLLATE JET,"
+        " Flag INTEGER, Fecha DATETIME, Importe REAL);"
+        "INSERT INTO t VALUES (1, 'PUBLICO EN GENERAL', NULL, '12', -1, 42004, 0.1);"
+        "INSERT INTO t VALUES (2, 'Publico', 'Pérez', 'abc', 0, 42004.416666666664, 0.1);"
+        "INSERT INTO t VALUES (3, 'PÚBLICO', 'Núñez', NULL, -1, 42003.5, 0.1);"
+        "INSERT INTO t VALUES (4, 'usd', NULL, '3.5', 0, 42005, NULL);"
+        "INSERT INTO t VALUES (5, 'USD', 'ÑANDÚ', '7', -1, NULL, NULL);"
+        "CREATE TABLE u (Id INTEGER, Cosa TEXT COLLATE JET);"
+        "INSERT INTO u VALUES (1, 'uno'), (3, 'tres'), (9, 'nueve');"
+        "CREATE TABLE \"t t\" (\"Nombre Completo\" TEXT COLLATE JET, \"Año\" INTEGER);"
+        "INSERT INTO \"t t\" VALUES ('Ana', 2014);"));
+  }
+};
+
+TEST_P(ReglasJet, DaElResultadoDeJet) {
+  for (bool bCache : {true, false}) {
+    TBaseJet base;
+    Llena(base);
+    base.ejecutor.SetCacheActiva(bCache);
+    EXPECT_EQ(base.Consulta(QString::fromUtf8(GetParam().sJet)).toStdString(), GetParam().sEsperado)
+        << GetParam().sJet << (bCache ? " (cache)" : " (sin cache)");
+  }
+}
+
+const TCaso CC_CASOS[] = {
+    // Yes/No and comparisons as values: -1 and 0
+    {"ComparacionComoValor", "SELECT 1 = 1 AS a, 1 = 2 AS b, Null = 1 AS c", "a|b|c\n-1|0|Null"},
+    {"SumaDeComparaciones", "SELECT SUM(Flag <> 0) AS s, ABS(SUM(Flag <> 0)) AS n FROM t", "s|n\n-3|3"},
+    {"NotDeSiNoEsDeBits", "SELECT NOT Flag AS n FROM t WHERE Id <= 2 ORDER BY Id", "n\n0\n-1"},
+    {"SiNoComoCondicion", "SELECT Id FROM t WHERE Flag ORDER BY Id", "Id\n1\n3\n5"},
+    {"AndOrDeValores", "SELECT (1 = 1) AND (2 = 2) AS a, 5 AND 3 AS b, (1 = 1) OR Null AS c, TRUE AS d, FALSE AS e",
+     "a|b|c|d|e\n-1|1|-1|-1|0"},
+    // text: case ignored (accented capitals too), accents kept
+    {"IgualdadSinMayusculas", "SELECT Id FROM t WHERE Nombre = 'publico'", "Id\n2"},
+    {"MayusculaAcentuada", "SELECT Id FROM t WHERE Nombre = 'público'", "Id\n3"},
+    {"EnieMayuscula", "SELECT Id FROM t WHERE Ape = 'ñandú'", "Id\n5"},
+    {"AcentosCuentan", "SELECT COUNT(1) AS n FROM t WHERE Ape = 'NUNEZ' OR Ape = 'nÚÑez'", "n\n1"},
+    {"GroupByUnificaMayusculas", "SELECT COUNT(1) AS n FROM t WHERE Id >= 4 GROUP BY Nombre", "n\n2"},
+    {"DistinctUnificaMayusculas", "SELECT COUNT(1) AS n FROM (SELECT DISTINCT Nombre FROM t) AS d", "n\n4"},
+    {"OrderByConEnie", "SELECT Ape FROM t WHERE Ape IS NOT NULL ORDER BY Ape", "Ape\nNúñez\nÑANDÚ\nPérez"},
+    {"IifConservaLaColacion", "SELECT COUNT(1) AS n FROM (SELECT IIF(Id > 3, Nombre, 'x') AS v FROM t) AS d WHERE d.v = 'USD'",
+     "n\n2"},
+    {"UnionConservaLaColacion",
+     "SELECT COUNT(1) AS n FROM (SELECT Nombre AS v FROM t UNION ALL SELECT Ape FROM t) AS u WHERE u.v = 'usd'", "n\n2"},
+    {"UnionSinAllQuitaRepetidos",
+     "SELECT COUNT(1) AS n FROM (SELECT Nombre FROM t WHERE Id >= 4 UNION SELECT Nombre FROM t WHERE Id >= 4)", "n\n1"},
+    // LIKE with % and _ and lists, case folded, accents kept
+    {"LikePorcentaje", "SELECT Id FROM t WHERE Nombre LIKE '%publico%' ORDER BY Id", "Id\n1\n2"},
+    {"LikeMayusculaAcentuada", "SELECT Id FROM t WHERE Nombre LIKE 'públ%'", "Id\n3"},
+    {"LikeGuionBajoYLista", "SELECT Id FROM t WHERE Nombre LIKE 'u_d' OR Nombre LIKE '[p]ublico' ORDER BY Id",
+     "Id\n2\n4\n5"},
+    {"LikeComoValorYNulo", "SELECT Nombre LIKE '%usd%' AS a, Ape LIKE '%' AS b, Nombre NOT LIKE 'u%' AS c FROM t WHERE Id = 4",
+     "a|b|c\n-1|Null|0"},
+    // + joins two texts, propagates Null, adds numbers (numeric text converts)
+    {"MasDeTextosYNulos", "SELECT 'a' + 'b' AS a, 'a' + Null AS b, Null + 1 AS c, 1 + '2' AS d, 2 + 3 AS e, 1.5 + 1 AS f",
+     "a|b|c|d|e|f\nab|Null|Null|3|5|2.5"},
+    {"MasArmaNombres", "SELECT Nombre + IIF(ISNULL(Ape), '', ' ' + Ape) AS c FROM t ORDER BY Id",
+     "c\nPUBLICO EN GENERAL\nPublico Pérez\nPÚBLICO Núñez\nusd\nUSD ÑANDÚ"},
+    {"MasConTextoNumerico", "SELECT Num + 1 AS c FROM t WHERE Id = 1", "c\n13"},
+    // & always joins, Null as empty
+    {"Ampersand", "SELECT 1 & 2 AS a, 'a' & Null AS b, Null & Null AS c, 1.5 & 'x' AS d", "a|b|c|d\n12|a|Null|1.5x"},
+    // / always divides as floating point
+    {"DivisionReal", "SELECT 7 / 2 AS a, 1 / 4 AS b, Null / 2 AS c", "a|b|c\n3.5|0.25|Null"},
+    {"IifIsNull", "SELECT ISNULL(Ape) AS a, IIF(ISNULL(Ape), 'sin', Ape) AS b FROM t WHERE Id <= 2 ORDER BY Id",
+     "a|b\n-1|sin\n0|Pérez"},
+    {"Abs", "SELECT ABS(-3) AS a, ABS(2.5) AS b, -Id AS c, - -2 AS d FROM t WHERE Id = 2", "a|b|c|d\n3|2.5|-2|2"},
+    {"Agregados", "SELECT COUNT(1) AS a, COUNT(*) AS b, COUNT(Ape) AS c, MIN(Id) AS d, MAX(Ape) AS e, AVG(Id) AS f FROM t",
+     "a|b|c|d|e|f\n5|5|3|1|Pérez|3"},
+    // SUM: exact for up to four decimals, integers stay integers, nothing gives Null
+    {"SumaExacta", "SELECT SUM(Importe) AS s FROM t", "s\n0.29999999999999999"},
+    {"SumaEntera", "SELECT SUM(Id) AS a, SUM(Fecha) AS b FROM t WHERE Id >= 4", "a|b\n9|42005"},
+    {"SumaVacia", "SELECT SUM(Id) AS a, SUM(Importe) AS b FROM t WHERE Id > 9", "a|b\nNull|Null"},
+    // date literals are Jet day numbers; the upper bound is midnight
+    {"LiteralesDeFecha",
+     "SELECT #2014/12/31# AS a, #12/31/2014# AS b, #2014/12/31 12:00:00# AS c, #1850/06/15 12:00# AS d, #1899/12/30# AS e, "
+     "#6:00 PM# AS f",
+     "a|b|c|d|e|f\n42004|42004|42004.5|-18095.5|0|0.75"},
+    {"RangoDeFechas", "SELECT Id FROM t WHERE Fecha >= #2014/12/31# AND Fecha <= #2014/12/31# ORDER BY Id", "Id\n1"},
+    // names, joins, derived tables, unions
+    {"NombresEntreCorchetes", "SELECT [Nombre Completo], x.[Año] FROM [t t] AS x", "Nombre Completo|Año\nAna|2014"},
+    {"UnionConComas", "SELECT t.Id, u.Cosa FROM t, u WHERE t.Id = u.Id ORDER BY t.Id", "Id|Cosa\n1|uno\n3|tres"},
+    {"InnerJoin", "SELECT t.Id, u.Cosa FROM t INNER JOIN u ON t.Id = u.Id ORDER BY t.Id", "Id|Cosa\n1|uno\n3|tres"},
+    {"LeftJoin", "SELECT t.Id, u.Cosa FROM t LEFT JOIN u ON t.Id = u.Id WHERE t.Id <= 2 ORDER BY t.Id",
+     "Id|Cosa\n1|uno\n2|Null"},
+    {"JoinsEntreParentesis",
+     "SELECT t.Id FROM (t INNER JOIN u ON t.Id = u.Id) INNER JOIN u AS u2 ON u2.Id = u.Id ORDER BY t.Id", "Id\n1\n3"},
+    {"AliasPuntoEstrella", "SELECT d.* FROM (SELECT Id, Cosa FROM u WHERE Id > 1) AS d ORDER BY d.Id",
+     "Id|Cosa\n3|tres\n9|nueve"},
+    {"DerivadaSinAlias", "SELECT Cosa FROM (SELECT Cosa FROM u WHERE Id = 9)", "Cosa\nnueve"},
+    {"UnionAll", "SELECT Id FROM u WHERE Id = 1 UNION ALL SELECT Id FROM u WHERE Id = 1", "Id\n1\n1"},
+    {"GroupHavingOrderPorAgregado",
+     "SELECT Flag, COUNT(1) AS n FROM t GROUP BY Flag HAVING COUNT(1) > 1 ORDER BY COUNT(1) DESC", "Flag|n\n-1|3\n0|2"},
+    {"NombresExpr", "SELECT COUNT(1), Id + 1, Nombre FROM t WHERE Id = 1 GROUP BY Id, Nombre",
+     "Expr1000|Expr1001|Nombre\n1|2|PUBLICO EN GENERAL"},
+    {"ComillasDobladas", "SELECT 'it''s' AS a, \"dice \"\"hola\"\"\" AS b", "a|b\nit's|dice \"hola\""},
+    {"NumeroContraTexto", "SELECT Id FROM t WHERE Id = '2'", "Id\n2"},
+    {"BetweenEIn", "SELECT Id FROM t WHERE Id BETWEEN 2 AND 3 OR Id IN (5) ORDER BY Id", "Id\n2\n3\n5"},
+    {"MinusculasYPuntoYComa", "select Id from t where id = 1;", "Id\n1"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Jet, ReglasJet, ::testing::ValuesIn(CC_CASOS),
+                         [](const auto& info) { return std::string(info.param.sNombre); });
+
+}  // namespace
