@@ -65,7 +65,7 @@ TLectorTabla::TLectorTabla(TArchivoMdb& Archivo, MdbCatalogEntry* pEntrada)
     Columna.bFija = pCol->is_fixed;
     Columna.nInicioFijo = pCol->fixed_offset;
     Columna.nNumVariable = int(pCol->var_col_num);
-    Columna.nNumFila = pCol->row_col_num;
+    Columna.nNumFila = pCol->col_num;
     Columna.nEscala = pCol->col_scale;
     F_Columnas.append(Columna);
   }

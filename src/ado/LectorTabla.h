@@ -18,7 +18,7 @@ struct TColumnaJet {
   bool bFija = false;
   int nInicioFijo = 0;
   int nNumVariable = 0;
-  int nNumFila = 0;  // bit in the null mask
+  int nNumFila = 0;  // the column number: its bit in the null mask
   int nEscala = 0;
 };
 
