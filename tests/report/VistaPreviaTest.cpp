@@ -1,6 +1,8 @@
 #include "data/PlantillaCuestionario.h"
 #include "report/Reporte.h"
+#include "report/ui/PaginasVista.h"
 #include "report/ui/VisorReporte.h"
+#include "report/ui/VistaPrevia.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +13,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPrintPreviewWidget>
+#include <QSpinBox>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -55,10 +57,13 @@ TEST_F(VistaPrevia, AbreModalMaximizadaAlCienPorCientoYCierra)
     EXPECT_EQ(ventana->windowTitle(), "Encuesta GAFI 2016");
     EXPECT_TRUE(ventana->isModal());
     EXPECT_TRUE(ventana->windowState() & Qt::WindowMaximized);
-    auto* vista = ventana->findChild<QPrintPreviewWidget*>();
+    auto* vista = ventana->findChild<TPaginasVista*>();
     ASSERT_NE(vista, nullptr);
-    EXPECT_DOUBLE_EQ(vista->zoomFactor(), 1.0);
-    EXPECT_EQ(vista->pageCount(), 9);
+    EXPECT_DOUBLE_EQ(vista->Zoom(), 1.0);
+    EXPECT_EQ(ventana->findChild<QSpinBox*>("edPagina")->maximum(), 9);
+    // Each page at its own paper size: 216 x 160 mm for the notice, 216 x 180 mm next.
+    EXPECT_NEAR(vista->RectPagina(0).height() * 216.0 / vista->RectPagina(0).width(), 160, 1);
+    EXPECT_NEAR(vista->RectPagina(1).height() * 216.0 / vista->RectPagina(1).width(), 180, 1);
     EXPECT_EQ(ventana->findChild<QComboBox*>("cbZoom")->currentText(), "100 %");
     bRevisada = true;
     ventana->close();
@@ -74,7 +79,7 @@ TEST_F(VistaPrevia, BuscarVaALaPaginaDelTexto)
   AlAbrirse([&](QWidget* ventana) {
     ventana->findChild<QLineEdit*>("edBuscar")->setText("dólar canadiense");
     Dispara(ventana, "acBuscar");
-    nPagina = ventana->findChild<QPrintPreviewWidget*>()->currentPage();
+    nPagina = qobject_cast<TfrmVistaPrevia*>(ventana)->PaginaActual();
     ventana->close();
   });
   F_reporte.MuestraReporte();

@@ -2,6 +2,7 @@
 
 #include "report/Reporte.h"
 #include "report/ui/ImpresionReporte.h"
+#include "report/ui/PaginasVista.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -11,11 +12,12 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPageSetupDialog>
-#include <QPainter>
 #include <QPrintDialog>
-#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressDialog>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QToolBar>
@@ -26,41 +28,27 @@ namespace {
 
 const QStringList CC_ZOOMS{"25 %", "50 %", "75 %", "100 %", "150 %", "200 %", "Ancho de página",
                            "Página completa"};
-
-// The preview shows every page on one paper size: the largest, so that none is cut.
-QPageLayout LayoutMayor(const TReportePreparado& Paginas)
-{
-  QPageLayout mayor;
-  for (int n = 0; n < Paginas.NumeroPaginas(); ++n) {
-    const QPageLayout layout = Paginas.Pagina(n).layout;
-    if (!mayor.isValid() || layout.fullRect(QPageLayout::Millimeter).height() >
-                                mayor.fullRect(QPageLayout::Millimeter).height())
-      mayor = layout;
-  }
-  return mayor;
-}
+constexpr int CC_MARGEN_AJUSTE = 30;  // pixels left around a fitted page
 
 }  // namespace
 
 TfrmVistaPrevia::TfrmVistaPrevia(TReporte& Reporte, QWidget* pPadre)
-    : QDialog(pPadre), F_reporte(Reporte), F_paginas(Reporte.Preparado()),
-      F_qImpresoraVista(QPrinter::HighResolution)
+    : QDialog(pPadre), F_reporte(Reporte), F_paginas(Reporte.Preparado())
 {
   setModal(true);
   setWindowTitle(Reporte.NombreArchivo());
   setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
-  // The preview draws into a PDF-format printer, so it needs no printer installed.
-  F_qImpresoraVista.setOutputFormat(QPrinter::PdfFormat);
-  F_qImpresoraVista.setFullPage(true);
-  F_qImpresoraVista.setPageLayout(LayoutMayor(F_paginas));
-  F_qImpresoraVista.setDocName(Reporte.NombreArchivo());
 
-  F_vista = new QPrintPreviewWidget(&F_qImpresoraVista, this);
-  connect(F_vista, &QPrintPreviewWidget::paintRequested, this, &TfrmVistaPrevia::PintaPaginas);
-  connect(F_vista, &QPrintPreviewWidget::previewChanged, this, &TfrmVistaPrevia::ActualizaPagina);
+  F_vista = new TPaginasVista(F_paginas);
+  F_area = new QScrollArea(this);
+  F_area->setWidget(F_vista);
+  F_area->setWidgetResizable(true);
+  connect(F_area->verticalScrollBar(), &QScrollBar::valueChanged, this,
+          &TfrmVistaPrevia::ActualizaPagina);
   F_lbEsquema = new QListWidget(this);
   for (int n = 0; n < F_paginas.NumeroPaginas(); ++n)
     F_lbEsquema->addItem(F_paginas.Pagina(n).sNombre);
+  F_lbEsquema->setMaximumWidth(200);
   F_lbEsquema->setVisible(false);
   connect(F_lbEsquema, &QListWidget::currentRowChanged, this, [this](int nFila) {
     if (nFila >= 0)
@@ -68,17 +56,20 @@ TfrmVistaPrevia::TfrmVistaPrevia(TReporte& Reporte, QWidget* pPadre)
   });
   auto* divisor = new QSplitter(this);
   divisor->addWidget(F_lbEsquema);
-  divisor->addWidget(F_vista);
+  divisor->addWidget(F_area);
   divisor->setStretchFactor(1, 1);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(CreaBarra());
   layout->addWidget(divisor, 1);
-
-  F_vista->setZoomMode(QPrintPreviewWidget::CustomZoom);
-  F_vista->setZoomFactor(1.0);
   F_cbZoom->setCurrentText("100 %");
+}
+
+void TfrmVistaPrevia::showEvent(QShowEvent* pEvento)
+{
+  QDialog::showEvent(pEvento);
+  F_edBuscar->setFocus();
 }
 
 QToolBar* TfrmVistaPrevia::CreaBarra()
@@ -122,16 +113,10 @@ QToolBar* TfrmVistaPrevia::CreaBarra()
 void TfrmVistaPrevia::CreaHerramientas(QToolBar* pBarra)
 {
   auto* menu = new QMenu(this);
-  menu->addAction("Ajustar al ancho", this, [this] {
-    F_vista->fitToWidth();
-    F_cbZoom->setCurrentText("Ancho de página");
-  });
-  menu->addAction("Página completa", this, [this] {
-    F_vista->fitInView();
-    F_cbZoom->setCurrentText("Página completa");
-  });
-  menu->addAction("Una página", F_vista, &QPrintPreviewWidget::setSinglePageViewMode);
-  menu->addAction("Dos páginas", F_vista, &QPrintPreviewWidget::setFacingPagesViewMode);
+  menu->addAction("Ajustar al ancho", this, &TfrmVistaPrevia::AjustaAncho);
+  menu->addAction("Página completa", this, &TfrmVistaPrevia::AjustaPagina);
+  menu->addAction("Una página", this, [this] { F_vista->SetDosPaginas(false); });
+  menu->addAction("Dos páginas", this, [this] { F_vista->SetDosPaginas(true); });
   auto* boton = new QToolButton(pBarra);
   boton->setObjectName("bnHerramientas");
   boton->setText("Herramientas");
@@ -142,59 +127,69 @@ void TfrmVistaPrevia::CreaHerramientas(QToolBar* pBarra)
 
 void TfrmVistaPrevia::CreaNavegador(QToolBar* pBarra)
 {
+  const int nTotal = F_paginas.NumeroPaginas();
   pBarra->addAction("<<", this, [this] { IrAPagina(1); })->setToolTip("Primera página");
-  pBarra->addAction("<", this, [this] { IrAPagina(F_vista->currentPage() - 1); })
-      ->setToolTip("Página anterior");
+  pBarra->addAction("<", this, [this] { IrAPagina(PaginaActual() - 1); })->setToolTip("Página anterior");
   F_edPagina = new QSpinBox(pBarra);
   F_edPagina->setObjectName("edPagina");
-  F_edPagina->setRange(1, std::max(1, F_paginas.NumeroPaginas()));
+  F_edPagina->setRange(1, std::max(1, nTotal));
   connect(F_edPagina, &QSpinBox::valueChanged, this, &TfrmVistaPrevia::IrAPagina);
   pBarra->addWidget(F_edPagina);
-  F_txTotal = new QLabel(QString(" de %1 ").arg(F_paginas.NumeroPaginas()), pBarra);
-  pBarra->addWidget(F_txTotal);
-  pBarra->addAction(">", this, [this] { IrAPagina(F_vista->currentPage() + 1); })
-      ->setToolTip("Página siguiente");
-  pBarra->addAction(">>", this, [this] { IrAPagina(F_paginas.NumeroPaginas()); })
-      ->setToolTip("Última página");
-}
-
-void TfrmVistaPrevia::PintaPaginas(QPrinter* pImpresora)
-{
-  QPainter painter(pImpresora);
-  for (int n = 0; n < F_paginas.NumeroPaginas(); ++n) {
-    if (n > 0)
-      pImpresora->newPage();
-    F_paginas.PintaPagina(n, painter, F_sResaltar);
-  }
+  pBarra->addWidget(new QLabel(QString(" de %1 ").arg(nTotal), pBarra));
+  pBarra->addAction(">", this, [this] { IrAPagina(PaginaActual() + 1); })->setToolTip("Página siguiente");
+  pBarra->addAction(">>", this, [this, nTotal] { IrAPagina(nTotal); })->setToolTip("Última página");
 }
 
 void TfrmVistaPrevia::AplicaZoom(const QString& sZoom)
 {
-  if (sZoom == "Ancho de página") {
-    F_vista->fitToWidth();
+  if (sZoom == "Ancho de página")
+    AjustaAncho();
+  else if (sZoom == "Página completa")
+    AjustaPagina();
+  else
+    F_vista->SetZoom(QString(sZoom).remove('%').trimmed().toDouble() / 100);
+}
+
+void TfrmVistaPrevia::AjustaAncho()
+{
+  if (F_paginas.NumeroPaginas() == 0)
     return;
-  }
-  if (sZoom == "Página completa") {
-    F_vista->fitInView();
+  const QSizeF pagina = F_vista->TamanoPagina(0, 1.0);
+  const double dPaginas = F_vista->RectPagina(1).top() == F_vista->RectPagina(0).top() ? 2 : 1;
+  F_vista->SetZoom((F_area->viewport()->width() - CC_MARGEN_AJUSTE) / (pagina.width() * dPaginas));
+  F_cbZoom->setCurrentText("Ancho de página");
+}
+
+void TfrmVistaPrevia::AjustaPagina()
+{
+  if (F_paginas.NumeroPaginas() == 0)
     return;
-  }
-  F_vista->setZoomMode(QPrintPreviewWidget::CustomZoom);
-  F_vista->setZoomFactor(QString(sZoom).remove('%').trimmed().toDouble() / 100);
+  const int nPagina = PaginaActual();
+  const QSizeF pagina = F_vista->TamanoPagina(nPagina - 1, 1.0);
+  const double dPaginas = F_vista->RectPagina(1).top() == F_vista->RectPagina(0).top() ? 2 : 1;
+  const QSize area = F_area->viewport()->size() - QSize(CC_MARGEN_AJUSTE, CC_MARGEN_AJUSTE);
+  F_vista->SetZoom(std::min(area.width() / (pagina.width() * dPaginas), area.height() / pagina.height()));
+  F_cbZoom->setCurrentText("Página completa");
+  IrAPagina(nPagina);
+}
+
+int TfrmVistaPrevia::PaginaActual() const
+{
+  return F_vista->PaginaEn(F_area->verticalScrollBar()->value() + F_area->viewport()->height() / 3) + 1;
 }
 
 void TfrmVistaPrevia::ActualizaPagina()
 {
-  if (!F_edPagina)
-    return;
   const QSignalBlocker bloqueo(F_edPagina);
-  F_edPagina->setValue(F_vista->currentPage());
+  F_edPagina->setValue(PaginaActual());
 }
 
 void TfrmVistaPrevia::IrAPagina(int nPagina)
 {
   if (nPagina < 1 || nPagina > F_paginas.NumeroPaginas())
     return;
-  F_vista->setCurrentPage(nPagina);
+  F_vista->adjustSize();
+  F_area->verticalScrollBar()->setValue(F_vista->RectPagina(nPagina - 1).top() - 12);
   const QSignalBlocker bloqueo(F_edPagina);
   F_edPagina->setValue(nPagina);
 }
@@ -212,24 +207,28 @@ void TfrmVistaPrevia::Busca()
     if (F_paginas.PaginaContiene(nPagina, sTexto)) {
       F_sResaltar = sTexto;
       F_nUltimaEncontrada = nPagina + 1;
-      F_vista->updatePreview();
+      F_vista->SetResaltar(sTexto);
       IrAPagina(nPagina + 1);
       return;
     }
   }
   F_sResaltar.clear();
-  F_vista->updatePreview();
+  F_vista->SetResaltar({});
   QMessageBox::information(this, "Buscar", "No se encontró el texto \"" + sTexto + "\".");
 }
 
 void TfrmVistaPrevia::ConfiguraPagina()
 {
-  QPageSetupDialog dialogo(&F_qImpresoraVista, this);
+  if (F_paginas.NumeroPaginas() == 0)
+    return;
+  QPrinter impresora(QPrinter::HighResolution);
+  impresora.setOutputFormat(QPrinter::PdfFormat);
+  impresora.setPageLayout(F_paginas.Pagina(PaginaActual() - 1).layout);
+  QPageSetupDialog dialogo(&impresora, this);
   if (dialogo.exec() != QDialog::Accepted)
     return;
-  F_paginas.SetLayout(F_qImpresoraVista.pageLayout());
-  F_qImpresoraVista.setPageLayout(LayoutMayor(F_paginas));
-  F_vista->updatePreview();
+  F_paginas.SetLayout(impresora.pageLayout());
+  F_vista->Actualiza();
 }
 
 void TfrmVistaPrevia::Imprime()

@@ -3,15 +3,15 @@
 #include "report/ReportePreparado.h"
 
 #include <QDialog>
-#include <QPrinter>
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPrintPreviewWidget;
+class QScrollArea;
 class QSpinBox;
 class QToolBar;
+class TPaginasVista;
 class TReporte;
 
 // The report's preview: print, zoom, find, outline, page setup, view tools,
@@ -25,13 +25,18 @@ class TfrmVistaPrevia : public QDialog {
   void ExportaPDF();
   void Busca();
   void ConfiguraPagina();
+  int PaginaActual() const;  // 1-based
+
+ protected:
+  void showEvent(QShowEvent* pEvento) override;
 
  private:
   QToolBar* CreaBarra();
   void CreaHerramientas(QToolBar* pBarra);
   void CreaNavegador(QToolBar* pBarra);
-  void PintaPaginas(QPrinter* pImpresora);
   void AplicaZoom(const QString& sZoom);
+  void AjustaAncho();
+  void AjustaPagina();
   void ActualizaPagina();
   void IrAPagina(int nPagina);
 
@@ -39,11 +44,10 @@ class TfrmVistaPrevia : public QDialog {
   TReportePreparado F_paginas;
   QString F_sResaltar;
   int F_nUltimaEncontrada = 0;
-  QPrinter F_qImpresoraVista;
-  QPrintPreviewWidget* F_vista = nullptr;
+  QScrollArea* F_area = nullptr;
+  TPaginasVista* F_vista = nullptr;
   QListWidget* F_lbEsquema = nullptr;
   QComboBox* F_cbZoom = nullptr;
   QLineEdit* F_edBuscar = nullptr;
   QSpinBox* F_edPagina = nullptr;
-  QLabel* F_txTotal = nullptr;
 };
