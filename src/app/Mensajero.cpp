@@ -5,10 +5,11 @@
 #include <QTimer>
 
 #include "app/Utilerias.h"
+#include "db/ParamsGenProy.h"
 
 namespace {
 
-const QColor CC_COLOR_ADVERT(255, 0, 0);
+const QColor CC_COLOR_ADVERT = QColor::fromRgb(CC_COLORROJO);
 
 QColor ColorDe(const QLabel* txLabel)
 {

@@ -1,0 +1,21 @@
+#include "app/DialogosVentana.h"
+
+#include <QMessageBox>
+#include <QWidget>
+
+TDialogosVentana::TDialogosVentana(QWidget* Ventana) : F_Ventana(Ventana) {}
+
+void TDialogosVentana::Mensaje(const QString& sTexto)
+{
+  const QString sTitulo = F_Ventana ? F_Ventana->windowTitle().trimmed() : QString();
+  QMessageBox Caja(QMessageBox::NoIcon, sTitulo, sTexto, QMessageBox::Ok, F_Ventana);
+  Caja.exec();
+}
+
+bool TDialogosVentana::Advertencia(const QString& sTexto)
+{
+  QMessageBox Caja(QMessageBox::Warning, QStringLiteral("Advertencia"), sTexto,
+                   QMessageBox::Yes | QMessageBox::No, F_Ventana);
+  Caja.setDefaultButton(QMessageBox::Yes);
+  return Caja.exec() == QMessageBox::Yes;
+}

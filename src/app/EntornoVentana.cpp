@@ -1,0 +1,27 @@
+#include "app/EntornoVentana.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace {
+
+const char* const CC_LETRAS_TAHOMA[] = {"/usr/share/wine/fonts/tahoma.ttf",
+                                        "/usr/share/wine/fonts/tahomabd.ttf"};
+
+}  // namespace
+
+void PreparaEntornoVentana(QApplication& Aplicacion)
+{
+  if (!QFontDatabase::families().contains(QStringLiteral("Tahoma"))) {
+    for (const char* sArchivo : CC_LETRAS_TAHOMA)
+      QFontDatabase::addApplicationFont(QString::fromLatin1(sArchivo));
+  }
+  auto* Traductor = new QTranslator(&Aplicacion);
+  if (Traductor->load(QStringLiteral("qtbase_es"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(Traductor);
+  else
+    delete Traductor;
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+class QApplication;
+
+// Registers the Tahoma fonts that fonts-wine ships outside fontconfig's folders
+// and has Qt's own dialogs speak Spanish ("Sí", "No").
+void PreparaEntornoVentana(QApplication& Aplicacion);

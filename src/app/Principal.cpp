@@ -1,0 +1,205 @@
+#include "app/Principal.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+
+#include "ado/ErrorADO.h"
+#include "app/AutoCompletaCombo.h"
+#include "app/DialogosVentana.h"
+#include "app/Mensajero.h"
+#include "app/RutaReporte.h"
+#include "app/SelectorLocalidades.h"
+#include "app/TeclasPrincipal.h"
+#include "app/Utilerias.h"
+#include "data/DataModule.h"
+#include "db/Dialogos.h"
+
+namespace {
+
+const QString CC_TITULO = QStringLiteral("Encuesta de Evaluación de Riesgo GAFI - 2016 ");
+
+// Runs Accion when the focus leaves Control for another control.
+class TAlSalir : public QObject {
+ public:
+  TAlSalir(QWidget* Control, std::function<void()> Accion)
+      : QObject(Control), F_Accion(std::move(Accion))
+  {
+    Control->installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* Evento) override
+  {
+    if (Evento->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(Evento)->reason() != Qt::PopupFocusReason)
+      F_Accion();
+    return false;
+  }
+
+ private:
+  std::function<void()> F_Accion;
+};
+
+// Marks a click on "Generar reporte" as in progress for as long as it is handled.
+class TEnCurso {
+ public:
+  explicit TEnCurso(bool& bEnCurso) : F_bEnCurso(bEnCurso) { F_bEnCurso = true; }
+  ~TEnCurso() { F_bEnCurso = false; }
+  TEnCurso(const TEnCurso&) = delete;
+  TEnCurso& operator=(const TEnCurso&) = delete;
+
+ private:
+  bool& F_bEnCurso;
+};
+
+}  // namespace
+
+TfrmPrincipal::TfrmPrincipal(TdmMain& dmMain, QString sCarpetaTolvex,
+                             std::shared_ptr<IDialogos> Dialogos)
+    : F_dmMain(dmMain), F_sCarpetaTolvex(std::move(sCarpetaTolvex))
+{
+  setWindowTitle(CC_TITULO);
+  setFixedSize(621, 730);
+  QPalette paleta = palette();
+  paleta.setColor(QPalette::Window, Qt::white);
+  paleta.setColor(QPalette::WindowText, Qt::black);
+  setPalette(paleta);
+  setAutoFillBackground(true);
+  QFont letra(QStringLiteral("Tahoma"));
+  letra.setPixelSize(11);
+  setFont(letra);
+
+  c = CreaControles(this);
+  F_Dialogos = Dialogos ? std::move(Dialogos) : std::make_shared<TDialogosVentana>(this);
+  EstableceDialogos(F_Dialogos);
+
+  // FormCreate
+  _MensajeroForm = std::make_shared<TMensajero>(c.txMensajes);
+  IniForma();
+  c.txPruebas->setVisible(true);
+
+  connect(c.bnGenReporte, &QPushButton::clicked, this, [this] { bnGenReporteClick(); });
+  connect(c.bnAgregar, &QPushButton::clicked, this, [this] { F_Selector->bnAgregarClick(); });
+  connect(c.bnEliminar, &QPushButton::clicked, this, [this] { F_Selector->bnEliminarClick(); });
+  connect(c.cbEstado, &QComboBox::activated, this, [this] { F_Selector->cbEstadoSelect(); });
+  new TAlSalir(c.cbEstado, [this] { F_Selector->cbEstadoExit(); });
+  PreparaAutoCompletar(c.cbEstado);
+  PreparaAutoCompletar(c.cbCiudad);
+  InstalaTeclas();
+  c.edUsuario->setFocus();
+}
+
+TfrmPrincipal::~TfrmPrincipal() = default;
+
+void TfrmPrincipal::IniForma()
+{
+  _ListaLocs.Estado = std::make_shared<QStringList>();
+  _ListaLocs.Ciudad = std::make_shared<QStringList>();
+  _ListaLocs.Clave = std::make_shared<QStringList>();
+  F_Selector = std::make_unique<TSelectorLocalidades>(c.cbEstado, c.cbCiudad, c.lbLoc,
+                                                      F_dmMain.vtEstados, F_dmMain.vLocalidades,
+                                                      _MensajeroForm, _ListaLocs);
+  F_Selector->CargaCBEstados(QString());
+  c.lbLoc->clear();
+}
+
+void TfrmPrincipal::InstalaTeclas()
+{
+  // edPasswKeyPress, shared by the user and the password boxes.
+  InstalaManejadorTecla(c.edUsuario, FocusSiguiente);
+  InstalaManejadorTecla(c.edPassw, FocusSiguiente);
+  InstalaManejadorTecla(c.edCambio, [this](QWidget* Sender, QChar& Key, bool bShift) {
+    ValidaMoneda(c.edCambio, Key);
+    FocusSiguiente(Sender, Key, bShift);
+  });
+  InstalaManejadorTecla(c.cbEstado, [this](QWidget* Sender, QChar& Key, bool bShift) {
+    FocusSiguiente(Sender, Key, bShift);
+    if (Key == u'\'')
+      Key = QChar::Null;
+    const TAutoCompletado Completado = AutoCompleta(c.cbEstado, Key);
+    if (Completado.bConsumida)
+      Key = QChar::Null;
+    if (Completado.bCambio)
+      F_Selector->cbEstadoSelect();
+  });
+  InstalaManejadorTecla(c.cbCiudad, [this](QWidget*, QChar& Key, bool) {
+    if (Key == u'\r')
+      c.bnAgregar->click();
+    if (AutoCompleta(c.cbCiudad, Key).bConsumida)
+      Key = QChar::Null;
+  });
+}
+
+void TfrmPrincipal::closeEvent(QCloseEvent* Evento)
+{
+  // The survey of a run reads the locality lists: no closing until it ends.
+  if (F_bEnCurso)
+    Evento->ignore();
+  else
+    Evento->accept();
+}
+
+void TfrmPrincipal::showEvent(QShowEvent* Evento)
+{
+  QWidget::showEvent(Evento);
+  if (F_bCentrada || !screen())
+    return;
+  F_bCentrada = true;
+  move(screen()->availableGeometry().center() - rect().center());
+}
+
+void TfrmPrincipal::bnGenReporteClick()
+{
+  if (F_bEnCurso)
+    return;
+  const TEnCurso EnCurso(F_bEnCurso);
+  const auto Proc = [this] { GeneraReporte(); };
+  if (CamposVacios())
+    return;
+  _MensajeroForm->MsjTxEspera(QStringLiteral("¡Advertencia!"), false);
+  if (!F_Dialogos->Advertencia(TextoConfirmacion())) {
+    _MensajeroForm->MsjTxEspera(QStringLiteral("Proceso cancelado."), false);
+    return;
+  }
+  // An error that escapes the run would end the program from inside a Qt slot.
+  try {
+    ProcesayEspera(Proc, c.bnGenReporte);
+  } catch (const ado::EErrorADO& Error) {
+    F_Dialogos->Mensaje(Error.Mensaje());
+  } catch (const std::exception& Error) {
+    F_Dialogos->Mensaje(QString::fromUtf8(Error.what()));
+  }
+}
+
+bool TfrmPrincipal::CamposVacios()
+{
+  const TRevisionCampos Revision =
+      RevisaCampos(c.edUsuario->text(), c.edCambio->text(), c.lbLoc->count());
+  switch (Revision.Campo) {
+    case TCampoFaltante::Ninguno:
+      return false;
+    case TCampoFaltante::Usuario:
+      _MensajeroForm->CampoObligatorio(c.txUsuario, c.edUsuario);
+      break;
+    case TCampoFaltante::TipoCambio:
+      _MensajeroForm->CampoObligatorio(c.txCambio, c.edCambio);
+      break;
+    case TCampoFaltante::Localidades:
+      _MensajeroForm->CampoObligatorio(c.txLocRiesgo, nullptr);
+      c.cbEstado->setFocus();
+      break;
+  }
+  _MensajeroForm->MsjTxTemp(Revision.sMensaje);
+  return true;
+}
+
+void TfrmPrincipal::GeneraReporte()
+{
+  TRutaReporte Ruta(_MensajeroForm, F_dmMain, F_sCarpetaTolvex);
+  Ruta.GeneraReporte(c.edUsuario->text(), c.edPassw->text(), c.edCambio->text(), _ListaLocs,
+                     [this] { _MensajeroForm->CampoObligatorio(c.txPassw, c.edPassw); });
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+#include "app/ControlesPrincipal.h"
+#include "survey/RepEncGAFI2016.h"
+
+class IDialogos;
+class IMensajero;
+class TdmMain;
+class TSelectorLocalidades;
+
+// The main window: credentials, exchange rate, risk localities, the status line
+// and the "Generar reporte" button.
+class TfrmPrincipal : public QWidget {
+  Q_OBJECT
+
+ public:
+  // sCarpetaTolvex: the Tolvex root the report road reads. Without Dialogos the
+  // window shows its own message boxes; either way they become the current ones.
+  TfrmPrincipal(TdmMain& dmMain, QString sCarpetaTolvex,
+                std::shared_ptr<IDialogos> Dialogos = nullptr);
+  ~TfrmPrincipal() override;
+
+  // The chosen localities, shared with the survey of a run.
+  const TLocalidades& ListaLocs() const { return _ListaLocs; }
+
+ protected:
+  void closeEvent(QCloseEvent* Evento) override;
+  void showEvent(QShowEvent* Evento) override;
+
+ private:
+  void IniForma();
+  void InstalaTeclas();
+  void bnGenReporteClick();
+  bool CamposVacios();
+  void GeneraReporte();
+
+  TdmMain& F_dmMain;
+  QString F_sCarpetaTolvex;
+  std::shared_ptr<IDialogos> F_Dialogos;
+  TControlesPrincipal c;
+  std::shared_ptr<IMensajero> _MensajeroForm;
+  TLocalidades _ListaLocs;
+  std::unique_ptr<TSelectorLocalidades> F_Selector;
+  bool F_bEnCurso = false;  // a click on "Generar reporte" is being handled
+  bool F_bCentrada = false;
+};

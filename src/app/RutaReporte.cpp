@@ -1,0 +1,173 @@
+#include "app/RutaReporte.h"
+
+#include "ado/ConexionADO.h"
+#include "app/ArchivosTolvex.h"
+#include "app/Utilerias.h"
+#include "data/DataModule.h"
+#include "db/ColectorConxs.h"
+#include "db/Dialogos.h"
+#include "db/ParamsGenProy.h"
+#include "survey/IIMensajero.h"
+
+namespace {
+
+const QString CC_ARCHIVOBD = QStringLiteral("DataBase/Tolvex.mdb");
+const QString CC_ARCHIVOINI = QStringLiteral("Tolvex.INI");
+
+// Shows the loading of large tables on the status line while a run uses the connection.
+class TAvisoCarga {
+ public:
+  TAvisoCarga(std::shared_ptr<ado::TConexionADO> Conector, IMensajero& Mensajero)
+      : F_Conector(std::move(Conector))
+  {
+    F_Conector->SetProgresoCarga(
+        [&Mensajero, nUltimo = -1, sUltima = QString()](const QString& sTabla, qint64 nFilas,
+                                                        qint64 nTotal) mutable {
+          const int nPorciento = nTotal > 0 ? int(nFilas * 100 / nTotal) : 100;
+          if (sTabla == sUltima && nPorciento == nUltimo)
+            return;
+          sUltima = sTabla;
+          nUltimo = nPorciento;
+          Mensajero.MsjEnTx(QStringLiteral("Cargando la tabla %1 de la BD: %2%")
+                                .arg(sTabla)
+                                .arg(nPorciento));
+        });
+  }
+  ~TAvisoCarga() { F_Conector->SetProgresoCarga(nullptr); }
+  TAvisoCarga(const TAvisoCarga&) = delete;
+  TAvisoCarga& operator=(const TAvisoCarga&) = delete;
+
+ private:
+  std::shared_ptr<ado::TConexionADO> F_Conector;
+};
+
+}  // namespace
+
+TRevisionCampos RevisaCampos(const QString& sUsuario, const QString& sTipoCambio,
+                             int nLocalidades)
+{
+  if (sUsuario.trimmed().isEmpty())
+    return {TCampoFaltante::Usuario,
+            QStringLiteral("Por favor, escriba su usuario (Administrador).")};
+  if (sTipoCambio.trimmed().isEmpty())
+    return {TCampoFaltante::TipoCambio, QStringLiteral("Por favor, escriba el tipo de cambio.")};
+  if (ConvierteTipoCambio(sTipoCambio) <= 0)
+    return {TCampoFaltante::TipoCambio,
+            QStringLiteral("El tipo de cambio debe ser diferente a cero.")};
+  if (nLocalidades != 5)
+    return {TCampoFaltante::Localidades, QStringLiteral("Debe agregar 5 localidades de Riesgo.")};
+  return {};
+}
+
+QString TextoConfirmacion()
+{
+  const QStringList Lineas = {
+      QStringLiteral("Para responder correctamente la encuesta, es muy importante que por favor "
+                     "siga estas indicaciones:"),
+      QStringLiteral("1.- Haga un respaldo de seguridad de la Base de Datos del Tolvex."),
+      QStringLiteral("2.- Asigne el Símbolo a todas las divisas (Catálogo de \"Divisas para "
+                     "Compra/Venta\"; en Tolvex: Menú principal -> Archivo -> Opción 4 ). Las "
+                     "Divisas sin Símbolo podrían ser ignoradas y causar resultados erróneos."),
+      QStringLiteral("3.- Asigne las Claves de la Actividad a  todos los Sectores (Catálogo de "
+                     "\"Ocupaciones, Profesiones, Actividades o Giros del Negocio\"; en Tolvex:  "
+                     "Menú principal -> Usuarios -> Opción 2). Cerciórese que la clave corresponda "
+                     "correctamente con el Sector, de lo contrario podría causar resultados "
+                     "erróneos."),
+      QStringLiteral("4.- Instale y ejecute este programa en la carpeta raíz del Tolvex ( "
+                     "c:\\Tolvex Software\\ ).         "),
+      QStringLiteral("5.- Si tiene varias computadoras con Tolvex en el mismo establecimiento, "
+                     "instale este programa en la computadora principal (Servidor)."),
+      QStringLiteral("6.- Si tiene varias sucursales, utilice este programa para generar un "
+                     "reporte por sucursal. Posteriormente analice la información para "
+                     "condensarla manualmente en un solo reporte."),
+      QStringLiteral("7.- La encuesta en su mayoría, tiene preguntas que no son posibles de "
+                     "contestar por medio de la Base de Datos del Tolvex, por lo que deberá "
+                     "contestarlas a criterio y de acuerdo la operatividad de su CC."),
+      QStringLiteral("Nota 1: En el reporte que se generará, sólo aparecen las preguntas que se "
+                     "pueden responder con la Base de datos del Tolvex."),
+      QStringLiteral("Nota 2: Considere los datos que están entre paréntesis para analizar y "
+                     "condensar la información en caso de tener varias sucursales. No debe "
+                     "escribir estos datos en la encuesta, son sólo datos informativos para su "
+                     "análisis."),
+      QStringLiteral("¿Ha seguido las indicaciones y desea continuar?"),
+  };
+  return Lineas.join(QStringLiteral("\r\r\n"));
+}
+
+TRutaReporte::TRutaReporte(std::shared_ptr<IMensajero> Mensajero, TdmMain& dmMain,
+                           QString sCarpeta)
+    : F_Mensajero(std::move(Mensajero)), F_dmMain(dmMain), F_sCarpeta(std::move(sCarpeta))
+{
+}
+
+TResultadoRuta TRutaReporte::GeneraReporte(const QString& sUsuario, const QString& sPassw,
+                                           const QString& sTipoCambio,
+                                           const TLocalidades& ListaLocs,
+                                           const std::function<void()>& AccesoRechazado)
+{
+  TResultadoRuta Resultado = TResultadoRuta::SinBD;
+  std::shared_ptr<IRepEncuestaGAFI> Encuesta;
+  std::shared_ptr<ado::TConexionADO> ConectorBDPrinc;
+  if (!ConectaBDLocal(ConectorBDPrinc)) {
+    if (F_bBDEncontrada)
+      Resultado = TResultadoRuta::SinConexion;
+  } else {
+    const TAvisoCarga AvisoCarga(ConectorBDPrinc, *F_Mensajero);
+    const double dTCambio = ConvierteTipoCambio(sTipoCambio);
+    int nNumEmp = 0;
+    if (!DameEmpAct(nNumEmp)) {
+      Dialogos().Mensaje(
+          QStringLiteral("No se pudo extraer el Número de la Empresa predeterminada."));
+      Resultado = TResultadoRuta::SinEmpresa;
+    } else {
+      Encuesta = std::make_shared<TRepEncGAFI2016>(ConectorBDPrinc, F_dmMain.repGeneral,
+                                                   F_Mensajero, dTCambio, nNumEmp, ListaLocs,
+                                                   F_dmMain);
+      if (Encuesta->UsuariosConectados()) {
+        Dialogos().Mensaje(QStringLiteral(
+            "Hay un usuario conectado a la BD. Cierre Tolvex antes de continuar."));
+        Resultado = TResultadoRuta::UsuariosConectados;
+      } else if (Encuesta->ValidaAcceso(sUsuario, sPassw, true)) {
+        Resultado = Encuesta->GeneraReporte() ? TResultadoRuta::Exito
+                                              : TResultadoRuta::FallaPregunta;
+      } else {
+        F_Mensajero->MsjTxEspera(QStringLiteral("La contraseña es incorrecta o, el usuario no "
+                                                "tiene permisos de administrador."),
+                                 true);
+        if (AccesoRechazado)
+          AccesoRechazado();
+        Resultado = TResultadoRuta::AccesoRechazado;
+      }
+    }
+  }
+  F_Mensajero->MsjEnTx(Resultado == TResultadoRuta::Exito
+                           ? QStringLiteral("El reporte se generó correctamente.")
+                           : QStringLiteral("No fue posible generar el reporte. Llame a Soporte "
+                                            "Técnico."));
+  return Resultado;
+}
+
+bool TRutaReporte::ConectaBDLocal(std::shared_ptr<ado::TConexionADO>& adoConnector)
+{
+  const QString sRutaTolvex = BuscaArchivo(F_sCarpeta, CC_ARCHIVOBD);
+  F_bBDEncontrada = !sRutaTolvex.isEmpty();
+  if (!F_bBDEncontrada) {
+    Dialogos().Mensaje(
+        QStringLiteral("Error: Este programa debe encontrarse en la carpeta raíz del Tolvex."));
+    return false;
+  }
+  F_Mensajero->MsjTxEspera(QStringLiteral("Conectando con la BD..."), false);
+  ColectorConexiones->CreaBDPrinc(sRutaTolvex, QString(), false);
+  return ColectorConexiones->Conecta(CC_NOMBDPRINC) &&
+         ColectorConexiones->DameAccessConex(CC_NOMBDPRINC, adoConnector) &&
+         adoConnector->Connected();
+}
+
+bool TRutaReporte::DameEmpAct(int& nEmpAct) const
+{
+  const QString sRutaIni = BuscaArchivo(F_sCarpeta, CC_ARCHIVOINI);
+  if (sRutaIni.isEmpty())
+    return false;
+  nEmpAct = LeeEnteroIni(sRutaIni, QStringLiteral("Control"), QStringLiteral("EmpresaActiva"), 0);
+  return nEmpAct > 0;
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+#include "survey/RepEncGAFI2016.h"
+
+class IMensajero;
+class TdmMain;
+namespace ado {
+class TConexionADO;
+}
+
+// The road from the user's entries to the shown report, without widgets: the
+// window and the command line drive it through the messenger and the dialogs
+// (db/Dialogos.h) and share its checks and messages.
+
+enum class TCampoFaltante { Ninguno, Usuario, TipoCambio, Localidades };
+
+struct TRevisionCampos {
+  TCampoFaltante Campo = TCampoFaltante::Ninguno;
+  QString sMensaje;  // status text that tells the user what is missing
+};
+
+// The entries a run needs, tested in order; the first one missing or wrong is reported.
+TRevisionCampos RevisaCampos(const QString& sUsuario, const QString& sTipoCambio,
+                             int nLocalidades);
+
+// The instructions the user confirms before a run; lines joined by CR CR LF.
+QString TextoConfirmacion();
+
+enum class TResultadoRuta {
+  Exito,               // every question answered, the report shown
+  FallaPregunta,       // the report shown, a question failed
+  SinBD,               // no back-office database in the folder
+  SinConexion,         // the database did not open
+  SinEmpresa,          // no company number in the settings file
+  UsuariosConectados,  // back-office users are connected
+  AccesoRechazado      // wrong user or password, or not an administrator
+};
+
+class TRutaReporte {
+ public:
+  // sCarpeta: the Tolvex root, which holds DataBase/Tolvex.mdb and Tolvex.INI.
+  TRutaReporte(std::shared_ptr<IMensajero> Mensajero, TdmMain& dmMain, QString sCarpeta);
+
+  // The run after the confirmation: connects, reads the company, refuses while
+  // users are connected, checks the login and runs the survey; ends with the
+  // final status text. AccesoRechazado runs after the login was refused (the
+  // window points the user at the password). Errors that escape the layers
+  // below go on to the caller; the survey is released on the way out.
+  TResultadoRuta GeneraReporte(const QString& sUsuario, const QString& sPassw,
+                               const QString& sTipoCambio, const TLocalidades& ListaLocs,
+                               const std::function<void()>& AccesoRechazado);
+
+  bool ConectaBDLocal(std::shared_ptr<ado::TConexionADO>& adoConnector);
+  bool DameEmpAct(int& nEmpAct) const;
+
+ private:
+  std::shared_ptr<IMensajero> F_Mensajero;
+  TdmMain& F_dmMain;
+  QString F_sCarpeta;
+  bool F_bBDEncontrada = false;  // set by ConectaBDLocal: the file was there
+};
