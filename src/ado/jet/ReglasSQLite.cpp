@@ -173,6 +173,9 @@ void Verifica(sqlite3* db, int nResultado) {
 
 void RegistraReglas(sqlite3* db) {
   const int nDeterminista = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+  // The emitter quotes every name with "": an unknown one must fail, never become a text.
+  Verifica(db, sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr));
+  Verifica(db, sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr));
   Verifica(db, sqlite3_create_collation(db, "JET", SQLITE_UTF8, nullptr, Colacion));
   Verifica(db, sqlite3_create_function(db, "jet_like", 2, nDeterminista, nullptr, Like, nullptr, nullptr));
   Verifica(db, sqlite3_create_function(db, "jet_mas", 2, nDeterminista, nullptr, Mas, nullptr, nullptr));
