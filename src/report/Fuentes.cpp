@@ -3,11 +3,12 @@
 #include <QDir>
 #include <QFont>
 #include <QFontDatabase>
+#include <QGuiApplication>
 
 void RegistraFuentesReporte()
 {
   static bool bRegistradas = false;
-  if (bRegistradas)
+  if (bRegistradas || !qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
     return;
   bRegistradas = true;
   const QDir carpetaWine("/usr/share/wine/fonts");

@@ -2,5 +2,5 @@
 
 // Makes the template's fonts available: Tahoma from the wine fonts folder (which
 // fontconfig does not scan), Arial and Arial Narrow through their metric-compatible
-// substitutes. Safe to call more than once.
+// substitutes. Needs the GUI application; safe to call more than once.
 void RegistraFuentesReporte();

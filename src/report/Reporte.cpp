@@ -1,12 +1,5 @@
 #include "report/Reporte.h"
 
-#include "report/Fuentes.h"
-
-TReporte::TReporte()
-{
-  RegistraFuentesReporte();
-}
-
 void TReporte::AgregaPagina(const TPagina& Pagina)
 {
   F_paginas.append(Pagina);

@@ -16,8 +16,6 @@
 // The report template (pages and variables) and what is done with it.
 class TReporte {
  public:
-  TReporte();
-
   // Template
   void AgregaPagina(const TPagina& Pagina);
   const QList<TPagina>& Paginas() const;

@@ -1,5 +1,6 @@
 #include "report/ReportePreparado.h"
 
+#include "report/Fuentes.h"
 #include "report/VariablesReporte.h"
 
 #include <QFontMetricsF>
@@ -75,6 +76,7 @@ void PintaMemo(const TMemoPreparado& m, QPainter& Painter, const QString& sResal
 
 TReportePreparado::TReportePreparado(const QList<TPagina>& paginas, const TVariablesReporte& Variables)
 {
+  RegistraFuentesReporte();
   for (const TPagina& pagina : paginas) {
     TPaginaPreparada preparada{pagina.sNombre, pagina.Layout(), {}, {}};
     for (const TImagen& imagen : pagina.imagenes)

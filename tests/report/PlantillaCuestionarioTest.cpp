@@ -64,3 +64,22 @@ TEST(PlantillaCuestionario, AjustesPDF)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PlantillaCuestionario, RestauraLosValoresDeLaPlantilla)
+{
+  TReporte reporte;
+  CargaPlantillaCuestionario(reporte);
+  const QStringList nombres = reporte.NombresVariables();
+  reporte.SetVariable("Cuestionario", "NombreCC", "'Casa de Cambio Sol, S.A.'");
+  reporte.SetVariable("Cuestionario", "preg_8.1", "'ALERTA'");
+  reporte.SetVariable("Cuestionario", "preg_99.1", "'NUEVA'");
+  EXPECT_EQ(reporte.NombresVariables().last(), "preg_99.1");
+  reporte.RestauraValoresIniciales();
+  EXPECT_EQ(reporte.NombresVariables(), nombres);
+  EXPECT_EQ(reporte.TextoImpreso("NombreCC"), "Centro Cambiario de Prueba, S.A. de C.V.");
+  EXPECT_EQ(reporte.TextoImpreso("preg_8.1"), std::nullopt);
+}
+
+}  // namespace
