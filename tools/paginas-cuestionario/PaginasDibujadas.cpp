@@ -168,7 +168,7 @@ void Preg18(TLienzoPagina& l)
     bordes.last() = ys[r];
     for (int k = 0; k < 3; ++k) {
       if (k > 0)
-        l.Linea({xs[2], bordes[k]}, {xs[3], bordes[k]});
+        l.Linea({xs[1], bordes[k]}, {xs[3], bordes[k]});
       l.Texto(Entre(xs[1] + 2, xs[1] + 12, bordes[k], bordes[k + 1]),
               QString("%1.").arg(QChar('a' + k)), 9, false, Qt::AlignLeft | Qt::AlignVCenter);
     }
