@@ -4,45 +4,13 @@
 #include "ado/CabeceraJet.h"
 #include "ado/CargadorTabla.h"
 #include "ado/ErrorADO.h"
+#include "ado/jet/EjecutorJet.h"
+#include "ado/jet/ReglasSQLite.h"
 
 #include <QFile>
-#include <cstring>
 #include <QSet>
 #include <sqlite3.h>
 #include <sys/stat.h>
-
-#if __has_include("ado/jet/EjecutorJet.h")
-#include "ado/jet/EjecutorJet.h"
-#include "ado/jet/ReglasSQLite.h"
-#else
-// TEMPORARY stand-in until the translator lands: SQLite SQL as given, tables
-// loaded when SQLite reports them missing.
-#include <functional>
-namespace ado::jet {
-inline void RegistraReglas(sqlite3* db) {
-  sqlite3_create_collation(db, "JET", SQLITE_UTF8, nullptr, [](void*, int n1, const void* p1, int n2, const void* p2) {
-    const int n = std::memcmp(p1, p2, size_t(std::min(n1, n2)));
-    return n != 0 ? n : n1 - n2;
-  });
-}
-class TEjecutorJet {
- public:
-  TEjecutorJet(sqlite3* db, std::function<void(const QString&)> AseguraTabla) : F_db(db), F_Asegura(std::move(AseguraTabla)) {}
-  sqlite3_stmt* Prepara(const QString& sJet) {
-    for (;;) {
-      sqlite3_stmt* p = nullptr;
-      if (sqlite3_prepare_v2(F_db, sJet.toUtf8().constData(), -1, &p, nullptr) == SQLITE_OK) return p;
-      const QString sError = QString::fromUtf8(sqlite3_errmsg(F_db));
-      if (!sError.startsWith(QStringLiteral("no such table: "))) throw EErrorADO(CC_ERROR_CONSULTA, sError);
-      F_Asegura(sError.mid(15));
-    }
-  }
- private:
-  sqlite3* F_db;
-  std::function<void(const QString&)> F_Asegura;
-};
-}  // namespace ado::jet
-#endif
 
 namespace ado {
 namespace {
