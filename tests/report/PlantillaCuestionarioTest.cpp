@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QSet>
 
 namespace {
@@ -80,6 +81,25 @@ TEST(PlantillaCuestionario, RestauraLosValoresDeLaPlantilla)
   EXPECT_EQ(reporte.NombresVariables(), nombres);
   EXPECT_EQ(reporte.TextoImpreso("NombreCC"), "Centro Cambiario de Prueba, S.A. de C.V.");
   EXPECT_EQ(reporte.TextoImpreso("preg_8.1"), std::nullopt);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PlantillaCuestionario, ImagenesCompiladasConSusPixeles)
+{
+  TReporte reporte;
+  CargaPlantillaCuestionario(reporte);
+  QStringList imagenes;
+  for (const TPagina& pagina : reporte.Paginas())
+    for (const TImagen& imagen : pagina.imagenes) {
+      const QImage cargada(imagen.sArchivo);
+      imagenes.append(QString("%1 %2x%3").arg(imagen.sNombre).arg(cargada.width()).arg(cargada.height()));
+    }
+  EXPECT_EQ(imagenes, (QStringList{"imgPreg05 1700x1283", "imgPreg07 1700x875", "imgPreg08 1700x1061",
+                                   "imgPreg17 1275x554", "imgPreg18 1275x1090", "imgPreg19 1275x570",
+                                   "imgPreg20 1275x786", "imgPreg2122 1700x1133"}));
 }
 
 }  // namespace
