@@ -83,7 +83,7 @@ class TLectorTablas {
     }
     if (!borradas.empty() && borradas.back() >= nFila)
       throw ErrorEn(F_sTabla, -1, {},
-                    QStringLiteral("\"deleted\" nombra la fila %1 y la tabla tiene %2").arg(borradas.back()).arg(nFila));
+                    QStringLiteral("\"deleted\" nombra la fila %1, que no existe (la tabla tiene %2 filas)").arg(borradas.back()).arg(nFila));
     F_escritor.TerminaTabla();
     L.Situa(nFin);
   }

@@ -18,7 +18,8 @@ int ValorHex(char c) {
 void TLectorJson::Error(const QString& sDetalle) const {
   const qsizetype nHasta = std::min(F_n, F_texto.size());
   const qsizetype nLinea = F_texto.left(nHasta).count('\n') + 1;
-  const qsizetype nColumna = nHasta - (F_texto.lastIndexOf('\n', nHasta - 1) + 1) + 1;
+  const qsizetype nInicioLinea = nHasta > 0 ? F_texto.lastIndexOf('\n', nHasta - 1) + 1 : 0;
+  const qsizetype nColumna = QString::fromUtf8(F_texto.mid(nInicioLinea, nHasta - nInicioLinea)).size() + 1;
   throw EErrorMdb(QStringLiteral("JSON no válido (línea %1, columna %2): %3").arg(nLinea).arg(nColumna).arg(sDetalle)
                       .toStdString());
 }
