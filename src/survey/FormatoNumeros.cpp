@@ -66,8 +66,7 @@ QString Agrupa(const QString& sEnteros, const QString& sSeparador) {
   return sResultado;
 }
 
-QString Formatea(double dValor, int nDecimales, bool bCeroEntero) {
-  const QLocale locale = QLocale::system();
+QString Formatea(double dValor, int nDecimales, bool bCeroEntero, const QLocale& locale) {
   const TDigitos digitos = Redondea(dValor, nDecimales);
   QString sTexto = Agrupa(digitos.sEnteros, locale.groupSeparator());
   if (sTexto.isEmpty() && bCeroEntero) {
@@ -85,8 +84,14 @@ QString Formatea(double dValor, int nDecimales, bool bCeroEntero) {
 
 }  // namespace
 
-QString FormatoEntero(double dValor) { return Formatea(dValor, 0, true); }
+QString FormatoEntero(double dValor) { return FormatoEntero(dValor, QLocale::system()); }
 
-QString FormatoEnteroSinCero(double dValor) { return Formatea(dValor, 0, false); }
+QString FormatoEntero(double dValor, const QLocale& Regional) { return Formatea(dValor, 0, true, Regional); }
 
-QString FormatoDosDecimales(double dValor) { return Formatea(dValor, 2, false); }
+QString FormatoEnteroSinCero(double dValor) { return FormatoEnteroSinCero(dValor, QLocale::system()); }
+
+QString FormatoEnteroSinCero(double dValor, const QLocale& Regional) { return Formatea(dValor, 0, false, Regional); }
+
+QString FormatoDosDecimales(double dValor) { return FormatoDosDecimales(dValor, QLocale::system()); }
+
+QString FormatoDosDecimales(double dValor, const QLocale& Regional) { return Formatea(dValor, 2, false, Regional); }
