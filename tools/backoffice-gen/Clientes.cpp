@@ -84,7 +84,7 @@ QList<TCiudad> Ciudades(TAzar& Azar)
   }
   // Two city names on one locality, a key with a quote, a city without locality.
   ciudades.append({"C0900", "CIUDAD DE MEXICO", "01001002", 0.45});
-  ciudades.append({"OG'01", "COLONIA O'GORMAN", "01001002", 0.30});
+  ciudades.append({"OG'01", "COLONIA O'GORMAN", "01001002", 0.60});
   ciudades.append({"C0901", "SIN LOCALIDAD", QString(), 0.02});
   return ciudades;
 }
