@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class TTablaMemoria;
+
+// What `generar` was given, as typed.
+struct TArgumentosGenerar {
+  QString sCarpeta;
+  std::optional<QString> sUsuario;
+  QString sPassword;
+  QString sTipoCambio = QStringLiteral("13.29");
+  QStringList Claves;  // locality keys, highest risk first
+  QString sPdf;
+  QString sJson;
+  bool bAyuda = false;
+};
+
+// Parses the arguments after "generar". Returns the Spanish message of the
+// first problem, or nothing when the arguments are well formed.
+std::optional<QString> LeeArgumentosGenerar(const QStringList& Argumentos,
+                                            TArgumentosGenerar& Args);
+
+// Checks that do not need the back office: output folders, the rate (a number
+// above zero, no grouping separators), five distinct known locality keys.
+std::optional<QString> RevisaArgumentosGenerar(const TArgumentosGenerar& Args,
+                                               const TTablaMemoria& vLocalidades);
+
+QString TextoAyuda();

@@ -1,0 +1,35 @@
+#include "app/MensajeroConsola.h"
+
+#include <cstdio>
+
+TMensajeroConsola::TMensajeroConsola(bool bTerminal) : F_bTerminal(bTerminal) {}
+
+TMensajeroConsola::~TMensajeroConsola() { LimpiaLinea(); }
+
+void TMensajeroConsola::MsjEnTx(const QString& sTexto)
+{
+  F_sUltimo = sTexto;
+  if (!F_bTerminal)
+    return;
+  // Carriage return and "erase line": the next text replaces this one.
+  std::fprintf(stderr, "\r\033[K%s", sTexto.toLocal8Bit().constData());
+  std::fflush(stderr);
+  F_bLineaAbierta = true;
+}
+
+void TMensajeroConsola::MsjTxTemp(const QString& sTexto) { MsjEnTx(sTexto); }
+
+void TMensajeroConsola::MsjTxEspera(const QString& sTexto, bool) { MsjEnTx(sTexto); }
+
+void TMensajeroConsola::CampoObligatorio(QLabel*, QWidget*) {}
+
+void TMensajeroConsola::SetLabel(QLabel*) {}
+
+void TMensajeroConsola::LimpiaLinea()
+{
+  if (!F_bLineaAbierta)
+    return;
+  std::fprintf(stderr, "\r\033[K");
+  std::fflush(stderr);
+  F_bLineaAbierta = false;
+}
