@@ -10,12 +10,6 @@ using mdbgen::TTipo;
 
 namespace {
 
-struct TLinea {
-  bool bEnMovtos;
-  bool bBorrada;
-  std::vector<mdbgen::TValor> valores;
-};
-
 // Produces the operation lines in date order, one call per line.
 class TFlujoOperaciones {
  public:
@@ -23,12 +17,15 @@ class TFlujoOperaciones {
       : F_azar(nSemilla), F_nLineas(nLineas), F_clientela(Clientela)
   {
     QList<double> pesos;
-    for (const TDivisa& divisa : Divisas())
+    for (const TDivisa& divisa : Divisas()) {
       pesos.append(divisa.dPeso);
+      F_logMontos.append({std::log(divisa.dMinimo), std::log(divisa.dMaximo)});
+    }
     F_acumDivisas = Acumulados(pesos);
   }
 
-  bool Siguiente(TLinea& Linea)
+  // Moves to the next line; false after the last one.
+  bool Siguiente()
   {
     if (F_nEmitidas >= F_nLineas)
       return false;
@@ -39,14 +36,18 @@ class TFlujoOperaciones {
       F_bRepetir = false;
     else
       NuevaLinea();
-    Linea.bEnMovtos = F_bEnMovtos;
-    Linea.bBorrada = F_azar.Probabilidad(0.03);
-    Linea.valores = {Entero(F_nEmpresa), Texto(F_sTipo), Entero(F_nFolio),
-                     Fecha(F_fecha, F_hora), Entero(F_nPartida), Entero(F_pDivisa->nNumero),
-                     F_dCotizacion, F_dCantidad, Entero(F_nCliente), Pesos(F_dCantidad * F_dCotizacion),
-                     F_bCancelado};
+    F_bBorrada = F_azar.Probabilidad(0.03);
     ++F_nEmitidas;
     return true;
+  }
+
+  bool EnMovtos() const { return F_bEnMovtos; }
+  bool Borrada() const { return F_bBorrada; }
+  std::vector<mdbgen::TValor> Valores() const
+  {
+    return {Entero(F_nEmpresa), Texto(F_sTipo), Entero(F_nFolio), Fecha(F_fecha, F_hora),
+            Entero(F_nPartida), Entero(F_pDivisa->nNumero), F_dCotizacion, F_dCantidad,
+            Entero(F_nCliente), Pesos(F_dCantidad * F_dCotizacion), F_bCancelado};
   }
 
  private:
@@ -88,13 +89,14 @@ class TFlujoOperaciones {
   void NuevaLinea()
   {
     ++F_nPartida;
-    F_pDivisa = &Divisas()[F_azar.Ponderado(F_acumDivisas)];
+    const int nDivisa = F_azar.Ponderado(F_acumDivisas);
+    F_pDivisa = &Divisas()[nDivisa];
     const double dMedia = F_pDivisa->aCotizacion[F_fecha.year() - CC_PRIMER_ANIO];
     const double dMargen = F_sTipo == "V" ? 1.015 : 0.985;
     F_dCotizacion = std::round(dMedia * dMargen * (0.99 + 0.02 * F_azar.Real()) * 10000.0) / 10000.0;
     // Log-uniform amounts; most whole, some with cents.
-    const double dLog = std::log(F_pDivisa->dMinimo) +
-                        F_azar.Real() * (std::log(F_pDivisa->dMaximo) - std::log(F_pDivisa->dMinimo));
+    const auto [dLogMin, dLogMax] = F_logMontos[nDivisa];
+    const double dLog = dLogMin + F_azar.Real() * (dLogMax - dLogMin);
     F_dCantidad = std::round(std::exp(dLog));
     if (F_azar.Probabilidad(0.05))
       F_dCantidad += static_cast<double>(F_azar.Entero(1, 99)) / 100.0;
@@ -105,6 +107,7 @@ class TFlujoOperaciones {
   qint64 F_nLineas;
   TClientela F_clientela;
   QList<double> F_acumDivisas;
+  QList<std::pair<double, double>> F_logMontos;  // log of the usual amounts, by currency
   qint64 F_nEmitidas = 0;
   qint64 F_folios[2] = {0, 0};
   // The operation being written
@@ -123,6 +126,7 @@ class TFlujoOperaciones {
   double F_dCotizacion = 0;
   double F_dCantidad = 0;
   bool F_bRepetir = false;
+  bool F_bBorrada = false;
 };
 
 }  // namespace
@@ -143,10 +147,9 @@ void EscribeOperaciones(TSalida& Salida, const QString& sTabla, std::uint64_t nS
                               {"ImporteCaptura", TTipo::Currency},
                               {"Cancelado", TTipo::Boolean}});
   TFlujoOperaciones flujo(nSemilla, nLineas, Clientela);
-  TLinea linea;
-  while (flujo.Siguiente(linea))
-    if (linea.bEnMovtos == bMovtos)
-      Salida.AgregaFila(linea.valores, linea.bBorrada);
+  while (flujo.Siguiente())
+    if (flujo.EnMovtos() == bMovtos)
+      Salida.AgregaFila(flujo.Valores(), flujo.Borrada());
   Salida.TerminaTabla();
 }
 
