@@ -24,6 +24,18 @@ QString MensajeSQLite(const QString& sMensaje) {
   return sMensaje;
 }
 
+// A column of a kept derived table: its source's type; the JET collation where it holds
+// text (or may: computed columns). A number column keeps SQLite's own collation, so that
+// joins with the base tables' number columns can use its index.
+QString DeclaracionColumna(const char* sTipo) {
+  if (!sTipo) return QStringLiteral(" COLLATE JET");
+  const QString sDeclarado = QString::fromUtf8(sTipo);
+  const QString sMayusculas = sDeclarado.toUpper();
+  const bool bTexto = sMayusculas.contains(QLatin1String("CHAR")) || sMayusculas.contains(QLatin1String("TEXT")) ||
+                      sMayusculas.contains(QLatin1String("CLOB"));
+  return QLatin1Char(' ') + sDeclarado + (bTexto ? QStringLiteral(" COLLATE JET") : QString());
+}
+
 bool TieneAgregado(const TExpresion& e) {
   if (e.clase == TClase::Funcion) {
     static const QStringList CC_AGREGADOS{"COUNT", "SUM", "MIN", "MAX", "AVG"};
@@ -169,8 +181,7 @@ bool TEjecutorJet::Materializa(TFuente& fuente) {
     for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
       const QString sNombre = QString::fromUtf8(sqlite3_column_name(stmt, i));
       const char* sTipo = sqlite3_column_decltype(stmt, i);
-      columnas << CitaNombre(sNombre) + (sTipo ? QLatin1Char(' ') + QString::fromUtf8(sTipo) : QString()) +
-                      QStringLiteral(" COLLATE JET");
+      columnas << CitaNombre(sNombre) + DeclaracionColumna(sTipo);
       vistas << sNombre.toUpper();
     }
     sqlite3_finalize(stmt);
