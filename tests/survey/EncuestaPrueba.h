@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <memory>
 
+#include "BackOfficePrueba.h"
 #include "ado/ConexionADO.h"
 #include "ado/ConsultaADO.h"
 #include "data/DataModule.h"
@@ -43,6 +45,10 @@ class TEntornoEncuesta {
 
   // Opens sRuta with our data engine; false (and the reason) when it cannot.
   bool Conecta(const QString& sRuta, QString& sError);
+  // Writes a back office with these rows into a folder of its own and opens it.
+  bool Conecta(const BackOffice::TDatos& Datos, QString& sError) {
+    return Conecta(BackOffice::Escribe(F_Dir, QStringLiteral("Tolvex.mdb"), Datos), sError);
+  }
 
   TEncuestaPrueba& Encuesta(int nEmpresa = 1) {
     if (!F_Encuesta) {
@@ -70,5 +76,6 @@ class TEntornoEncuesta {
   std::shared_ptr<ado::TConexionADO> Conexion;
 
  private:
+  QTemporaryDir F_Dir;
   std::unique_ptr<TEncuestaPrueba> F_Encuesta;
 };
