@@ -34,7 +34,7 @@ QDateTime LeeFecha(const QString& s) {
   const QDate fecha(campo(0, 4), campo(5, 2), campo(8, 2));
   const QTime hora = bHora ? QTime(campo(11, 2), campo(14, 2), campo(17, 2)) : QTime(0, 0);
   if (!fecha.isValid() || !hora.isValid()) return {};
-  return QDateTime(fecha, hora);
+  return QDateTime(fecha, hora, Qt::UTC);  // no time zone: the file keeps the wall-clock time as given
 }
 
 class TLectorTablas {
@@ -166,11 +166,17 @@ class TLectorTablas {
           throw error(QStringLiteral("fecha no válida \"%1\" (se espera AAAA-MM-DD o AAAA-MM-DD HH:MM:SS)").arg(s));
         return fecha;
       }
+      case 'n':
+        if (L.Literal("null")) return std::monostate{};
+        break;
+      case 't':
+        if (L.Literal("true")) return true;
+        break;
+      case 'f':
+        if (L.Literal("false")) return false;
+        break;
       default: break;
     }
-    if (L.Literal("null")) return std::monostate{};
-    if (L.Literal("true")) return true;
-    if (L.Literal("false")) return false;
     const QByteArrayView sNumero = L.Numero();
     const quint8 nCodigo = jet::CodigoDe(c.tipo);
     qint64 n = 0;
