@@ -71,6 +71,34 @@ TEST(EscritorMdb, TablaDeMuchasPaginasConservaOrdenYBorradas) {
             QStringList({"29999", "Operación número 29999 de la sucursal Peñón, concepto de prueba", "37033.2655"}));
 }
 
+TEST(EscritorMdb, DefinicionEnVariasPaginasYTextoDe255) {
+  QTemporaryDir dir;
+  const QString sRuta = dir.filePath("ancha.mdb");
+  QList<TColumna> columnas;  // about 30 KB of definition: it continues over several pages
+  std::vector<TValor> fila;
+  for (int i = 0; i < 200; ++i) {
+    columnas.append({QString("Columna número %1 con un nombre largo de año y señal Ñ").arg(i, 3, 10, QChar('0')), TTipo::Byte});
+    fila.push_back(qint64(i));
+  }
+  const QString sLargo = QString("Ñandú pingüino ").repeated(17);  // 255 characters
+  columnas.append({"Texto", TTipo::Text, 255});
+  fila.push_back(sLargo);
+  {
+    TEscritorMdb escritor(sRuta);
+    escritor.IniciaTabla("Ancha", columnas);
+    escritor.AgregaFila(fila);
+    escritor.TerminaTabla();
+    escritor.Termina();
+  }
+  const QString sEsquema = LeeMdb::Comando("mdb-schema", {sRuta});
+  EXPECT_TRUE(sEsquema.contains("\t[Columna número 199 con un nombre largo de año y señal Ñ]\t\t\tByte, \n\t[Texto]\t\t\tText (255)\n"));
+  const LeeMdb::TTabla tabla = LeeMdb::ConLibmdb(sRuta, "Ancha");
+  ASSERT_EQ(tabla.filas.size(), 1u);
+  ASSERT_EQ(tabla.filas[0].valores.size(), 201);
+  EXPECT_EQ(tabla.filas[0].valores[199], "199");
+  EXPECT_EQ(tabla.filas[0].valores[200], sLargo);
+}
+
 // Access wrote these files on the same creation day (44568) our writer stamps, so the
 // obfuscated header must match theirs byte for byte.
 TEST(EscritorMdb, LaContrasenaSeGuardaComoEnAccess) {
