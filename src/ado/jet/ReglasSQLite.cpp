@@ -160,8 +160,13 @@ void SumaFin(sqlite3_context* ctx) {
   const __int128 nEnteros = suma->nDiezmilesimas / 10000;
   if (!suma->bDecimal && nEnteros >= INT64_MIN && nEnteros <= INT64_MAX)
     return sqlite3_result_int64(ctx, qint64(nEnteros));
-  // the decimal text read back gives the double nearest the exact sum
-  sqlite3_result_double(ctx, DecimalComoTexto(suma->nDiezmilesimas).toDouble() + suma->dResto);
+  // Below 2^53 both operands are exact and IEEE division rounds once: the double nearest the
+  // exact sum. Beyond, the decimal text read back gives it.
+  const __int128 nLimite = __int128(1) << 53;
+  const double dExacta = suma->nDiezmilesimas > -nLimite && suma->nDiezmilesimas < nLimite
+                             ? double(suma->nDiezmilesimas) / 10000.0
+                             : DecimalComoTexto(suma->nDiezmilesimas).toDouble();
+  sqlite3_result_double(ctx, dExacta + suma->dResto);
 }
 
 void Verifica(sqlite3* db, int nResultado) {
