@@ -44,7 +44,8 @@ bool TRepEncGAFI2016::Preg17() {
       }
       const QString sLugar = QStringLiteral("17.") + QString::number(nCont);
       if (!sLocalidad.isEmpty()) {
-        AgregaRespuesta(sLugar + QStringLiteral(".1"), sLocalidad + QStringLiteral(" (Clave: ") + sClave + QStringLiteral(")"));
+        AgregaRespuesta(sLugar + QStringLiteral(".1"),
+                        sLocalidad + QStringLiteral(" (Clave: ") + sClave + QStringLiteral(")"));
       }
       AgregaRespuesta(sLugar + QStringLiteral(".2"), sTotalOps);
     }

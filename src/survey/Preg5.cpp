@@ -19,7 +19,8 @@ struct TSelectorPreg5 {
 
 const TSelectorPreg5* DameSelector(const QString& sCalculo) {
   static const TSelectorPreg5 selectores[] = {
-      {QStringLiteral("TipoOp"), QStringLiteral("tAuxOps1.Tipo AS TipoOp, "), QStringLiteral("GROUP BY tAuxOps1.Tipo ")},
+      {QStringLiteral("TipoOp"), QStringLiteral("tAuxOps1.Tipo AS TipoOp, "),
+       QStringLiteral("GROUP BY tAuxOps1.Tipo ")},
       {QStringLiteral("InstMon"), QStringLiteral("tAuxOps1.InstMonet AS InstMon, "),
        QStringLiteral("GROUP BY tAuxOps1.InstMonet ")},
       {QStringLiteral("Simbolo"), QStringLiteral("tAuxOps1.Simbolo AS Simbolo, "),

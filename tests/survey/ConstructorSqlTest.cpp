@@ -10,7 +10,8 @@ namespace {
 class ConstructorSql : public ::testing::Test {
  protected:
   void SetUp() override {
-    Entorno.dm.vtEntFin = TTablaMemoria({"Clave", "Actividad"}, {{"k1", QString()}, {"k2", QString()}, {"k3", QString()}});
+    Entorno.dm.vtEntFin =
+        TTablaMemoria({"Clave", "Actividad"}, {{"k1", QString()}, {"k2", QString()}, {"k3", QString()}});
     Entorno.dm.vtActVul = TTablaMemoria({"Clave", "Actividad"}, {{"v1", QString()}, {"v2", QString()}});
     Entorno.EstableceLocalidades({"A", "B", "C", "D", "E"}, {"1", "2", "3", "4", "5"});
   }

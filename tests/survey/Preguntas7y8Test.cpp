@@ -115,8 +115,9 @@ TEST(Pregunta8, SoloLosDiezMasFrecuentes) {
   for (int nLugar = 1; nLugar <= 10; ++nLugar) {
     const int nTexto = 13 - nLugar;
     const int nTotal = nTexto * 100 + 5;
-    const QString sTotal = nTotal < 1000 ? QString::number(nTotal)
-                                         : QStringLiteral("%1,%2").arg(nTotal / 1000).arg(nTotal % 1000, 3, 10, QLatin1Char('0'));
+    const QString sTotal =
+        nTotal < 1000 ? QString::number(nTotal)
+                      : QStringLiteral("%1,%2").arg(nTotal / 1000).arg(nTotal % 1000, 3, 10, QLatin1Char('0'));
     EXPECT_EQ(Entorno.Celda(QStringLiteral("8.%1").arg(nLugar)),
               QStringLiteral("TEXTO %1 (TOTAL ALERTAS: %2)").arg(nTexto, 2, 10, QLatin1Char('0')).arg(sTotal))
         << nLugar;
