@@ -1,10 +1,11 @@
 // The writer used as a library: streamed rows, long values, many pages, the password.
-#include "LeeMdb.h"
-#include "mdbgen/EscritorMdb.h"
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
+
+#include "LeeMdb.h"
+#include "mdbgen/EscritorMdb.h"
 
 using mdbgen::TColumna;
 using mdbgen::TEscritorMdb;
@@ -16,12 +17,11 @@ namespace {
 TEST(EscritorMdb, MemosCortosYLargosSeLeenCompletos) {
   QTemporaryDir dir;
   const QString sRuta = dir.filePath("memos.mdb");
-  const QStringList textos = {
-      "corto",                                  // inside the row
-      QString(1000, QChar(u'ñ')),               // one LVAL row, one byte per character
-      QString(3000, QChar(u'€')),               // two chained LVAL rows
-      QString("Ñandú y pingüino, ").repeated(2500),  // 45,000 characters over many LVAL pages
-      ""};
+  const QStringList textos = {"corto",                                       // inside the row
+                              QString(1000, QChar(u'ñ')),                    // one LVAL row, one byte per character
+                              QString(3000, QChar(u'€')),                    // two chained LVAL rows
+                              QString("Ñandú y pingüino, ").repeated(2500),  // 45,000 characters over many LVAL pages
+                              ""};
   {
     TEscritorMdb escritor(sRuta);
     escritor.IniciaTabla("Notas Largas", {{"Id", TTipo::Long}, {"Texto", TTipo::Memo}, {"Otra Nota", TTipo::Memo}});
@@ -48,7 +48,8 @@ TEST(EscritorMdb, TablaDeMuchasPaginasConservaOrdenYBorradas) {
   constexpr int CC_nFilas = 30000;  // about 900 data pages: the usage map refers to a 0x05 page
   {
     TEscritorMdb escritor(sRuta);
-    escritor.IniciaTabla("Operaciones", {{"Folio", TTipo::Long}, {"Concepto", TTipo::Text, 100}, {"Importe", TTipo::Currency}});
+    escritor.IniciaTabla("Operaciones",
+                         {{"Folio", TTipo::Long}, {"Concepto", TTipo::Text, 100}, {"Importe", TTipo::Currency}});
     std::vector<TValor> fila(3);
     for (int i = 0; i < CC_nFilas; ++i) {
       fila[0] = qint64(i);
@@ -77,7 +78,8 @@ TEST(EscritorMdb, DefinicionEnVariasPaginasYTextoDe255) {
   QList<TColumna> columnas;  // about 30 KB of definition: it continues over several pages
   std::vector<TValor> fila;
   for (int i = 0; i < 200; ++i) {
-    columnas.append({QString("Columna número %1 con un nombre largo de año y señal Ñ").arg(i, 3, 10, QChar('0')), TTipo::Byte});
+    columnas.append(
+        {QString("Columna número %1 con un nombre largo de año y señal Ñ").arg(i, 3, 10, QChar('0')), TTipo::Byte});
     fila.push_back(qint64(i));
   }
   const QString sLargo = QString("Ñandú pingüino ").repeated(17);  // 255 characters
@@ -91,7 +93,8 @@ TEST(EscritorMdb, DefinicionEnVariasPaginasYTextoDe255) {
     escritor.Termina();
   }
   const QString sEsquema = LeeMdb::Comando("mdb-schema", {sRuta});
-  EXPECT_TRUE(sEsquema.contains("\t[Columna número 199 con un nombre largo de año y señal Ñ]\t\t\tByte, \n\t[Texto]\t\t\tText (255)\n"));
+  EXPECT_TRUE(sEsquema.contains(
+      "\t[Columna número 199 con un nombre largo de año y señal Ñ]\t\t\tByte, \n\t[Texto]\t\t\tText (255)\n"));
   const LeeMdb::TTabla tabla = LeeMdb::ConLibmdb(sRuta, "Ancha");
   ASSERT_EQ(tabla.filas.size(), 1u);
   ASSERT_EQ(tabla.filas[0].valores.size(), 201);
@@ -107,7 +110,8 @@ TEST(EscritorMdb, LaContrasenaSeGuardaComoEnAccess) {
   struct TCaso {
     QString sPassword, sAccess;
   };
-  for (const TCaso& caso : {TCaso{"password", "access2000-with-password.mdb"}, TCaso{"", "access2003-no-password.mdb"}}) {
+  for (const TCaso& caso :
+       {TCaso{"password", "access2000-with-password.mdb"}, TCaso{"", "access2003-no-password.mdb"}}) {
     const QString sRuta = dir.filePath(caso.sAccess);
     {
       TEscritorMdb escritor(sRuta, caso.sPassword);
@@ -115,7 +119,8 @@ TEST(EscritorMdb, LaContrasenaSeGuardaComoEnAccess) {
       escritor.TerminaTabla();
       escritor.Termina();
     }
-    EXPECT_EQ(LeeMdb::Bytes(sRuta, 0x42, 40).toHex(), LeeMdb::Bytes(sReal + caso.sAccess, 0x42, 40).toHex()) << qPrintable(caso.sAccess);
+    EXPECT_EQ(LeeMdb::Bytes(sRuta, 0x42, 40).toHex(), LeeMdb::Bytes(sReal + caso.sAccess, 0x42, 40).toHex())
+        << qPrintable(caso.sAccess);
     EXPECT_EQ(LeeMdb::Bytes(sRuta, 0x3C, 6).toHex(), "9f46fb8abc4e");  // code page 1252, pages not encoded
     EXPECT_EQ(LeeMdb::Comando("mdb-tables", {"-1", sRuta}), "T\n");
   }

@@ -1,10 +1,11 @@
 #include "LeeMdb.h"
 
+#include <gtest/gtest.h>
+#include <mdbtools.h>
+
 #include <QFile>
 #include <QProcess>
 #include <cstring>
-#include <gtest/gtest.h>
-#include <mdbtools.h>
 #include <memory>
 
 namespace LeeMdb {
@@ -19,7 +20,8 @@ QString Comando(const QString& sPrograma, const QStringList& argumentos) {
 }
 
 QString Exporta(const QString& sRuta, const QString& sTabla) {
-  return Comando(QStringLiteral("mdb-export"), {QStringLiteral("-T"), QStringLiteral("%Y-%m-%d %H:%M:%S"), sRuta, sTabla});
+  return Comando(QStringLiteral("mdb-export"),
+                 {QStringLiteral("-T"), QStringLiteral("%Y-%m-%d %H:%M:%S"), sRuta, sTabla});
 }
 
 TTabla ConLibmdb(const QString& sRuta, const QString& sTabla) {

@@ -18,8 +18,8 @@ QString Comando(const QString& sPrograma, const QStringList& argumentos);
 QString Exporta(const QString& sRuta, const QString& sTabla);
 
 struct TFila {
-  QStringList valores;   // libmdb's text; DateTime columns as the stored day number
-  quint16 nBanderas = 0; // high bits of the row's offset word
+  QStringList valores;    // libmdb's text; DateTime columns as the stored day number
+  quint16 nBanderas = 0;  // high bits of the row's offset word
 };
 struct TTabla {
   std::vector<TFila> filas;  // libmdb 1.0 also returns rows flagged deleted

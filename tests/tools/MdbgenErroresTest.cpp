@@ -1,11 +1,12 @@
 // Refused input: the message says where, and nothing is left at the target path.
-#include "mdbgen/EscritorMdb.h"
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
+
+#include "mdbgen/EscritorMdb.h"
 
 namespace {
 
@@ -22,7 +23,8 @@ const char* CC_sColumnas =
 
 QByteArray Documento(const TCasoError& caso) {
   if (caso.sFilas[0] == '{') return caso.sFilas;
-  return QByteArray(R"({"tables":[{"name":"Clientes Ñ","columns":)") + CC_sColumnas + R"(,"rows":)" + caso.sFilas + "}]}";
+  return QByteArray(R"({"tables":[{"name":"Clientes Ñ","columns":)") + CC_sColumnas + R"(,"rows":)" + caso.sFilas +
+         "}]}";
 }
 
 class MdbgenErrores : public ::testing::TestWithParam<TCasoError> {};
@@ -81,7 +83,8 @@ const TCasoError CC_casos[] = {
      R"(Tabla "T", columna "A": "size" solo se admite en columnas Text)"},
     {"TextDemasiadoGrande", R"({"tables":[{"name":"T","columns":[{"name":"A","type":"Text","size":256}]}]})",
      R"(Tabla "T", columna "A": el tamaño 256 está fuera de 1 a 255)"},
-    {"ColumnaRepetida", R"({"tables":[{"name":"T","columns":[{"name":"Año","type":"Long"},{"name":"AÑO","type":"Long"}]}]})",
+    {"ColumnaRepetida",
+     R"({"tables":[{"name":"T","columns":[{"name":"Año","type":"Long"},{"name":"AÑO","type":"Long"}]}]})",
      R"(Tabla "T", columna "AÑO": el nombre está repetido)"},
     {"TablaRepetida",
      R"({"tables":[{"name":"T","columns":[{"name":"A","type":"Long"}]},{"name":"t","columns":[{"name":"A","type":"Long"}]}]})",
@@ -90,7 +93,8 @@ const TCasoError CC_casos[] = {
      R"(Tabla "Mal.Nombre": el nombre no puede contener ".")"},
     {"ContrasenaLarga", R"({"password":"1234567890123456789","tables":[]})",
      "La contraseña tiene 19 caracteres y el máximo es 18"},
-    {"JsonRoto", "{\"tables\":[{\"name\":\"T\",\"columns\":[{\"name\":\"A\",\"type\":\"Long\"}],\n\"rows\":[[1],[2,]]}]}",
+    {"JsonRoto",
+     "{\"tables\":[{\"name\":\"T\",\"columns\":[{\"name\":\"A\",\"type\":\"Long\"}],\n\"rows\":[[1],[2,]]}]}",
      "JSON no válido (línea 2, columna 16): valor no reconocido"},
 };
 

@@ -1,10 +1,11 @@
 // Files written from JSON read back by mdbtools' commands and by libmdb.
-#include "LeeMdb.h"
-#include "mdbgen/EscritorMdb.h"
+#include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
+
+#include "LeeMdb.h"
+#include "mdbgen/EscritorMdb.h"
 
 namespace {
 
@@ -27,28 +28,31 @@ TEST_F(MdbgenIdaYVuelta, EsJet4ConSusTablasYColumnas) {
   EXPECT_EQ(LeeMdb::Comando("mdb-tables", {"-1", F_sRuta}), "Tipos y Valores\nFechas Antiguas\nVacía\n");
   EXPECT_TRUE(LeeMdb::Comando("mdb-tables", {"-1", "-S", F_sRuta}).contains("MSysObjects\n"));
   const QString sEsquema = LeeMdb::Comando("mdb-schema", {F_sRuta});
-  EXPECT_TRUE(sEsquema.contains("CREATE TABLE [Tipos y Valores]\n (\n"
-                                "\t[Id]\t\t\tLong Integer, \n"
-                                "\t[Activo]\t\t\tBoolean NOT NULL, \n"
-                                "\t[Nivel]\t\t\tByte, \n"
-                                "\t[Entero]\t\t\tInteger, \n"
-                                "\t[Proporción]\t\t\tSingle, \n"
-                                "\t[Importe en Pesos]\t\t\tCurrency, \n"
-                                "\t[Tasa]\t\t\tDouble, \n"
-                                "\t[Fecha de Alta]\t\t\tDateTime, \n"
-                                "\t[Clave]\t\t\tText (10), \n"
-                                "\t[Descripción]\t\t\tText (255), \n"
-                                "\t[Observación]\t\t\tMemo/Hyperlink (255)\n);"))
+  EXPECT_TRUE(
+      sEsquema.contains("CREATE TABLE [Tipos y Valores]\n (\n"
+                        "\t[Id]\t\t\tLong Integer, \n"
+                        "\t[Activo]\t\t\tBoolean NOT NULL, \n"
+                        "\t[Nivel]\t\t\tByte, \n"
+                        "\t[Entero]\t\t\tInteger, \n"
+                        "\t[Proporción]\t\t\tSingle, \n"
+                        "\t[Importe en Pesos]\t\t\tCurrency, \n"
+                        "\t[Tasa]\t\t\tDouble, \n"
+                        "\t[Fecha de Alta]\t\t\tDateTime, \n"
+                        "\t[Clave]\t\t\tText (10), \n"
+                        "\t[Descripción]\t\t\tText (255), \n"
+                        "\t[Observación]\t\t\tMemo/Hyperlink (255)\n);"))
       << qPrintable(sEsquema);
 }
 
 TEST_F(MdbgenIdaYVuelta, MdbExportMuestraLosValoresExactos) {
   QString sExportado = LeeMdb::Exporta(F_sRuta, "Tipos y Valores");
   // mdbtools 1.0 reads the deleted-row flag as another one and still exports the row.
-  sExportado.remove("4,0,7,-1,0,922337203685477.5807,1e+300,\"2099-12-31 23:59:59\",\"borrada\",\"fila borrada\",\"x\"\n");
+  sExportado.remove(
+      "4,0,7,-1,0,922337203685477.5807,1e+300,\"2099-12-31 23:59:59\",\"borrada\",\"fila borrada\",\"x\"\n");
   EXPECT_EQ(sExportado,
             "Id,Activo,Nivel,Entero,Proporción,Importe en Pesos,Tasa,Fecha de Alta,Clave,Descripción,Observación\n"
-            "1,1,0,-32768,1.5,1234.5678,0.1,\"2015-01-02 13:45:10\",\"ÑU\",\"Pingüino Ñandú áéíóú ÁÉÍÓÚ Üü ¿¡\",\"Memo corto\"\n"
+            "1,1,0,-32768,1.5,1234.5678,0.1,\"2015-01-02 13:45:10\",\"ÑU\",\"Pingüino Ñandú áéíóú ÁÉÍÓÚ Üü ¿¡\",\"Memo "
+            "corto\"\n"
             "2,0,255,32767,-3.25,-0.0001,-25000000000,\"1900-01-01 00:00:00\",,\"€ y Ā\",\n"
             "3,1,,,,,,,,,\n"
             "5,1,1,2,3,-922337203685477.5808,-1,\"2015-06-30 00:00:00\",\"A\",\"ab\",\"Ñ\"\n"

@@ -6,9 +6,8 @@
 namespace mdbgen::jet {
 namespace {
 EErrorMdb ErrorArchivo(const QString& sQue, const QSaveFile& archivo) {
-  return EErrorMdb(QStringLiteral("No se puede %1 \"%2\": %3")
-                       .arg(sQue, archivo.fileName(), archivo.errorString())
-                       .toStdString());
+  return EErrorMdb(
+      QStringLiteral("No se puede %1 \"%2\": %3").arg(sQue, archivo.fileName(), archivo.errorString()).toStdString());
 }
 }  // namespace
 

@@ -1,11 +1,11 @@
 #include "mdbgen/CabeceraJet.h"
 
-#include "mdbgen/CodificaJet.h"
-
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <utility>
+
+#include "mdbgen/CodificaJet.h"
 
 namespace mdbgen::jet {
 namespace {

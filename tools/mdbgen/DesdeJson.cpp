@@ -1,14 +1,13 @@
 // The JSON input of mdbgen, read in place and streamed row by row into the writer.
+#include <QFile>
+#include <algorithm>
+#include <optional>
+
 #include "mdbgen/EscritorMdb.h"
 #include "mdbgen/LectorJson.h"
 #include "mdbgen/Mensajes.h"
 #include "mdbgen/NumeroDecimal.h"
 #include "mdbgen/TablaJet.h"
-
-#include <QFile>
-
-#include <algorithm>
-#include <optional>
 
 namespace mdbgen {
 namespace {
@@ -17,11 +16,11 @@ struct TTipoJson {
   const char* sNombre;
   TTipo tipo;
 };
-constexpr TTipoJson CC_tipos[] = {
-    {"Boolean", TTipo::Boolean}, {"Byte", TTipo::Byte},         {"Integer", TTipo::Integer},
-    {"Long", TTipo::Long},       {"Single", TTipo::Single},     {"Double", TTipo::Double},
-    {"Currency", TTipo::Currency}, {"DateTime", TTipo::DateTime}, {"Text", TTipo::Text},
-    {"Memo", TTipo::Memo}};
+constexpr TTipoJson CC_tipos[] = {{"Boolean", TTipo::Boolean},   {"Byte", TTipo::Byte},
+                                  {"Integer", TTipo::Integer},   {"Long", TTipo::Long},
+                                  {"Single", TTipo::Single},     {"Double", TTipo::Double},
+                                  {"Currency", TTipo::Currency}, {"DateTime", TTipo::DateTime},
+                                  {"Text", TTipo::Text},         {"Memo", TTipo::Memo}};
 
 // "YYYY-MM-DD" or "YYYY-MM-DD HH:MM:SS"; an invalid QDateTime when it is not.
 QDateTime LeeFecha(const QString& s) {
@@ -56,7 +55,8 @@ class TLectorTablas {
       L.Salta();
     });
     const qsizetype nFin = L.Posicion();
-    if (!pNombre) throw EErrorMdb(QStringLiteral("La tabla %1 de \"tables\" no tiene \"name\"").arg(nPosicion).toStdString());
+    if (!pNombre)
+      throw EErrorMdb(QStringLiteral("La tabla %1 de \"tables\" no tiene \"name\"").arg(nPosicion).toStdString());
     L.Situa(*pNombre);
     if (L.Mira() != '"') L.Error(QStringLiteral("\"name\" debe ser un texto"));
     F_sTabla = L.Cadena();
@@ -83,7 +83,9 @@ class TLectorTablas {
     }
     if (!borradas.empty() && borradas.back() >= nFila)
       throw ErrorEn(F_sTabla, -1, {},
-                    QStringLiteral("\"deleted\" nombra la fila %1, que no existe (la tabla tiene %2 filas)").arg(borradas.back()).arg(nFila));
+                    QStringLiteral("\"deleted\" nombra la fila %1, que no existe (la tabla tiene %2 filas)")
+                        .arg(borradas.back())
+                        .arg(nFila));
     F_escritor.TerminaTabla();
     L.Situa(nFin);
   }
@@ -97,25 +99,32 @@ class TLectorTablas {
       if (L.Mira() != '{') L.Error(QStringLiteral("se esperaba un objeto de columna"));
       L.Objeto([&](const QString& sClave) {
         if (sClave == QLatin1String("size")) {
-          if (L.Mira() == '"' || L.Mira() == '{' || L.Mira() == '[') L.Error(QStringLiteral("\"size\" debe ser un número"));
+          if (L.Mira() == '"' || L.Mira() == '{' || L.Mira() == '[')
+            L.Error(QStringLiteral("\"size\" debe ser un número"));
           qint64 n = 0;
-          if (EnteroEscalado(L.Numero(), 0, n) != TLecturaEntera::Exacta) L.Error(QStringLiteral("\"size\" debe ser un entero"));
+          if (EnteroEscalado(L.Numero(), 0, n) != TLecturaEntera::Exacta)
+            L.Error(QStringLiteral("\"size\" debe ser un entero"));
           nTamano = n;
           return;
         }
-        std::optional<QString>* p = sClave == QLatin1String("name") ? &sNombre : sClave == QLatin1String("type") ? &sTipo : nullptr;
+        std::optional<QString>* p = sClave == QLatin1String("name")   ? &sNombre
+                                    : sClave == QLatin1String("type") ? &sTipo
+                                                                      : nullptr;
         if (!p) L.Error(QStringLiteral("miembro desconocido \"%1\" en una columna").arg(sClave));
         if (L.Mira() != '"') L.Error(QStringLiteral("\"%1\" debe ser un texto").arg(sClave));
         *p = L.Cadena();
       });
-      if (!sNombre) throw ErrorEn(F_sTabla, -1, {}, QStringLiteral("la columna %1 no tiene \"name\"").arg(F_columnas.size()));
+      if (!sNombre)
+        throw ErrorEn(F_sTabla, -1, {}, QStringLiteral("la columna %1 no tiene \"name\"").arg(F_columnas.size()));
       if (!sTipo) throw ErrorEn(F_sTabla, -1, *sNombre, QStringLiteral("falta \"type\""));
       const auto pTipo = std::find_if(std::begin(CC_tipos), std::end(CC_tipos),
                                       [&](const TTipoJson& t) { return *sTipo == QLatin1String(t.sNombre); });
-      if (pTipo == std::end(CC_tipos)) throw ErrorEn(F_sTabla, -1, *sNombre, QStringLiteral("tipo desconocido \"%1\"").arg(*sTipo));
+      if (pTipo == std::end(CC_tipos))
+        throw ErrorEn(F_sTabla, -1, *sNombre, QStringLiteral("tipo desconocido \"%1\"").arg(*sTipo));
       TColumna c{*sNombre, pTipo->tipo};
       if (nTamano) {
-        if (c.tipo != TTipo::Text) throw ErrorEn(F_sTabla, -1, *sNombre, QStringLiteral("\"size\" solo se admite en columnas Text"));
+        if (c.tipo != TTipo::Text)
+          throw ErrorEn(F_sTabla, -1, *sNombre, QStringLiteral("\"size\" solo se admite en columnas Text"));
         if (*nTamano < 1 || *nTamano > 255)
           throw ErrorEn(F_sTabla, -1, *sNombre, QStringLiteral("el tamaño %1 está fuera de 1 a 255").arg(*nTamano));
         c.nTamano = int(*nTamano);
@@ -157,7 +166,8 @@ class TLectorTablas {
     auto error = [&](const QString& s) { return ErrorEn(F_sTabla, nFila, c.sNombre, s); };
     switch (L.Mira()) {
       case '{':
-      case '[': throw error(QStringLiteral("un arreglo u objeto no es un valor"));
+      case '[':
+        throw error(QStringLiteral("un arreglo u objeto no es un valor"));
       case '"': {
         const QString s = L.Cadena();
         if (c.tipo != TTipo::DateTime) return s;
@@ -175,7 +185,8 @@ class TLectorTablas {
       case 'f':
         if (L.Literal("false")) return false;
         break;
-      default: break;
+      default:
+        break;
     }
     const QByteArrayView sNumero = L.Numero();
     const quint8 nCodigo = jet::CodigoDe(c.tipo);
@@ -187,15 +198,18 @@ class TLectorTablas {
       case TTipo::Currency: {
         const bool bMoneda = c.tipo == TTipo::Currency;
         switch (EnteroEscalado(sNumero, bMoneda ? 4 : 0, n)) {
-          case TLecturaEntera::Exacta: return bMoneda ? TValor(TMoneda{n}) : TValor(n);
-          case TLecturaEntera::Desborda: throw error(jet::FueraDeRango(nCodigo, sNumero.toByteArray()));
+          case TLecturaEntera::Exacta:
+            return bMoneda ? TValor(TMoneda{n}) : TValor(n);
+          case TLecturaEntera::Desborda:
+            throw error(jet::FueraDeRango(nCodigo, sNumero.toByteArray()));
           case TLecturaEntera::NoEntera:
             if (bMoneda) throw error(QStringLiteral("Currency admite como máximo cuatro decimales"));
             break;
         }
         break;
       }
-      default: break;
+      default:
+        break;
     }
     return sNumero.toByteArray().toDouble();  // the writer refuses it where a number does not belong
   }

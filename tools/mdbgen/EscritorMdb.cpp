@@ -1,13 +1,14 @@
 #include "mdbgen/EscritorMdb.h"
 
+#include <QFile>
+#include <QSet>
+#include <cmath>
+
 #include "mdbgen/ArchivoPaginas.h"
 #include "mdbgen/CabeceraJet.h"
 #include "mdbgen/Mensajes.h"
 #include "mdbgen/PaginaFilas.h"
 #include "mdbgen/TablaJet.h"
-
-#include <QFile>
-#include <QSet>
 
 namespace mdbgen {
 
@@ -28,11 +29,16 @@ QString ProblemaDeNombre(const QString& sNombre) {
   if (sNombre.front() == QLatin1Char(' ')) return QStringLiteral("el nombre empieza con un espacio");
   for (const QChar c : sNombre)
     if (c.unicode() < 0x20 || QStringLiteral(".!`[]").contains(c))
-      return QStringLiteral("el nombre no puede contener \"%1\"").arg(c.unicode() < 0x20 ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0')) : QString(c));
+      return QStringLiteral("el nombre no puede contener \"%1\"")
+          .arg(c.unicode() < 0x20 ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0')) : QString(c));
   return {};
 }
 
-QDateTime FechaCreacion() { return QDateTime(QDate(2022, 1, 7), QTime(12, 0)); }  // = CC_dFechaCreacion
+QDateTime FechaCreacion() {
+  const double dDia = std::floor(CC_dFechaCreacion);
+  return QDateTime(QDate(1899, 12, 30).addDays(qint64(dDia)),
+                   QTime(0, 0).addMSecs(int((CC_dFechaCreacion - dDia) * 86400000)), Qt::UTC);
+}
 
 }  // namespace
 
@@ -58,14 +64,18 @@ class TArchivoJet {
     if (F_qTabla) throw ErrorEn(F_qTabla->Nombre(), -1, {}, QStringLiteral("la tabla no se ha terminado"));
     if (F_bTerminado) throw EErrorMdb("El archivo ya se terminó");
     if (const QString s = ProblemaDeNombre(sNombre); !s.isEmpty()) throw ErrorEn(sNombre, -1, {}, s);
-    if (F_nombres.contains(sNombre.toCaseFolded())) throw ErrorEn(sNombre, -1, {}, QStringLiteral("el nombre está repetido"));
+    if (F_nombres.contains(sNombre.toCaseFolded()))
+      throw ErrorEn(sNombre, -1, {}, QStringLiteral("el nombre está repetido"));
     if (columnas.isEmpty() || columnas.size() > CC_nMaxColumnas)
-      throw ErrorEn(sNombre, -1, {}, QStringLiteral("debe tener de 1 a %1 columnas y tiene %2").arg(CC_nMaxColumnas).arg(columnas.size()));
+      throw ErrorEn(
+          sNombre, -1, {},
+          QStringLiteral("debe tener de 1 a %1 columnas y tiene %2").arg(CC_nMaxColumnas).arg(columnas.size()));
     std::vector<TColumnaJet> jet;
     QSet<QString> nombres;
     for (const TColumna& c : columnas) {
       if (const QString s = ProblemaDeNombre(c.sNombre); !s.isEmpty()) throw ErrorEn(sNombre, -1, c.sNombre, s);
-      if (nombres.contains(c.sNombre.toCaseFolded())) throw ErrorEn(sNombre, -1, c.sNombre, QStringLiteral("el nombre está repetido"));
+      if (nombres.contains(c.sNombre.toCaseFolded()))
+        throw ErrorEn(sNombre, -1, c.sNombre, QStringLiteral("el nombre está repetido"));
       nombres.insert(c.sNombre.toCaseFolded());
       if (c.tipo == TTipo::Text && (c.nTamano < 1 || c.nTamano > 255))
         throw ErrorEn(sNombre, -1, c.sNombre, QStringLiteral("el tamaño %1 está fuera de 1 a 255").arg(c.nTamano));
@@ -100,7 +110,9 @@ class TArchivoJet {
   static const QString& ValidaPassword(const QString& sPassword, const QString& sRuta) {
     if (sPassword.size() > CC_nMaxPassword)
       throw EErrorMdb(QStringLiteral("La contraseña tiene %1 caracteres y el máximo es %2")
-                          .arg(sPassword.size()).arg(CC_nMaxPassword).toStdString());
+                          .arg(sPassword.size())
+                          .arg(CC_nMaxPassword)
+                          .toStdString());
     if (sPassword.contains(QChar(0))) throw EErrorMdb("La contraseña no puede contener el carácter nulo");
     return sRuta;
   }
@@ -123,9 +135,9 @@ class TArchivoJet {
     constexpr qint64 CC_nContenedorTablas = 0x0F000001;
     const QDateTime fecha = FechaCreacion();
     auto fila = [&](const QString& sNombre, quint32 nPagina, qint64 nFlags) {
-      catalogo.AgregaFila({qint64(nPagina), CC_nContenedorTablas, sNombre, CC_nTablaLocal, fecha, fecha, nFlags,
-                           std::monostate{}},
-                          false);
+      catalogo.AgregaFila(
+          {qint64(nPagina), CC_nContenedorTablas, sNombre, CC_nTablaLocal, fecha, fecha, nFlags, std::monostate{}},
+          false);
     };
     fila(CC_sCatalogo, CC_nPaginaCatalogo, CC_nSistema);
     for (const TEntrada& e : F_tablas) fila(e.sNombre, e.nPagina, 0);

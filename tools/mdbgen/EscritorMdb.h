@@ -43,7 +43,8 @@ class TEscritorMdb {
   TEscritorMdb& operator=(const TEscritorMdb&) = delete;
 
   void IniciaTabla(const QString& sNombre, const QList<TColumna>& columnas);
-  void AgregaFila(const std::vector<TValor>& valores, bool bBorrada = false);  // bBorrada: left as Access leaves a deleted row
+  void AgregaFila(const std::vector<TValor>& valores,
+                  bool bBorrada = false);  // bBorrada: left as Access leaves a deleted row
   void TerminaTabla();
   void Termina();  // renames the finished file over sRuta
 

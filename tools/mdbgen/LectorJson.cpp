@@ -1,8 +1,8 @@
 #include "mdbgen/LectorJson.h"
 
-#include "mdbgen/EscritorMdb.h"
-
 #include <cstring>
+
+#include "mdbgen/EscritorMdb.h"
 
 namespace mdbgen {
 namespace {
@@ -20,7 +20,10 @@ void TLectorJson::Error(const QString& sDetalle) const {
   const qsizetype nLinea = F_texto.left(nHasta).count('\n') + 1;
   const qsizetype nInicioLinea = nHasta > 0 ? F_texto.lastIndexOf('\n', nHasta - 1) + 1 : 0;
   const qsizetype nColumna = QString::fromUtf8(F_texto.mid(nInicioLinea, nHasta - nInicioLinea)).size() + 1;
-  throw EErrorMdb(QStringLiteral("JSON no válido (línea %1, columna %2): %3").arg(nLinea).arg(nColumna).arg(sDetalle)
+  throw EErrorMdb(QStringLiteral("JSON no válido (línea %1, columna %2): %3")
+                      .arg(nLinea)
+                      .arg(nColumna)
+                      .arg(sDetalle)
                       .toStdString());
 }
 
@@ -70,12 +73,26 @@ QString TLectorJson::Cadena() {
     if (++F_n >= nTotal) Error(QStringLiteral("texto sin cerrar"));
     const char e = p[F_n++];
     switch (e) {
-      case '"': case '\\': case '/': s += QLatin1Char(e); break;
-      case 'b': s += QLatin1Char('\b'); break;
-      case 'f': s += QLatin1Char('\f'); break;
-      case 'n': s += QLatin1Char('\n'); break;
-      case 'r': s += QLatin1Char('\r'); break;
-      case 't': s += QLatin1Char('\t'); break;
+      case '"':
+      case '\\':
+      case '/':
+        s += QLatin1Char(e);
+        break;
+      case 'b':
+        s += QLatin1Char('\b');
+        break;
+      case 'f':
+        s += QLatin1Char('\f');
+        break;
+      case 'n':
+        s += QLatin1Char('\n');
+        break;
+      case 'r':
+        s += QLatin1Char('\r');
+        break;
+      case 't':
+        s += QLatin1Char('\t');
+        break;
       case 'u': {
         int n = 0;
         for (int k = 0; k < 4; ++k) {
@@ -87,7 +104,9 @@ QString TLectorJson::Cadena() {
         s += QChar(char16_t(n));
         break;
       }
-      default: --F_n; Error(QStringLiteral("secuencia de escape desconocida"));
+      default:
+        --F_n;
+        Error(QStringLiteral("secuencia de escape desconocida"));
     }
   }
   return s + QString::fromUtf8(utf8);
@@ -132,9 +151,15 @@ bool TLectorJson::Literal(const char* sLiteral) {
 
 void TLectorJson::Salta() {
   switch (Mira()) {
-    case '{': Objeto([this](const QString&) { Salta(); }); return;
-    case '[': Arreglo([this] { Salta(); }); return;
-    case '"': SaltaCadena(); return;
+    case '{':
+      Objeto([this](const QString&) { Salta(); });
+      return;
+    case '[':
+      Arreglo([this] { Salta(); });
+      return;
+    case '"':
+      SaltaCadena();
+      return;
     default:
       if (!Literal("true") && !Literal("false") && !Literal("null")) Numero();
   }

@@ -14,10 +14,10 @@ class TLectorJson {
   bool Toma(char c);
   void Espera(char c);
   QString Cadena();
-  QByteArrayView Numero();  // the number's own text, for exact decimals
+  QByteArrayView Numero();             // the number's own text, for exact decimals
   bool Literal(const char* sLiteral);  // true, false, null
-  void Salta();  // one whole value
-  void Fin();    // nothing may follow
+  void Salta();                        // one whole value
+  void Fin();                          // nothing may follow
   qsizetype Posicion() const { return F_n; }
   void Situa(qsizetype n) { F_n = n; }
   [[noreturn]] void Error(const QString& sDetalle) const;

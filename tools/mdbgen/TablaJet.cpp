@@ -1,18 +1,18 @@
 #include "mdbgen/TablaJet.h"
 
-#include "mdbgen/Mensajes.h"
-
 #include <cfloat>
 #include <cmath>
 #include <limits>
 
+#include "mdbgen/Mensajes.h"
+
 namespace mdbgen::jet {
 namespace {
 
-constexpr int CC_nMemoEnLinea = 200;          // memos up to this many bytes stay inside the row
-constexpr int CC_nMemoComprimible = 1024;     // longer memos are stored plain, as Access does
-constexpr quint32 CC_nMaxLargo = 0xFFFFFF;    // chained long values keep the top byte clear
-constexpr quint32 CC_nMapaEnLinea = 512;      // pages an inline usage map covers (Access: 64 bytes)
+constexpr int CC_nMemoEnLinea = 200;                            // memos up to this many bytes stay inside the row
+constexpr int CC_nMemoComprimible = 1024;                       // longer memos are stored plain, as Access does
+constexpr quint32 CC_nMaxLargo = 0xFFFFFF;                      // chained long values keep the top byte clear
+constexpr quint32 CC_nMapaEnLinea = 512;                        // pages an inline usage map covers (Access: 64 bytes)
 constexpr quint32 CC_nPaginasPorBloque = (CC_nPagina - 4) * 8;  // pages one 0x05 map page covers
 constexpr int CC_nTrozoLval = CC_nMaxFila - 4;                  // a chained piece after its pointer
 constexpr quint32 CC_nEnLinea = 0x80000000;
@@ -26,28 +26,42 @@ struct TRango {
 
 TRango RangoDe(quint8 nCodigo) {
   switch (nCodigo) {
-    case CC_nByte: return {0, 255, "0", "255"};
-    case CC_nInteger: return {-32768, 32767, "-32768", "32767"};
-    case CC_nLong: return {-2147483648LL, 2147483647LL, "-2147483648", "2147483647"};
+    case CC_nByte:
+      return {0, 255, "0", "255"};
+    case CC_nInteger:
+      return {-32768, 32767, "-32768", "32767"};
+    case CC_nLong:
+      return {-2147483648LL, 2147483647LL, "-2147483648", "2147483647"};
     default:
-      return {std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max(),
-              "-922337203685477.5808", "922337203685477.5807"};
+      return {std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max(), "-922337203685477.5808",
+              "922337203685477.5807"};
   }
 }
 
 QString NombreTipo(quint8 nCodigo) {
   switch (nCodigo) {
-    case CC_nBoolean: return QStringLiteral("Boolean");
-    case CC_nByte: return QStringLiteral("Byte");
-    case CC_nInteger: return QStringLiteral("Integer");
-    case CC_nLong: return QStringLiteral("Long");
-    case CC_nCurrency: return QStringLiteral("Currency");
-    case CC_nSingle: return QStringLiteral("Single");
-    case CC_nDouble: return QStringLiteral("Double");
-    case CC_nFecha: return QStringLiteral("DateTime");
-    case CC_nTexto: return QStringLiteral("Text");
-    case CC_nMemo: return QStringLiteral("Memo");
-    default: return QStringLiteral("OLE");
+    case CC_nBoolean:
+      return QStringLiteral("Boolean");
+    case CC_nByte:
+      return QStringLiteral("Byte");
+    case CC_nInteger:
+      return QStringLiteral("Integer");
+    case CC_nLong:
+      return QStringLiteral("Long");
+    case CC_nCurrency:
+      return QStringLiteral("Currency");
+    case CC_nSingle:
+      return QStringLiteral("Single");
+    case CC_nDouble:
+      return QStringLiteral("Double");
+    case CC_nFecha:
+      return QStringLiteral("DateTime");
+    case CC_nTexto:
+      return QStringLiteral("Text");
+    case CC_nMemo:
+      return QStringLiteral("Memo");
+    default:
+      return QStringLiteral("OLE");
   }
 }
 
@@ -55,10 +69,16 @@ bool EsVariable(quint8 nCodigo) { return nCodigo == CC_nTexto || nCodigo == CC_n
 
 quint16 LargoFijo(quint8 nCodigo) {
   switch (nCodigo) {
-    case CC_nBoolean: case CC_nByte: return 1;
-    case CC_nInteger: return 2;
-    case CC_nLong: case CC_nSingle: return 4;
-    default: return 8;
+    case CC_nBoolean:
+    case CC_nByte:
+      return 1;
+    case CC_nInteger:
+      return 2;
+    case CC_nLong:
+    case CC_nSingle:
+      return 4;
+    default:
+      return 8;
   }
 }
 
@@ -75,16 +95,26 @@ const double* ComoDoble(const TValor& valor, double& dTemporal) {
 
 quint8 CodigoDe(TTipo tipo) {
   switch (tipo) {
-    case TTipo::Boolean: return CC_nBoolean;
-    case TTipo::Byte: return CC_nByte;
-    case TTipo::Integer: return CC_nInteger;
-    case TTipo::Long: return CC_nLong;
-    case TTipo::Single: return CC_nSingle;
-    case TTipo::Double: return CC_nDouble;
-    case TTipo::Currency: return CC_nCurrency;
-    case TTipo::DateTime: return CC_nFecha;
-    case TTipo::Text: return CC_nTexto;
-    case TTipo::Memo: return CC_nMemo;
+    case TTipo::Boolean:
+      return CC_nBoolean;
+    case TTipo::Byte:
+      return CC_nByte;
+    case TTipo::Integer:
+      return CC_nInteger;
+    case TTipo::Long:
+      return CC_nLong;
+    case TTipo::Single:
+      return CC_nSingle;
+    case TTipo::Double:
+      return CC_nDouble;
+    case TTipo::Currency:
+      return CC_nCurrency;
+    case TTipo::DateTime:
+      return CC_nFecha;
+    case TTipo::Text:
+      return CC_nTexto;
+    case TTipo::Memo:
+      return CC_nMemo;
   }
   return CC_nOle;
 }
@@ -95,8 +125,8 @@ QString FueraDeRango(quint8 nCodigo, const QString& sValor) {
       .arg(sValor, NombreTipo(nCodigo), QLatin1String(r.sMin), QLatin1String(r.sMax));
 }
 
-TTablaJet::TTablaJet(TArchivoPaginas& archivo, QString sNombre, std::vector<TColumnaJet> columnas,
-                     quint32 nPaginaDef, bool bSistema)
+TTablaJet::TTablaJet(TArchivoPaginas& archivo, QString sNombre, std::vector<TColumnaJet> columnas, quint32 nPaginaDef,
+                     bool bSistema)
     : F_archivo(archivo), F_sNombre(std::move(sNombre)), F_columnas(std::move(columnas)), F_bSistema(bSistema) {
   F_disposicion.resize(F_columnas.size());
   for (size_t i = 0; i < F_columnas.size(); ++i) {
@@ -391,8 +421,8 @@ std::vector<uint8_t> TTablaJet::ArmaDefinicion(quint32 nMapaUsado, quint32 nMapa
     PonU16(c + 5, quint16(i));
     PonU16(c + 7, o.bFija ? 0 : o.nIndiceVar);
     PonU16(c + 9, quint16(i));
-    PonU16(c + 11, 0x0409);  // general sort order, as Access writes it
-    c[15] = o.bFija ? 0x03 : 0x02;  // fixed, nullable
+    PonU16(c + 11, 0x0409);                                               // general sort order, as Access writes it
+    c[15] = o.bFija ? 0x03 : 0x02;                                        // fixed, nullable
     c[16] = (nCodigo == CC_nTexto || nCodigo == CC_nMemo) ? 0x01 : 0x00;  // Unicode compression allowed
     PonU16(c + 21, o.nOffset);
     PonU16(c + 23, o.nLongitud);

@@ -1,17 +1,26 @@
 #pragma once
 // One table being written: its layout, rows packed into data pages, long values on LVAL
 // pages, and at the end its usage map and definition pages.
+#include <array>
+
 #include "mdbgen/ArchivoPaginas.h"
 #include "mdbgen/EscritorMdb.h"
 #include "mdbgen/PaginaFilas.h"
 
-#include <array>
-
 namespace mdbgen::jet {
 
 enum TCodigo : quint8 {
-  CC_nBoolean = 0x01, CC_nByte = 0x02, CC_nInteger = 0x03, CC_nLong = 0x04, CC_nCurrency = 0x05,
-  CC_nSingle = 0x06, CC_nDouble = 0x07, CC_nFecha = 0x08, CC_nTexto = 0x0A, CC_nOle = 0x0B, CC_nMemo = 0x0C
+  CC_nBoolean = 0x01,
+  CC_nByte = 0x02,
+  CC_nInteger = 0x03,
+  CC_nLong = 0x04,
+  CC_nCurrency = 0x05,
+  CC_nSingle = 0x06,
+  CC_nDouble = 0x07,
+  CC_nFecha = 0x08,
+  CC_nTexto = 0x0A,
+  CC_nOle = 0x0B,
+  CC_nMemo = 0x0C
 };
 
 quint8 CodigoDe(TTipo tipo);
@@ -27,8 +36,8 @@ struct TColumnaJet {
 class TTablaJet {
  public:
   // nPaginaDef: the definition's page when it is fixed (the catalogue's is page 2), else 0.
-  TTablaJet(TArchivoPaginas& archivo, QString sNombre, std::vector<TColumnaJet> columnas,
-            quint32 nPaginaDef = 0, bool bSistema = false);
+  TTablaJet(TArchivoPaginas& archivo, QString sNombre, std::vector<TColumnaJet> columnas, quint32 nPaginaDef = 0,
+            bool bSistema = false);
   const QString& Nombre() const { return F_sNombre; }
   quint32 PaginaDefinicion() const { return F_paginasDef.front(); }
   void AgregaFila(const std::vector<TValor>& valores, bool bBorrada);  // throws naming row and column
@@ -37,9 +46,9 @@ class TTablaJet {
  private:
   struct TDisposicion {  // where a column lives in a row
     bool bFija = false;
-    quint16 nLongitud = 0;  // descriptor length
-    quint16 nOffset = 0;    // fixed columns: within the fixed area
-    quint16 nIndiceVar = 0; // variable columns
+    quint16 nLongitud = 0;   // descriptor length
+    quint16 nOffset = 0;     // fixed columns: within the fixed area
+    quint16 nIndiceVar = 0;  // variable columns
   };
   struct TVariable {  // a variable value of the current row, encoded
     std::vector<uint8_t> datos;
@@ -66,8 +75,8 @@ class TTablaJet {
   int F_nFijos = 0;              // bytes of the fixed area
   bool F_bSistema;
   std::vector<quint32> F_paginasDef;
-  qint64 F_nFila = 0;        // rows given, deleted ones included
-  quint32 F_nFilasVivas = 0; // what the definition counts
+  qint64 F_nFila = 0;         // rows given, deleted ones included
+  quint32 F_nFilasVivas = 0;  // what the definition counts
   TPaginaFilas F_datos;
   TPaginaFilas F_lval;
   quint32 F_nPrimeraDatos = 0;

@@ -1,9 +1,9 @@
-#include "mdbgen/EscritorMdb.h"
-
 #include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
 #include <cstdio>
+
+#include "mdbgen/EscritorMdb.h"
 
 // mdbgen --out FILE.mdb INPUT.json
 int main(int argc, char* argv[]) {
