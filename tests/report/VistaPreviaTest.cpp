@@ -13,7 +13,10 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMenu>
+#include <QScrollArea>
 #include <QSpinBox>
+#include <QToolButton>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -84,6 +87,34 @@ TEST_F(VistaPrevia, BuscarVaALaPaginaDelTexto)
   });
   F_reporte.MuestraReporte();
   EXPECT_EQ(nPagina, 7);
+}
+
+TEST_F(VistaPrevia, HerramientasAjustanAlAnchoYMuestranDosPaginas)
+{
+  int nAnchoVisible = 0;
+  QRect primera;
+  QRect segunda;
+  AlAbrirse([&](QWidget* ventana) {
+    QMenu* menu = ventana->findChild<QToolButton*>("bnHerramientas")->menu();
+    const auto Accion = [menu](const QString& sTexto) {
+      for (QAction* accion : menu->actions())
+        if (accion->text() == sTexto)
+          accion->trigger();
+    };
+    Accion("Dos páginas");
+    Accion("Ajustar al ancho");
+    auto* vista = ventana->findChild<TPaginasVista*>();
+    nAnchoVisible = ventana->findChild<QScrollArea*>()->viewport()->width();
+    primera = vista->RectPagina(0);
+    segunda = vista->RectPagina(1);
+    EXPECT_EQ(ventana->findChild<QComboBox*>("cbZoom")->currentText(), "Ancho de página");
+    ventana->close();
+  });
+  F_reporte.MuestraReporte();
+  EXPECT_EQ(primera.top(), segunda.top());
+  EXPECT_GT(primera.left(), 0);
+  EXPECT_LE(segunda.right(), nAnchoVisible);
+  EXPECT_GT(segunda.right(), nAnchoVisible - 2 * TPaginasVista::CC_ESPACIO);
 }
 
 TEST_F(VistaPrevia, SinImpresoraAvisaEnEspanol)

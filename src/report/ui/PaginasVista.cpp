@@ -5,10 +5,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-namespace {
-constexpr int CC_ESPACIO = 12;  // pixels between pages and around them
-}
-
 TPaginasVista::TPaginasVista(const TReportePreparado& Paginas, QWidget* pPadre)
     : QWidget(pPadre), F_paginas(Paginas)
 {
@@ -34,6 +30,11 @@ void TPaginasVista::SetDosPaginas(bool bDos)
 {
   F_bDosPaginas = bDos;
   Distribuye();
+}
+
+bool TPaginasVista::DosPaginas() const
+{
+  return F_bDosPaginas;
 }
 
 void TPaginasVista::SetResaltar(const QString& sTexto)
@@ -83,6 +84,8 @@ void TPaginasVista::Distribuye()
     nAncho = std::max(nAncho, nAnchoFila);
     filas.append(fila);
   }
+  // Lay out for the width the scroll area will give us, without waiting for its resize.
+  const int nAnchoFinal = std::max(nAncho, parentWidget() ? parentWidget()->width() : width());
   for (const QList<QSize>& fila : filas) {
     int nAnchoFila = -CC_ESPACIO;
     int nAlto = 0;
@@ -90,7 +93,7 @@ void TPaginasVista::Distribuye()
       nAnchoFila += t.width() + CC_ESPACIO;
       nAlto = std::max(nAlto, t.height());
     }
-    int x = (std::max(width(), nAncho) - nAnchoFila) / 2;
+    int x = (nAnchoFinal - nAnchoFila) / 2;
     for (const QSize& t : fila) {
       F_rects.append(QRect(QPoint(x, y), t));
       x += t.width() + CC_ESPACIO;
@@ -98,6 +101,7 @@ void TPaginasVista::Distribuye()
     y += nAlto + CC_ESPACIO;
   }
   setMinimumSize(nAncho, y);
+  resize(nAnchoFinal, y);
   update();
 }
 

@@ -11,11 +11,14 @@ class TReportePreparado;
 class TPaginasVista : public QWidget {
   Q_OBJECT
  public:
+  static constexpr int CC_ESPACIO = 12;  // pixels between pages and around them
+
   TPaginasVista(const TReportePreparado& Paginas, QWidget* pPadre = nullptr);
 
   void SetZoom(double dZoom);  // 1.0 = actual size
   double Zoom() const;
   void SetDosPaginas(bool bDos);
+  bool DosPaginas() const;
   void SetResaltar(const QString& sTexto);
   void Actualiza();            // after the pages changed (page setup)
 

@@ -5,6 +5,7 @@
 #include "report/ui/PaginasVista.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,7 +29,7 @@ namespace {
 
 const QStringList CC_ZOOMS{"25 %", "50 %", "75 %", "100 %", "150 %", "200 %", "Ancho de página",
                            "Página completa"};
-constexpr int CC_MARGEN_AJUSTE = 30;  // pixels left around a fitted page
+constexpr int CC_ESPACIO = TPaginasVista::CC_ESPACIO;
 
 }  // namespace
 
@@ -43,6 +44,7 @@ TfrmVistaPrevia::TfrmVistaPrevia(TReporte& Reporte, QWidget* pPadre)
   F_area = new QScrollArea(this);
   F_area->setWidget(F_vista);
   F_area->setWidgetResizable(true);
+  F_area->viewport()->installEventFilter(this);
   connect(F_area->verticalScrollBar(), &QScrollBar::valueChanged, this,
           &TfrmVistaPrevia::ActualizaPagina);
   F_lbEsquema = new QListWidget(this);
@@ -70,6 +72,13 @@ void TfrmVistaPrevia::showEvent(QShowEvent* pEvento)
 {
   QDialog::showEvent(pEvento);
   F_edBuscar->setFocus();
+}
+
+bool TfrmVistaPrevia::eventFilter(QObject* pObjeto, QEvent* pEvento)
+{
+  if (pObjeto == F_area->viewport() && pEvento->type() == QEvent::Resize)
+    ReaplicaAjuste();
+  return QDialog::eventFilter(pObjeto, pEvento);
 }
 
 QToolBar* TfrmVistaPrevia::CreaBarra()
@@ -115,8 +124,8 @@ void TfrmVistaPrevia::CreaHerramientas(QToolBar* pBarra)
   auto* menu = new QMenu(this);
   menu->addAction("Ajustar al ancho", this, &TfrmVistaPrevia::AjustaAncho);
   menu->addAction("Página completa", this, &TfrmVistaPrevia::AjustaPagina);
-  menu->addAction("Una página", this, [this] { F_vista->SetDosPaginas(false); });
-  menu->addAction("Dos páginas", this, [this] { F_vista->SetDosPaginas(true); });
+  menu->addAction("Una página", this, [this] { SetDosPaginas(false); });
+  menu->addAction("Dos páginas", this, [this] { SetDosPaginas(true); });
   auto* boton = new QToolButton(pBarra);
   boton->setObjectName("bnHerramientas");
   boton->setText("Herramientas");
@@ -146,8 +155,24 @@ void TfrmVistaPrevia::AplicaZoom(const QString& sZoom)
     AjustaAncho();
   else if (sZoom == "Página completa")
     AjustaPagina();
-  else
+  else {
+    F_ajuste = TAjuste::Ninguno;
     F_vista->SetZoom(QString(sZoom).remove('%').trimmed().toDouble() / 100);
+  }
+}
+
+void TfrmVistaPrevia::ReaplicaAjuste()
+{
+  if (F_ajuste == TAjuste::Ancho)
+    AjustaAncho();
+  else if (F_ajuste == TAjuste::Pagina)
+    AjustaPagina();
+}
+
+void TfrmVistaPrevia::SetDosPaginas(bool bDos)
+{
+  F_vista->SetDosPaginas(bDos);
+  ReaplicaAjuste();
 }
 
 void TfrmVistaPrevia::AjustaAncho()
@@ -155,9 +180,11 @@ void TfrmVistaPrevia::AjustaAncho()
   if (F_paginas.NumeroPaginas() == 0)
     return;
   const QSizeF pagina = F_vista->TamanoPagina(0, 1.0);
-  const double dPaginas = F_vista->RectPagina(1).top() == F_vista->RectPagina(0).top() ? 2 : 1;
-  F_vista->SetZoom((F_area->viewport()->width() - CC_MARGEN_AJUSTE) / (pagina.width() * dPaginas));
+  const double dPaginas = F_vista->DosPaginas() ? 2 : 1;
+  const double dLibre = F_area->viewport()->width() - (dPaginas + 1) * CC_ESPACIO - 2;
+  F_vista->SetZoom(dLibre / (pagina.width() * dPaginas));
   F_cbZoom->setCurrentText("Ancho de página");
+  F_ajuste = TAjuste::Ancho;
 }
 
 void TfrmVistaPrevia::AjustaPagina()
@@ -166,10 +193,12 @@ void TfrmVistaPrevia::AjustaPagina()
     return;
   const int nPagina = PaginaActual();
   const QSizeF pagina = F_vista->TamanoPagina(nPagina - 1, 1.0);
-  const double dPaginas = F_vista->RectPagina(1).top() == F_vista->RectPagina(0).top() ? 2 : 1;
-  const QSize area = F_area->viewport()->size() - QSize(CC_MARGEN_AJUSTE, CC_MARGEN_AJUSTE);
-  F_vista->SetZoom(std::min(area.width() / (pagina.width() * dPaginas), area.height() / pagina.height()));
+  const double dPaginas = F_vista->DosPaginas() ? 2 : 1;
+  const double dAncho = F_area->viewport()->width() - (dPaginas + 1) * CC_ESPACIO - 2;
+  const double dAlto = F_area->viewport()->height() - 2 * CC_ESPACIO;
+  F_vista->SetZoom(std::min(dAncho / (pagina.width() * dPaginas), dAlto / pagina.height()));
   F_cbZoom->setCurrentText("Página completa");
+  F_ajuste = TAjuste::Pagina;
   IrAPagina(nPagina);
 }
 
@@ -189,7 +218,7 @@ void TfrmVistaPrevia::IrAPagina(int nPagina)
   if (nPagina < 1 || nPagina > F_paginas.NumeroPaginas())
     return;
   F_vista->adjustSize();
-  F_area->verticalScrollBar()->setValue(F_vista->RectPagina(nPagina - 1).top() - 12);
+  F_area->verticalScrollBar()->setValue(F_vista->RectPagina(nPagina - 1).top() - CC_ESPACIO);
   const QSignalBlocker bloqueo(F_edPagina);
   F_edPagina->setValue(nPagina);
 }

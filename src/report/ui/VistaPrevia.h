@@ -29,6 +29,7 @@ class TfrmVistaPrevia : public QDialog {
 
  protected:
   void showEvent(QShowEvent* pEvento) override;
+  bool eventFilter(QObject* pObjeto, QEvent* pEvento) override;
 
  private:
   QToolBar* CreaBarra();
@@ -37,6 +38,8 @@ class TfrmVistaPrevia : public QDialog {
   void AplicaZoom(const QString& sZoom);
   void AjustaAncho();
   void AjustaPagina();
+  void ReaplicaAjuste();
+  void SetDosPaginas(bool bDos);
   void ActualizaPagina();
   void IrAPagina(int nPagina);
 
@@ -44,6 +47,7 @@ class TfrmVistaPrevia : public QDialog {
   TReportePreparado F_paginas;
   QString F_sResaltar;
   int F_nUltimaEncontrada = 0;
+  enum class TAjuste { Ninguno, Ancho, Pagina } F_ajuste = TAjuste::Ninguno;  // kept on resize
   QScrollArea* F_area = nullptr;
   TPaginasVista* F_vista = nullptr;
   QListWidget* F_lbEsquema = nullptr;
