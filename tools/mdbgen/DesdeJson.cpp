@@ -1,6 +1,7 @@
 // The JSON input of mdbgen, read in place and streamed row by row into the writer.
 #include <QFile>
 #include <algorithm>
+#include <climits>
 #include <optional>
 
 #include "mdbgen/EscritorMdb.h"
@@ -125,9 +126,7 @@ class TLectorTablas {
       if (nTamano) {
         if (c.tipo != TTipo::Text)
           throw ErrorEn(F_sTabla, -1, *sNombre, QStringLiteral("\"size\" solo se admite en columnas Text"));
-        if (*nTamano < 1 || *nTamano > 255)
-          throw ErrorEn(F_sTabla, -1, *sNombre, QStringLiteral("el tamaño %1 está fuera de 1 a 255").arg(*nTamano));
-        c.nTamano = int(*nTamano);
+        c.nTamano = int(std::clamp<qint64>(*nTamano, INT_MIN, INT_MAX));  // the writer checks the range
       }
       F_columnas.append(c);
     });

@@ -9,7 +9,7 @@ namespace mdbgen {
 
 class TLectorJson {
  public:
-  explicit TLectorJson(const QByteArray& texto) : F_texto(texto) {}
+  explicit TLectorJson(const QByteArray& texto) : F_texto(texto), F_n(texto.startsWith("\xEF\xBB\xBF") ? 3 : 0) {}
   char Mira();  // next character after blanks, 0 at the end
   bool Toma(char c);
   void Espera(char c);
@@ -49,7 +49,7 @@ class TLectorJson {
   void SaltaCadena();
 
   const QByteArray& F_texto;
-  qsizetype F_n = 0;
+  qsizetype F_n;
 };
 
 }  // namespace mdbgen
