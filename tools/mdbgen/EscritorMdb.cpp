@@ -34,6 +34,15 @@ QString ProblemaDeNombre(const QString& sNombre) {
   return {};
 }
 
+void ValidaPassword(const QString& sPassword) {
+  if (sPassword.size() > CC_nMaxPassword)
+    throw EErrorMdb(QStringLiteral("La contraseña tiene %1 caracteres y el máximo es %2")
+                        .arg(sPassword.size())
+                        .arg(CC_nMaxPassword)
+                        .toStdString());
+  if (sPassword.contains(QChar(0))) throw EErrorMdb("La contraseña no puede contener el carácter nulo");
+}
+
 QDateTime FechaCreacion() {
   const double dDia = std::floor(CC_dFechaCreacion);
   return QDateTime(QDate(1899, 12, 30).addDays(qint64(dDia)),
@@ -45,7 +54,7 @@ QDateTime FechaCreacion() {
 class TArchivoJet {
  public:
   TArchivoJet(const QString& sRuta, const QString& sPassword)
-      : F_sRuta(sRuta), F_archivo(ValidaPassword(sPassword, sRuta)) {
+      : F_sRuta(sRuta), F_archivo(sRuta) {
     std::array<uint8_t, CC_nPagina> pagina;
     ArmaCabecera(pagina.data(), sPassword);
     F_archivo.Escribe(F_archivo.Reserva(), pagina.data());
@@ -107,16 +116,6 @@ class TArchivoJet {
     quint32 nPagina;
   };
 
-  static const QString& ValidaPassword(const QString& sPassword, const QString& sRuta) {
-    if (sPassword.size() > CC_nMaxPassword)
-      throw EErrorMdb(QStringLiteral("La contraseña tiene %1 caracteres y el máximo es %2")
-                          .arg(sPassword.size())
-                          .arg(CC_nMaxPassword)
-                          .toStdString());
-    if (sPassword.contains(QChar(0))) throw EErrorMdb("La contraseña no puede contener el carácter nulo");
-    return sRuta;
-  }
-
   TTablaJet& Tabla() {
     if (!F_qTabla) throw EErrorMdb("No hay una tabla iniciada");
     return *F_qTabla;
@@ -154,6 +153,7 @@ class TArchivoJet {
 
 TEscritorMdb::TEscritorMdb(const QString& sRuta, const QString& sPassword) {
   try {
+    ValidaPassword(sPassword);
     F_qArchivo = std::make_unique<TArchivoJet>(sRuta, sPassword);
   } catch (const EErrorMdb&) {
     QFile::remove(sRuta);

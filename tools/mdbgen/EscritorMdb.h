@@ -23,7 +23,9 @@ struct TMoneda {
   qint64 nDiezmilesimas;  // Currency scaled by 10,000
 };
 
-// monostate = Null. Integers as qint64, Single/Double as double, dates without time zone.
+// monostate = Null (not for Boolean). Boolean: bool; Byte/Integer/Long: qint64; Single/Double: double or
+// qint64; Currency: TMoneda or whole qint64; DateTime: QDateTime, its own date and time kept (no zone
+// conversion), years 100 to 9999; Text/Memo: QString.
 using TValor = std::variant<std::monostate, bool, qint64, double, QString, TMoneda, QDateTime>;
 
 // Message in Spanish; about a value it names the table, the row (0-based) and the column.
