@@ -72,6 +72,39 @@ TEST(EscritorMdb, TablaDeMuchasPaginasConservaOrdenYBorradas) {
             QStringList({"29999", "Operación número 29999 de la sucursal Peñón, concepto de prueba", "37033.2655"}));
 }
 
+TEST(EscritorMdb, UnaFilaDemasiadoGrandeSacaSusMemosOSeRechaza) {
+  QTemporaryDir dir;
+  const QString sRuta = dir.filePath("llena.mdb");
+  TEscritorMdb escritor(sRuta);
+  QList<TColumna> memos;
+  QList<TColumna> textos;
+  std::vector<TValor> filaMemos;
+  std::vector<TValor> filaTextos;
+  for (int i = 0; i < 20; ++i) {  // 20 memos short enough to stay in the row, but not all of them
+    memos.append({QString("Memo %1").arg(i), TTipo::Memo});
+    filaMemos.push_back(QString(198, QChar('a' + i)));
+  }
+  for (int i = 0; i < 10; ++i) {  // 10 full texts of two-byte characters: 5,100 bytes
+    textos.append({QString("Texto %1").arg(i), TTipo::Text, 255});
+    filaTextos.push_back(QString(255, QChar(u'€')));
+  }
+  escritor.IniciaTabla("Memos", memos);
+  escritor.AgregaFila(filaMemos);
+  escritor.TerminaTabla();
+  escritor.IniciaTabla("Textos", textos);
+  try {
+    escritor.AgregaFila(filaTextos);
+    ADD_FAILURE() << "sin error";
+  } catch (const mdbgen::EErrorMdb& e) {
+    EXPECT_STREQ(e.what(), "Tabla \"Textos\", fila 0: la fila ocupa 5128 bytes y el máximo es 4080");
+  }
+  escritor.TerminaTabla();
+  escritor.Termina();
+  const LeeMdb::TTabla tabla = LeeMdb::ConLibmdb(sRuta, "Memos");
+  ASSERT_EQ(tabla.filas.size(), 1u);
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(tabla.filas[0].valores[i], std::get<QString>(filaMemos[size_t(i)]));
+}
+
 TEST(EscritorMdb, DefinicionEnVariasPaginasYTextoDe255) {
   QTemporaryDir dir;
   const QString sRuta = dir.filePath("ancha.mdb");
