@@ -19,6 +19,7 @@ TEST_P(ErroresJet, RechazaConMensaje) {
   base.Ejecuta(QStringLiteral("CREATE TABLE t (Id INTEGER, Nombre TEXT COLLATE JET); INSERT INTO t VALUES (1, 'a');"));
   EXPECT_EQ(base.Consulta(QString::fromUtf8(GetParam().sJet)).toStdString(), GetParam().sError) << GetParam().sJet;
   EXPECT_EQ(base.Cuenta(QStringLiteral("SELECT COUNT(1) FROM t")), 1);  // nothing written
+  EXPECT_EQ(base.Cuenta(QStringLiteral("SELECT COUNT(1) FROM sqlite_temp_master WHERE type = 'table'")), 0);
 }
 
 const TCasoMalo CC_MALOS[] = {
@@ -64,6 +65,9 @@ const TCasoMalo CC_MALOS[] = {
     {"MasConTextoNoNumerico", "SELECT Id + Nombre FROM t",
      "Error - No coinciden los tipos de datos en la expresión de criterios."},
     {"DivisionPorCero", "SELECT Id / 0 FROM t", "Error - División por cero."},
+    // while computing a derived table to keep: nothing half-filled stays
+    {"ErrorEnDerivada", "SELECT * FROM (SELECT Id + Nombre AS x FROM t) AS d",
+     "EConsultaADO - No coinciden los tipos de datos en la expresión de criterios."},
 };
 
 INSTANTIATE_TEST_SUITE_P(Jet, ErroresJet, ::testing::ValuesIn(CC_MALOS),

@@ -4,6 +4,7 @@
 #include "ado/jet/EmisorSQLite.h"
 #include "ado/jet/ErrorJet.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <sqlite3.h>
 
@@ -56,48 +57,28 @@ bool Agrupa(const TConsulta& consulta) {
   return false;
 }
 
-void Conjunciones(const TExpresion* e, std::vector<const TExpresion*>& lista) {
-  if (!e) return;
-  if (e->clase == TClase::Binario && e->sTexto == QLatin1String("AND")) {
-    Conjunciones(e->hijos[0].get(), lista);
-    Conjunciones(e->hijos[1].get(), lista);
-  } else {
-    lista.push_back(e);
-  }
-}
+void TablasPorAlias(const TConsulta& consulta, std::map<QString, QString>& tablas);
 
-void CondicionesUnion(const TFuente& fuente, std::vector<const TExpresion*>& lista) {
-  if (fuente.clase != TFuente::TClase::Union) return;
-  Conjunciones(fuente.pCondicion.get(), lista);
-  CondicionesUnion(*fuente.pIzquierda, lista);
-  CondicionesUnion(*fuente.pDerecha, lista);
-}
-
-bool EsLiteral(const TExpresion& e) {
-  return e.clase == TClase::Texto || e.clase == TClase::Numero || e.clase == TClase::Fecha;
-}
-
-// Columns of sAlias that the select compares for equality with another table's column
-// or with a literal: those are worth an index.
-QStringList ColumnasUnidas(const TSelect& select, const QString& sAlias) {
-  std::vector<const TExpresion*> condiciones;
-  Conjunciones(select.pDonde.get(), condiciones);
-  for (const auto& fuente : select.fuentes) CondicionesUnion(*fuente, condiciones);
-  QStringList columnas;
-  auto DeAlias = [&](const TExpresion& e) {
-    return e.clase == TClase::Columna && e.sCalificador.compare(sAlias, Qt::CaseInsensitive) == 0;
-  };
-  for (const TExpresion* c : condiciones) {
-    if (c->clase != TClase::Binario || c->sTexto != QLatin1String("=")) continue;
-    for (int i = 0; i < 2; ++i) {
-      const TExpresion& propia = *c->hijos[i];
-      const TExpresion& otra = *c->hijos[1 - i];
-      const bool bOtraTabla = otra.clase == TClase::Columna && !otra.sCalificador.isEmpty() && !DeAlias(otra);
-      if (DeAlias(propia) && (bOtraTabla || EsLiteral(otra)) && !columnas.contains(propia.sTexto, Qt::CaseInsensitive))
-        columnas << propia.sTexto;
+void TablasPorAliasFuente(const TFuente& fuente, std::map<QString, QString>& tablas) {
+  switch (fuente.clase) {
+    case TFuente::TClase::Tabla: {
+      const QString sAlias = (fuente.sAlias.isEmpty() ? fuente.sNombre : fuente.sAlias).toUpper();
+      const auto [it, bNueva] = tablas.emplace(sAlias, fuente.sNombre);
+      if (!bNueva && it->second != fuente.sNombre) it->second.clear();  // the same alias on two levels
+      break;
     }
+    case TFuente::TClase::Derivada: TablasPorAlias(*fuente.pConsulta, tablas); break;
+    case TFuente::TClase::Union:
+      TablasPorAliasFuente(*fuente.pIzquierda, tablas);
+      TablasPorAliasFuente(*fuente.pDerecha, tablas);
+      break;
   }
-  return columnas;
+}
+
+// Alias (upper case) -> table, for every table the query reads; empty when ambiguous.
+void TablasPorAlias(const TConsulta& consulta, std::map<QString, QString>& tablas) {
+  for (const TSelect& select : consulta.partes)
+    for (const auto& fuente : select.fuentes) TablasPorAliasFuente(*fuente, tablas);
 }
 
 }  // namespace
@@ -112,8 +93,11 @@ sqlite3_stmt* TEjecutorJet::Prepara(const QString& sJet) {
   const auto consulta = AnalizaJet(sJet);
   std::set<QString> vistas;
   AseguraTablas(*consulta, vistas);
-  if (F_bCacheActiva) MaterializaConsulta(*consulta, false);
-  return PreparaSQLite(EmiteSQLite(*consulta));
+  if (!F_bCacheActiva) return PreparaSQLite(EmiteSQLite(*consulta));
+  MaterializaConsulta(*consulta, false);
+  const QString sSql = EmiteSQLite(*consulta);
+  IndexaComoPideElPlan(*consulta, sSql);
+  return PreparaSQLite(sSql);
 }
 
 void TEjecutorJet::Olvida() {
@@ -149,30 +133,29 @@ void TEjecutorJet::AseguraTablasFuente(const TFuente& fuente, std::set<QString>&
 
 void TEjecutorJet::MaterializaConsulta(TConsulta& consulta, bool bMaterializada) {
   for (TSelect& select : consulta.partes)
-    for (auto& fuente : select.fuentes) MaterializaFuente(*fuente, select, bMaterializada);
+    for (auto& fuente : select.fuentes) MaterializaFuente(*fuente, select.fuentes.size() == 1, bMaterializada);
 }
 
-void TEjecutorJet::MaterializaFuente(TFuente& fuente, const TSelect& select, bool bPadreMaterializado) {
+void TEjecutorJet::MaterializaFuente(TFuente& fuente, bool bSolaFuente, bool bPadreMaterializado) {
   switch (fuente.clase) {
-    case TFuente::TClase::Tabla: IndexaUniones(fuente, select); break;
+    case TFuente::TClase::Tabla: break;
     case TFuente::TClase::Union:
-      MaterializaFuente(*fuente.pIzquierda, select, false);
-      MaterializaFuente(*fuente.pDerecha, select, false);
+      MaterializaFuente(*fuente.pIzquierda, false, false);
+      MaterializaFuente(*fuente.pDerecha, false, false);
       break;
     case TFuente::TClase::Derivada: {
       // A plain filter or union that alone feeds a table being kept streams into it.
-      const bool bSolaFuente = select.fuentes.size() == 1 && select.fuentes[0].get() == &fuente;
       const bool bMaterializar = !(bPadreMaterializado && bSolaFuente && !Agrupa(*fuente.pConsulta));
       MaterializaConsulta(*fuente.pConsulta, bMaterializar);
-      if (bMaterializar && Materializa(fuente)) IndexaUniones(fuente, select);
+      if (bMaterializar) Materializa(fuente);
       break;
     }
   }
 }
 
 // Replaces the derived table by its temporary table, computing it when this snapshot has
-// not seen its text yet. False (left inline) when its column names repeat.
-bool TEjecutorJet::Materializa(TFuente& fuente) {
+// not seen its text yet. Left inline when its column names repeat.
+void TEjecutorJet::Materializa(TFuente& fuente) {
   const QString sSql = EmiteSQLite(*fuente.pConsulta);
   auto it = F_temporales.find(sSql);
   if (it == F_temporales.end()) {
@@ -185,31 +168,51 @@ bool TEjecutorJet::Materializa(TFuente& fuente) {
       vistas << sNombre.toUpper();
     }
     sqlite3_finalize(stmt);
-    if (vistas.removeDuplicates() > 0) return false;
+    if (vistas.removeDuplicates() > 0) return;
     const QString sTabla = QStringLiteral("jet_dt_%1").arg(++F_nTemporales);
     Ejecuta(QStringLiteral("CREATE TEMP TABLE ") + CitaNombre(sTabla) + QStringLiteral(" (") +
             columnas.join(QStringLiteral(", ")) + QLatin1Char(')'));
-    Ejecuta(QStringLiteral("INSERT INTO temp.") + CitaNombre(sTabla) + QLatin1Char(' ') + sSql);
+    try {
+      IndexaComoPideElPlan(*fuente.pConsulta, sSql);
+      Ejecuta(QStringLiteral("INSERT INTO temp.") + CitaNombre(sTabla) + QLatin1Char(' ') + sSql);
+    } catch (...) {  // a half-filled table must not be taken for this text later
+      sqlite3_exec(F_db, ("DROP TABLE temp." + CitaNombre(sTabla)).toUtf8().constData(), nullptr, nullptr, nullptr);
+      throw;
+    }
     it = F_temporales.emplace(sSql, sTabla).first;
   }
   fuente.clase = TFuente::TClase::Tabla;
   fuente.sNombre = it->second;
   fuente.pConsulta.reset();
-  return true;
 }
 
-void TEjecutorJet::IndexaUniones(const TFuente& fuente, const TSelect& select) {
-  const QString sAlias = fuente.sAlias.isEmpty() ? fuente.sNombre : fuente.sAlias;
-  const bool bTemporal = F_temporales.end() != std::find_if(F_temporales.begin(), F_temporales.end(),
-                                                            [&](const auto& par) { return par.second == fuente.sNombre; });
-  for (const QString& sColumna : ColumnasUnidas(select, sAlias)) {
-    const QString sIndice = QStringLiteral("jet_ix_%1_%2").arg(fuente.sNombre, sColumna).toUpper();
-    const QString sSql = QStringLiteral("CREATE INDEX IF NOT EXISTS ") +
-                         (bTemporal ? QStringLiteral("temp.") : QString()) + CitaNombre(sIndice) +
-                         QStringLiteral(" ON ") + CitaNombre(fuente.sNombre) + QStringLiteral(" (") +
-                         CitaNombre(sColumna) + QLatin1Char(')');
-    // An unknown column is reported by the query itself, with Jet's words.
-    sqlite3_exec(F_db, sSql.toUtf8().constData(), nullptr, nullptr, nullptr);
+// Where SQLite would build a throw-away index to join a kept or loaded table, the index is
+// made once and kept with the table, so the next query of the snapshot finds it.
+void TEjecutorJet::IndexaComoPideElPlan(const TConsulta& consulta, const QString& sSql) {
+  static const QRegularExpression CC_AUTOMATICO(
+      QStringLiteral("^SEARCH (.+) USING AUTOMATIC (?:PARTIAL )?(?:COVERING )?INDEX \\((.+)\\)$"));
+  std::map<QString, QString> tablas;
+  TablasPorAlias(consulta, tablas);
+  std::vector<std::pair<QString, QStringList>> indices;
+  sqlite3_stmt* plan = PreparaSQLite(QStringLiteral("EXPLAIN QUERY PLAN ") + sSql);
+  while (sqlite3_step(plan) == SQLITE_ROW) {
+    const auto m = CC_AUTOMATICO.match(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(plan, 3))));
+    const auto it = m.hasMatch() ? tablas.find(m.captured(1).toUpper()) : tablas.end();
+    if (it == tablas.end() || it->second.isEmpty()) continue;
+    QStringList columnas = m.captured(2).split(QStringLiteral(" AND "));
+    for (QString& sColumna : columnas) sColumna.remove(QRegularExpression(QStringLiteral("=\\?$")));
+    indices.emplace_back(it->second, columnas);
+  }
+  sqlite3_finalize(plan);
+  for (const auto& [sTabla, columnas] : indices) {
+    const bool bTemporal = std::any_of(F_temporales.begin(), F_temporales.end(),
+                                       [&](const auto& par) { return par.second == sTabla; });
+    QStringList citadas;
+    for (const QString& sColumna : columnas) citadas << CitaNombre(sColumna);
+    Ejecuta(QStringLiteral("CREATE INDEX IF NOT EXISTS ") + (bTemporal ? QStringLiteral("temp.") : QString()) +
+            CitaNombre(QStringLiteral("jet_ix_%1_%2").arg(sTabla, columnas.join(u'_')).toUpper()) +
+            QStringLiteral(" ON ") + CitaNombre(sTabla) + QStringLiteral(" (") + citadas.join(QStringLiteral(", ")) +
+            QLatin1Char(')'));
   }
 }
 

@@ -13,17 +13,18 @@ namespace ado::jet {
 
 struct TConsulta;
 struct TFuente;
-struct TSelect;
 
 // Runs Jet SQL on an SQLite session that RegistraReglas prepared. Within one snapshot of
 // the loaded tables, identical derived tables are computed once into temporary tables
-// (keyed by their translated text) and the columns that joins use are indexed.
+// (keyed by their translated text), and the join columns on which SQLite would build a
+// throw-away index get a kept one.
 class TEjecutorJet {
  public:
   TEjecutorJet(sqlite3* db, std::function<void(const QString& sTabla)> AseguraTabla);
 
-  // Translates sJet, has every base table it names loaded, and returns the prepared
-  // statement (the caller finalizes it). Throws EErrorADO.
+  // Translates sJet, has every base table it names loaded (AseguraTabla may reload the
+  // snapshot and call Olvida), and returns the prepared statement (the caller finalizes
+  // it). Throws EErrorADO.
   sqlite3_stmt* Prepara(const QString& sJet);
   // Drops the computed derived tables (after the loaded tables were reloaded).
   void Olvida();
@@ -37,9 +38,9 @@ class TEjecutorJet {
   void AseguraTablas(const TConsulta& consulta, std::set<QString>& vistas);
   void AseguraTablasFuente(const TFuente& fuente, std::set<QString>& vistas);
   void MaterializaConsulta(TConsulta& consulta, bool bMaterializada);
-  void MaterializaFuente(TFuente& fuente, const TSelect& select, bool bPadreMaterializado);
-  bool Materializa(TFuente& fuente);
-  void IndexaUniones(const TFuente& fuente, const TSelect& select);
+  void MaterializaFuente(TFuente& fuente, bool bSolaFuente, bool bPadreMaterializado);
+  void Materializa(TFuente& fuente);
+  void IndexaComoPideElPlan(const TConsulta& consulta, const QString& sSql);
   void Ejecuta(const QString& sSql);
   sqlite3_stmt* PreparaSQLite(const QString& sSql);
 
