@@ -71,7 +71,7 @@ TfrmVistaPrevia::TfrmVistaPrevia(TReporte& Reporte, QWidget* pPadre)
 void TfrmVistaPrevia::showEvent(QShowEvent* pEvento)
 {
   QDialog::showEvent(pEvento);
-  F_edBuscar->setFocus();
+  F_area->setFocus();  // page keys scroll the pages at once
 }
 
 bool TfrmVistaPrevia::eventFilter(QObject* pObjeto, QEvent* pEvento)
