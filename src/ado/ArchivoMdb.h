@@ -2,7 +2,9 @@
 
 #include <QString>
 #include <array>
+#include <memory>
 #include <string>
+#include <vector>
 
 // glib must come before mdbtools.h in C++ units.
 #include <glib.h>
@@ -11,6 +13,8 @@
 namespace ado {
 
 // An Access file opened read-only through libmdb, with its table catalogue.
+// The catalogue is read with our own row decoder (libmdb's reader also parses
+// the property blobs, and a damaged blob sends it into an endless loop).
 class TArchivoMdb {
  public:
   explicit TArchivoMdb(const QString& sRuta);  // throws EErrorADO
@@ -27,8 +31,11 @@ class TArchivoMdb {
   const std::array<std::string, 256>& CodigoJet3() const { return F_CodigoJet3; }
 
  private:
+  void LeeCatalogo();
+
   QString F_sRuta;
   MdbHandle* F_pMdb = nullptr;
+  std::vector<std::unique_ptr<MdbCatalogEntry>> F_Tablas;
   std::array<std::string, 256> F_CodigoJet3;
 };
 

@@ -68,12 +68,13 @@ void TSesionJet::Abre() {
   VerificaArchivoJet(F_sRuta, F_sPassword);
   Estado->Archivo = std::make_unique<TArchivoMdb>(F_sRuta);
   sqlite3* db = nullptr;
-  const int nResultado = sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+  const int nResultado = sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
   Estado->db.reset(db);
   if (nResultado != SQLITE_OK)
     throw EErrorADO(CC_ERROR_CONSULTA, QStringLiteral("No se puede crear la base de datos en memoria."));
   jet::RegistraReglas(db);
   Estado->Ejecutor = std::make_unique<jet::TEjecutorJet>(db, [this](const QString& sTabla) { AseguraTabla(sTabla); });
+  Estado->Ejecutor->SetCacheActiva(F_bCacheActiva);
   F_Estado = std::move(Estado);
 }
 
@@ -82,6 +83,11 @@ void TSesionJet::AseguraTabla(const QString& sTabla) {
   if (F_Estado->Cargadas.contains(sClave)) return;
   CargaTabla(*F_Estado->Archivo, F_Estado->db.get(), sTabla, F_Progreso);
   F_Estado->Cargadas.insert(sClave);
+}
+
+void TSesionJet::SetCacheActiva(bool bActiva) {
+  F_bCacheActiva = bActiva;
+  if (F_Estado) F_Estado->Ejecutor->SetCacheActiva(bActiva);
 }
 
 sqlite3_stmt* TSesionJet::Prepara(const QString& sJet) {
