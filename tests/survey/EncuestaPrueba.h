@@ -30,6 +30,7 @@ class TEncuestaPrueba : public TRepEncGAFI2016 {
  public:
   using TRepEncGAFI2016::TRepEncGAFI2016;
   QString UltimoSQL() const { return F_qConsultaGen->SQL(); }
+  bool ConsultaAbierta() const { return F_qConsultaGen->Active(); }
 };
 
 // A survey over the real data module (catalogues and questionnaire template),

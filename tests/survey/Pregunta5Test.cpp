@@ -86,6 +86,7 @@ class Pregunta5 : public ::testing::Test {
 
 TEST_F(Pregunta5, LasVeinteCeldas) {
   EXPECT_TRUE(Entorno.Encuesta().ContestaPregunta(1));
+  EXPECT_FALSE(Entorno.Encuesta().ConsultaAbierta());
   EXPECT_TRUE(Entorno.Dialogos->Mensajes.isEmpty()) << Entorno.Dialogos->Mensajes.join("\n").toStdString();
 
   const struct {

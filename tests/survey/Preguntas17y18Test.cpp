@@ -80,6 +80,7 @@ TEST_F(Localidades2014, Pregunta17) {
     Entorno.Marca(sCelda);
   }
   EXPECT_TRUE(Entorno.Encuesta().ContestaPregunta(4));
+  EXPECT_FALSE(Entorno.Encuesta().ConsultaAbierta());
   EXPECT_TRUE(Entorno.Dialogos->Mensajes.isEmpty()) << Entorno.Dialogos->Mensajes.join("\n").toStdString();
   RevisaCeldas(Entorno, {{"17.1.1", "TIJUANA (CLAVE: 02004)"},
                          {"17.1.2", "1,240"},
@@ -98,6 +99,7 @@ TEST_F(Localidades2014, Pregunta18) {
     Entorno.Marca(sCelda);
   }
   EXPECT_TRUE(Entorno.Encuesta().ContestaPregunta(5));
+  EXPECT_FALSE(Entorno.Encuesta().ConsultaAbierta());
   EXPECT_TRUE(Entorno.Dialogos->Mensajes.isEmpty()) << Entorno.Dialogos->Mensajes.join("\n").toStdString();
   RevisaCeldas(Entorno, {{"18.1.1", "TIJUANA\r\n (CLAVE: 02004)\r\n (MONTO MXN: 1,234,567.50)"},
                          {"18.1.2.1", "123,000.00"},

@@ -43,6 +43,7 @@ TEST(Pregunta7, TrimestresYSusLimites) {
   ASSERT_TRUE(Entorno.Conecta(DatosPregunta7(), sError)) << sError.toStdString();
 
   EXPECT_TRUE(Entorno.Encuesta().ContestaPregunta(2));
+  EXPECT_FALSE(Entorno.Encuesta().ConsultaAbierta());
   EXPECT_TRUE(Entorno.Dialogos->Mensajes.isEmpty()) << Entorno.Dialogos->Mensajes.join("\n").toStdString();
   const struct {
     const char* sCelda;
@@ -85,6 +86,7 @@ TEST(Pregunta8, OrdenDePatronesYLugaresSinFilas) {
   }
 
   EXPECT_TRUE(Entorno.Encuesta().ContestaPregunta(3));
+  EXPECT_FALSE(Entorno.Encuesta().ConsultaAbierta());
   EXPECT_TRUE(Entorno.Dialogos->Mensajes.isEmpty()) << Entorno.Dialogos->Mensajes.join("\n").toStdString();
   const auto Texto = [](const char* sDescripcion, int nTotal) {
     return QString::fromUtf8(sDescripcion) + QStringLiteral(" (TOTAL ALERTAS: %1)").arg(nTotal);
