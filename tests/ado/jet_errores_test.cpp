@@ -54,6 +54,17 @@ const TCasoMalo CC_MALOS[] = {
      "EConsultaADO - ORDER BY con número de columna no está soportado (línea 1, columna 27)"},
     {"SubconsultaEnExpresion", "SELECT Id FROM t WHERE Id IN (SELECT Id FROM t)",
      "EConsultaADO - Subconsulta en una expresión no está soportada (línea 1, columna 31)"},
+    {"ColumnaFueraDelGrupo", "SELECT Id, COUNT(1) AS n FROM t GROUP BY Nombre",
+     "EConsultaADO - La consulta no incluye la expresión especificada 'Id' como parte de una función de agregado "
+     "(línea 1, columna 8)"},
+    {"ColumnaConAgregadoSinGrupo", "SELECT COUNT(1) AS n, t.Nombre FROM t",
+     "EConsultaADO - La consulta no incluye la expresión especificada 't.Nombre' como parte de una función de "
+     "agregado (línea 1, columna 23)"},
+    {"OrdenFueraDelGrupo", "SELECT COUNT(1) AS n FROM t GROUP BY Nombre ORDER BY Id",
+     "EConsultaADO - La consulta no incluye la expresión especificada 'Id' como parte de una función de agregado "
+     "(línea 1, columna 54)"},
+    {"EstrellaAgrupada", "SELECT * FROM t GROUP BY Id",
+     "EConsultaADO - No se puede agrupar en campos seleccionados con '*' (línea 1, columna 26)"},
     {"TablaDesconocida", "SELECT * FROM tNada", "EConsultaADO - No se encuentra la tabla o consulta de entrada 'tNada'."},
     {"ColumnaDesconocida", "SELECT Nada FROM t",
      "EConsultaADO - No se han especificado valores para algunos de los parámetros requeridos (columna desconocida "

@@ -109,6 +109,8 @@ const TCaso CC_CASOS[] = {
      "SELECT Flag, COUNT(1) AS n FROM t GROUP BY Flag HAVING COUNT(1) > 1 ORDER BY COUNT(1) DESC", "Flag|n\n-1|3\n0|2"},
     {"NombresExpr", "SELECT COUNT(1), Id + 1, Nombre FROM t WHERE Id = 1 GROUP BY Id, Nombre",
      "Expr1000|Expr1001|Nombre\n1|2|PUBLICO EN GENERAL"},
+    {"ExpresionDelGrupo", "SELECT Id + 1 AS a, IIF(t.Id > 3, 'alto', 'bajo') AS b FROM t GROUP BY Id + 1, Id ORDER BY Id",
+     "a|b\n2|bajo\n3|bajo\n4|bajo\n5|alto\n6|alto"},
     {"ComillasDobladas", "SELECT 'it''s' AS a, \"dice \"\"hola\"\"\" AS b", "a|b\nit's|dice \"hola\""},
     {"NumeroContraTexto", "SELECT Id FROM t WHERE Id = '2'", "Id\n2"},
     {"BetweenEIn", "SELECT Id FROM t WHERE Id BETWEEN 2 AND 3 OR Id IN (5) ORDER BY Id", "Id\n2\n3\n5"},

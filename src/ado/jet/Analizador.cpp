@@ -2,6 +2,7 @@
 
 #include "ado/jet/ErrorJet.h"
 #include "ado/jet/FechaJet.h"
+#include "ado/jet/ReglaAgrupacion.h"
 #include "ado/jet/ReglasJet.h"
 #include "ado/jet/Tokenizador.h"
 
@@ -397,6 +398,10 @@ class TAnalizador {
 
 }  // namespace
 
-std::unique_ptr<TConsulta> AnalizaJet(const QString& sSql) { return TAnalizador(sSql).Analiza(); }
+std::unique_ptr<TConsulta> AnalizaJet(const QString& sSql) {
+  auto consulta = TAnalizador(sSql).Analiza();
+  ValidaAgrupacion(*consulta);
+  return consulta;
+}
 
 }  // namespace ado::jet

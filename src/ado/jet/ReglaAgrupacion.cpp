@@ -1,0 +1,86 @@
+#include "ado/jet/ReglaAgrupacion.h"
+
+#include "ado/jet/ErrorJet.h"
+
+#include <QStringList>
+
+namespace ado::jet {
+
+namespace {
+
+using TClase = TExpresion::TClase;
+
+bool EsAgregado(const TExpresion& e) {
+  static const QStringList CC_AGREGADOS{"COUNT", "SUM", "MIN", "MAX", "AVG"};
+  return e.clase == TClase::Funcion && CC_AGREGADOS.contains(e.sTexto, Qt::CaseInsensitive);
+}
+
+bool TieneAgregado(const TExpresion& e) {
+  if (EsAgregado(e)) return true;
+  for (const auto& hijo : e.hijos)
+    if (TieneAgregado(*hijo)) return true;
+  return false;
+}
+
+bool MismoNombre(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
+// The same expression as written, ignoring letter case of names; an unqualified column
+// matches a qualified one of the same name.
+bool Iguales(const TExpresion& a, const TExpresion& b) {
+  if (a.clase != b.clase || a.bNegada != b.bNegada || a.hijos.size() != b.hijos.size()) return false;
+  if (a.clase == TClase::Columna)
+    return MismoNombre(a.sTexto, b.sTexto) &&
+           (a.sCalificador.isEmpty() || b.sCalificador.isEmpty() || MismoNombre(a.sCalificador, b.sCalificador));
+  if (a.clase == TClase::Texto ? a.sTexto != b.sTexto : !MismoNombre(a.sTexto, b.sTexto)) return false;
+  if (a.dValor != b.dValor) return false;
+  for (size_t i = 0; i < a.hijos.size(); ++i)
+    if (!Iguales(*a.hijos[i], *b.hijos[i])) return false;
+  return true;
+}
+
+void ValidaExpresion(const TExpresion& e, const TSelect& select) {
+  if (EsAgregado(e)) return;
+  for (const auto& grupo : select.agrupaPor)
+    if (Iguales(e, *grupo)) return;
+  if (e.clase == TClase::Columna)
+    LanzaError(QStringLiteral("La consulta no incluye la expresión especificada '%1' como parte de una función de "
+                              "agregado")
+                   .arg(e.sCalificador.isEmpty() ? e.sTexto : e.sCalificador + QLatin1Char('.') + e.sTexto),
+               e.pos);
+  for (const auto& hijo : e.hijos) ValidaExpresion(*hijo, select);
+}
+
+bool Agrupada(const TSelect& select) {
+  if (!select.agrupaPor.empty() || select.pTeniendo) return true;
+  for (const TElementoSelect& elemento : select.elementos)
+    if (elemento.pExpresion && TieneAgregado(*elemento.pExpresion)) return true;
+  return false;
+}
+
+void ValidaFuente(const TFuente& fuente) {
+  if (fuente.clase == TFuente::TClase::Derivada) ValidaAgrupacion(*fuente.pConsulta);
+  if (fuente.clase == TFuente::TClase::Union) {
+    ValidaFuente(*fuente.pIzquierda);
+    ValidaFuente(*fuente.pDerecha);
+  }
+}
+
+}  // namespace
+
+void ValidaAgrupacion(const TConsulta& consulta) {
+  for (const TSelect& select : consulta.partes) {
+    for (const auto& fuente : select.fuentes) ValidaFuente(*fuente);
+    if (!Agrupada(select)) continue;
+    for (const TElementoSelect& elemento : select.elementos) {
+      if (elemento.bEstrella)
+        LanzaError(QStringLiteral("No se puede agrupar en campos seleccionados con '*'"),
+                   select.agrupaPor.empty() ? TPosicion{} : select.agrupaPor.front()->pos);
+      ValidaExpresion(*elemento.pExpresion, select);
+    }
+    if (select.pTeniendo) ValidaExpresion(*select.pTeniendo, select);
+  }
+  if (consulta.partes.size() == 1 && Agrupada(consulta.partes.front()))
+    for (const TOrden& orden : consulta.orden) ValidaExpresion(*orden.pExpresion, consulta.partes.front());
+}
+
+}  // namespace ado::jet

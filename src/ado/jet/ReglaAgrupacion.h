@@ -1,0 +1,12 @@
+#pragma once
+
+#include "ado/jet/Arbol.h"
+
+namespace ado::jet {
+
+// Jet refuses a grouped or aggregated SELECT whose list, HAVING or ORDER BY reads a column
+// outside the GROUP BY and outside every aggregate (SQLite would give some row's value).
+// Checks every part and every derived table; throws EErrorADO naming the column.
+void ValidaAgrupacion(const TConsulta& consulta);
+
+}  // namespace ado::jet
