@@ -1,6 +1,7 @@
 #include "ado/jet/TextoJet.h"
 
 #include <QChar>
+#include <cstring>
 
 namespace ado::jet {
 
@@ -47,6 +48,7 @@ std::vector<char32_t> Plegado(const char* s, int n) {
 }  // namespace
 
 int ComparaJet(const char* a, int na, const char* b, int nb) {
+  if (na == nb && std::memcmp(a, b, size_t(na)) == 0) return 0;  // the common case when grouping
   auto pa = reinterpret_cast<const unsigned char*>(a);
   auto pb = reinterpret_cast<const unsigned char*>(b);
   const auto finA = pa + na, finB = pb + nb;
