@@ -85,6 +85,21 @@ QLabel* Etiqueta(QWidget* Forma, const char* sNombre, int nIzq, int nArriba, int
   return txEtiqueta;
 }
 
+// Labels size themselves to their text as the originals did; a right-aligned one
+// keeps its right edge. The status line keeps its fixed size.
+void AjustaAncho(QLabel* txEtiqueta)
+{
+  const int nFalta = txEtiqueta->sizeHint().width() - txEtiqueta->width();
+  if (nFalta <= 0)
+    return;
+  QRect rGeometria = txEtiqueta->geometry();
+  if (txEtiqueta->alignment() & Qt::AlignRight)
+    rGeometria.setLeft(rGeometria.left() - nFalta);
+  else
+    rGeometria.setWidth(rGeometria.width() + nFalta);
+  txEtiqueta->setGeometry(rGeometria);
+}
+
 QLineEdit* CajaTexto(QWidget* Forma, const char* sNombre, int nIzq, int nArriba,
                      const QString& sAyuda)
 {
@@ -191,5 +206,9 @@ TControlesPrincipal CreaControles(QWidget* Forma)
                                     c.bnGenReporte};
   for (qsizetype i = 1; i < OrdenTab.size(); ++i)
     QWidget::setTabOrder(OrdenTab[i - 1], OrdenTab[i]);
+  for (QLabel* txEtiqueta : Forma->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+    if (txEtiqueta != c.txMensajes)
+      AjustaAncho(txEtiqueta);
+  }
   return c;
 }

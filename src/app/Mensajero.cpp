@@ -27,6 +27,8 @@ QTimer* CreaCronometro(QObject* Dueno, int nIntervalo)
 {
   auto* Cronometro = new QTimer(Dueno);
   Cronometro->setSingleShot(true);
+  // A coarse timer may fire up to 5 % early; the times here are promised to the user.
+  Cronometro->setTimerType(Qt::PreciseTimer);
   Cronometro->setInterval(nIntervalo);
   return Cronometro;
 }

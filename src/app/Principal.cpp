@@ -86,14 +86,19 @@ TfrmPrincipal::TfrmPrincipal(TdmMain& dmMain, QString sCarpetaTolvex,
   connect(c.bnAgregar, &QPushButton::clicked, this, [this] { F_Selector->bnAgregarClick(); });
   connect(c.bnEliminar, &QPushButton::clicked, this, [this] { F_Selector->bnEliminarClick(); });
   connect(c.cbEstado, &QComboBox::activated, this, [this] { F_Selector->cbEstadoSelect(); });
-  new TAlSalir(c.cbEstado, [this] { F_Selector->cbEstadoExit(); });
+  F_SalidaEstado = new TAlSalir(c.cbEstado, [this] { F_Selector->cbEstadoExit(); });
   PreparaAutoCompletar(c.cbEstado);
   PreparaAutoCompletar(c.cbCiudad);
   InstalaTeclas();
   c.edUsuario->setFocus();
 }
 
-TfrmPrincipal::~TfrmPrincipal() = default;
+TfrmPrincipal::~TfrmPrincipal()
+{
+  // Hiding the window while its children go moves the focus out of cbEstado after
+  // the picker is gone.
+  delete F_SalidaEstado;
+}
 
 void TfrmPrincipal::IniForma()
 {

@@ -46,6 +46,7 @@ class TfrmPrincipal : public QWidget {
   std::shared_ptr<IMensajero> _MensajeroForm;
   TLocalidades _ListaLocs;
   std::unique_ptr<TSelectorLocalidades> F_Selector;
+  QObject* F_SalidaEstado = nullptr;  // runs cbEstadoExit when the focus leaves cbEstado
   bool F_bEnCurso = false;  // a click on "Generar reporte" is being handled
   bool F_bCentrada = false;
 };

@@ -25,10 +25,10 @@ void TiempoEspera(int nSegs)
   }
 }
 
-double ConvierteTipoCambio(const QString& sTexto)
+double ConvierteTipoCambio(const QString& sTexto, const QLocale& Regional)
 {
   QString sNumero = sTexto.trimmed();
-  const QString sDecimal = QLocale::system().decimalPoint();
+  const QString sDecimal = Regional.decimalPoint();
   if (sDecimal != QStringLiteral("."))
     sNumero.replace(sDecimal, QStringLiteral("."));
   static const QRegularExpression reNumero(QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)$"));
@@ -39,19 +39,19 @@ double ConvierteTipoCambio(const QString& sTexto)
 
 namespace {
 
-bool EsSeparadorDecimal(QChar Key)
+bool EsSeparadorDecimal(QChar Key, const QLocale& Regional)
 {
-  return Key == u'.' || QString(Key) == QLocale::system().decimalPoint();
+  return Key == u'.' || QString(Key) == Regional.decimalPoint();
 }
 
 }  // namespace
 
-void ValidaMoneda(const QLineEdit* Sender, QChar& Key)
+void ValidaMoneda(const QLineEdit* Sender, QChar& Key, const QLocale& Regional)
 {
   // The test appends at the end whatever the caret position, as the key filter always did.
-  if (EsSeparadorDecimal(Key) && ConvierteTipoCambio(Sender->text() + Key) == 0)
+  if (EsSeparadorDecimal(Key, Regional) && ConvierteTipoCambio(Sender->text() + Key, Regional) == 0)
     Key = QChar::Null;
-  const bool bPermitida = Key == u'\b' || Key == u'\r' || EsSeparadorDecimal(Key) ||
+  const bool bPermitida = Key == u'\b' || Key == u'\r' || EsSeparadorDecimal(Key, Regional) ||
                           (Key >= u'0' && Key <= u'9');
   if (!bPermitida)
     Key = QChar::Null;

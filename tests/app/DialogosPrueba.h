@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QStringList>
+
+#include "db/IIDialogos.h"
+
+// Records what the road asks the user and answers the Yes/No warning as told.
+class TDialogosPrueba : public IDialogos {
+ public:
+  void Mensaje(const QString& sTexto) override { Mensajes << sTexto; }
+  bool Advertencia(const QString& sTexto) override
+  {
+    Advertencias << sTexto;
+    return bRespuesta;
+  }
+
+  bool bRespuesta = false;
+  QStringList Mensajes;
+  QStringList Advertencias;
+};

@@ -1,0 +1,314 @@
+#include "app/VentanaPrueba.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <stdexcept>
+
+#include "app/ArchivosTolvex.h"
+#include "app/RutaReporte.h"
+#include "mdbgen/EscritorMdb.h"
+#include "report/IIVisorReporte.h"
+#include "report/Reporte.h"
+
+namespace {
+
+const QString CC_FALLA = QStringLiteral("No fue posible generar el reporte. Llame a Soporte Técnico.");
+const QString CC_EXITO = QStringLiteral("El reporte se generó correctamente.");
+
+// A back office with one administrator ADMIN/ADMIN and the given users connected.
+QByteArray BackOffice(const char* sConectados)
+{
+  return QByteArray(R"({ "password": "voduzu", "tables": [
+    { "name": "tCompUsr", "columns": [ {"name": "Usuario", "type": "Text", "size": 20} ],
+      "rows": [ )") + sConectados + R"( ] },
+    { "name": "tEmps", "columns": [ {"name": "ClaveEmp", "type": "Text", "size": 20},
+                                    {"name": "Password", "type": "Text", "size": 20},
+                                    {"name": "Nivel", "type": "Integer"} ],
+      "rows": [ ["ADMIN", "ADMIN", 0], ["CAJERO", "CAJA", 2] ] },
+    { "name": "tEmpresa", "columns": [ {"name": "NumEmp", "type": "Long"},
+                                       {"name": "Empresa", "type": "Text"},
+                                       {"name": "RFC", "type": "Text", "size": 13},
+                                       {"name": "RegistroCC", "type": "Text", "size": 20} ],
+      "rows": [ [3, "Centro Cambiario Prueba", "CCP010101AAA", "CC-0042"] ] } ] })";
+}
+
+void Escribe(const QString& sRuta, const QByteArray& Contenido)
+{
+  QFile Archivo(sRuta);
+  ASSERT_TRUE(Archivo.open(QIODevice::WriteOnly));
+  Archivo.write(Contenido);
+}
+
+// Records each showing of the report; may act inside it as the user could.
+class TVisorPrueba : public IVisorReporte {
+ public:
+  void Muestra(TReporte&) override
+  {
+    ++nMostrado;
+    if (Accion)
+      Accion();
+  }
+  int nMostrado = 0;
+  std::function<void()> Accion;
+};
+
+// The window on a Tolvex folder; files named with other letter case than Windows used.
+class RutaReporte : public VentanaPrueba {
+ protected:
+  void SetUp() override {}
+
+  void Prepara(const char* sConectados, const QByteArray& Ini)
+  {
+    ASSERT_TRUE(QDir(Dir.path()).mkdir(QStringLiteral("database")));
+    mdbgen::EscribeDesdeJson(BackOffice(sConectados), Dir.filePath(QStringLiteral("database/TOLVEX.MDB")));
+    if (!Ini.isNull())
+      Escribe(Dir.filePath(QStringLiteral("tolvex.ini")), Ini);
+    Crea(Dir.path());
+    dmMain.repGeneral.SetVisor(Visor);
+  }
+
+  void LlenaCampos(const char* sUsuario, const char* sPassw, int nLocalidades = 5)
+  {
+    QTest::keyClicks(Edit("edUsuario"), QString::fromLatin1(sUsuario));
+    QTest::keyClicks(Edit("edPassw"), QString::fromLatin1(sPassw));
+    const char* Ciudades[] = {"AGUASCALIENTES", "ASIENTOS", "CALVILLO", "COSIO", "TEPEZALA"};
+    for (int i = 0; i < nLocalidades; ++i)
+      Agrega(QStringLiteral("AGUASCALIENTES"), QString::fromLatin1(Ciudades[i]));
+  }
+
+  QString Estado() const { return Etiqueta("txMensajes")->text(); }
+
+  void Genera(bool bRespuesta = true)
+  {
+    Dialogos->bRespuesta = bRespuesta;
+    Boton("bnGenReporte")->click();
+  }
+
+  QTemporaryDir Dir;
+  std::shared_ptr<TVisorPrueba> Visor = std::make_shared<TVisorPrueba>();
+};
+
+TEST(TextoConfirmacion, OnceLineasSeparadasPorCRCRLF)
+{
+  const QStringList Lineas = TextoConfirmacion().split(QStringLiteral("\r\r\n"));
+  ASSERT_EQ(Lineas.size(), 11);
+  EXPECT_EQ(Lineas[0], QStringLiteral("Para responder correctamente la encuesta, es muy importante "
+                                      "que por favor siga estas indicaciones:"));
+  EXPECT_TRUE(Lineas[2].contains(QStringLiteral("(Catálogo de \"Divisas para Compra/Venta\"; en "
+                                                "Tolvex: Menú principal -> Archivo -> Opción 4 ).")));
+  EXPECT_TRUE(Lineas[3].contains(QStringLiteral("Actividad a  todos")));
+  EXPECT_TRUE(Lineas[3].contains(QStringLiteral("Negocio\"; en Tolvex:  Menú")));
+  EXPECT_EQ(Lineas[4], QStringLiteral("4.- Instale y ejecute este programa en la carpeta raíz del "
+                                      "Tolvex ( c:\\Tolvex Software\\ ).         "));
+  EXPECT_EQ(Lineas[10], QStringLiteral("¿Ha seguido las indicaciones y desea continuar?"));
+  EXPECT_FALSE(TextoConfirmacion().endsWith(u'\n'));
+}
+
+struct TCasoCampos {
+  const char* sUsuario;
+  const char* sTipoCambio;
+  int nLocalidades;
+  TCampoFaltante Campo;
+  const char* sMensaje;
+};
+
+class RevisaCamposTabla : public testing::TestWithParam<TCasoCampos> {};
+
+TEST_P(RevisaCamposTabla, PrimerCampoQueFalta)
+{
+  const TCasoCampos& Caso = GetParam();
+  const TRevisionCampos Revision = RevisaCampos(
+      QString::fromLatin1(Caso.sUsuario), QString::fromLatin1(Caso.sTipoCambio), Caso.nLocalidades);
+  EXPECT_EQ(Revision.Campo, Caso.Campo);
+  EXPECT_EQ(Revision.sMensaje, QString::fromUtf8(Caso.sMensaje));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, RevisaCamposTabla,
+    testing::Values(
+        TCasoCampos{"", "", 0, TCampoFaltante::Usuario,
+                    "Por favor, escriba su usuario (Administrador)."},
+        TCasoCampos{"   ", "13.29", 5, TCampoFaltante::Usuario,
+                    "Por favor, escriba su usuario (Administrador)."},
+        TCasoCampos{"ADMIN", " ", 5, TCampoFaltante::TipoCambio,
+                    "Por favor, escriba el tipo de cambio."},
+        TCasoCampos{"ADMIN", "0", 5, TCampoFaltante::TipoCambio,
+                    "El tipo de cambio debe ser diferente a cero."},
+        TCasoCampos{"ADMIN", "0.00", 5, TCampoFaltante::TipoCambio,
+                    "El tipo de cambio debe ser diferente a cero."},
+        TCasoCampos{"ADMIN", "1,329", 5, TCampoFaltante::TipoCambio,
+                    "El tipo de cambio debe ser diferente a cero."},
+        TCasoCampos{"ADMIN", "13.29", 4, TCampoFaltante::Localidades,
+                    "Debe agregar 5 localidades de Riesgo."},
+        TCasoCampos{" ADMIN ", "13.29", 5, TCampoFaltante::Ninguno, ""}));
+
+TEST(ArchivosTolvex, BuscaSinImportarMayusculas)
+{
+  QTemporaryDir Dir;
+  ASSERT_TRUE(QDir(Dir.path()).mkpath(QStringLiteral("DATABASE")));
+  Escribe(Dir.filePath(QStringLiteral("DATABASE/tolvex.mdb")), "x");
+  EXPECT_EQ(BuscaArchivo(Dir.path(), QStringLiteral("DataBase/Tolvex.mdb")),
+            Dir.filePath(QStringLiteral("DATABASE/tolvex.mdb")));
+  EXPECT_EQ(BuscaArchivo(Dir.path(), QStringLiteral("Tolvex.INI")), QString());
+  EXPECT_EQ(BuscaArchivo(Dir.path(), QStringLiteral("DataBase")), QString());
+}
+
+TEST(ArchivosTolvex, LeeEnteroIniSinImportarMayusculas)
+{
+  QTemporaryDir Dir;
+  const QString sIni = Dir.filePath(QStringLiteral("Tolvex.INI"));
+  Escribe(sIni, "\xEF\xBB\xBF[General]\r\nEmpresaActiva=9\r\n[CONTROL]\r\n  empresaactiva = 7 \r\n"
+                "Texto=abc\r\n");
+  EXPECT_EQ(LeeEnteroIni(sIni, QStringLiteral("Control"), QStringLiteral("EmpresaActiva"), 0), 7);
+  EXPECT_EQ(LeeEnteroIni(sIni, QStringLiteral("Control"), QStringLiteral("Texto"), 0), 0);
+  EXPECT_EQ(LeeEnteroIni(sIni, QStringLiteral("Control"), QStringLiteral("Falta"), -1), -1);
+  EXPECT_EQ(LeeEnteroIni(sIni, QStringLiteral("Otra"), QStringLiteral("EmpresaActiva"), 0), 0);
+  EXPECT_EQ(LeeEnteroIni(Dir.filePath(QStringLiteral("no.ini")), QStringLiteral("Control"),
+                         QStringLiteral("EmpresaActiva"), 0),
+            0);
+}
+
+TEST_F(RutaReporte, UsuarioVacioParpadeaEnfocaYAvisa)
+{
+  Crea(Dir.path());
+  LlenaCampos("", "");
+  Edit("edUsuario")->setText(QStringLiteral("   "));
+  Edit("edCambio")->setFocus();
+  Genera();
+  EXPECT_TRUE(Edit("edUsuario")->hasFocus());
+  EXPECT_EQ(Estado(), QStringLiteral("Por favor, escriba su usuario (Administrador)."));
+  QTRY_COMPARE_WITH_TIMEOUT(Etiqueta("txUsuario")->palette().color(QPalette::WindowText),
+                            QColor(255, 0, 0), 1000);
+  EXPECT_TRUE(Dialogos->Advertencias.isEmpty());
+  QTRY_COMPARE_WITH_TIMEOUT(Etiqueta("txUsuario")->palette().color(QPalette::WindowText),
+                            QColor(72, 72, 72), 4000);
+}
+
+TEST_F(RutaReporte, TipoDeCambioCeroOVacio)
+{
+  Crea(Dir.path());
+  LlenaCampos("ADMIN", "ADMIN");
+  Edit("edCambio")->setText(QStringLiteral("0.00"));
+  Genera();
+  EXPECT_EQ(Estado(), QStringLiteral("El tipo de cambio debe ser diferente a cero."));
+  EXPECT_TRUE(Edit("edCambio")->hasFocus());
+  Edit("edCambio")->clear();
+  Genera();
+  EXPECT_EQ(Estado(), QStringLiteral("Por favor, escriba el tipo de cambio."));
+  EXPECT_TRUE(Dialogos->Advertencias.isEmpty());
+}
+
+TEST_F(RutaReporte, CuatroLocalidadesEnfocaElEstado)
+{
+  Crea(Dir.path());
+  LlenaCampos("ADMIN", "ADMIN", 4);
+  Genera();
+  EXPECT_EQ(Estado(), QStringLiteral("Debe agregar 5 localidades de Riesgo."));
+  EXPECT_TRUE(Combo("cbEstado")->hasFocus());
+  EXPECT_TRUE(Dialogos->Advertencias.isEmpty());
+}
+
+TEST_F(RutaReporte, NoEnLaConfirmacionCancela)
+{
+  Crea(Dir.path());
+  LlenaCampos("ADMIN", "ADMIN");
+  Genera(false);
+  EXPECT_EQ(Dialogos->Advertencias, QStringList{TextoConfirmacion()});
+  EXPECT_EQ(Estado(), QStringLiteral("Proceso cancelado."));
+  EXPECT_TRUE(Dialogos->Mensajes.isEmpty());
+}
+
+TEST_F(RutaReporte, SinBaseDeDatosEnLaCarpeta)
+{
+  Crea(Dir.path());
+  LlenaCampos("ADMIN", "ADMIN");
+  Genera();
+  EXPECT_EQ(Dialogos->Mensajes,
+            QStringList{QStringLiteral(
+                "Error: Este programa debe encontrarse en la carpeta raíz del Tolvex.")});
+  EXPECT_EQ(Estado(), CC_FALLA);
+  EXPECT_TRUE(Boton("bnGenReporte")->isEnabled());
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(RutaReporte, SinIniOEmpresaCero)
+{
+  for (const QByteArray& Ini : {QByteArray(), QByteArray("[Control]\r\nEmpresaActiva=0\r\n"),
+                                QByteArray("[Control]\r\nOtra=3\r\n")}) {
+    QTemporaryDir Otra;
+    Dir.swap(Otra);
+    TearDown();
+    Dialogos->Mensajes.clear();
+    Prepara("", Ini);
+    LlenaCampos("ADMIN", "ADMIN");
+    Genera();
+    EXPECT_EQ(Dialogos->Mensajes,
+              QStringList{QStringLiteral("No se pudo extraer el Número de la Empresa predeterminada.")});
+    EXPECT_EQ(Estado(), CC_FALLA);
+    EXPECT_EQ(Visor->nMostrado, 0);
+  }
+}
+
+TEST_F(RutaReporte, UsuariosConectados)
+{
+  Prepara(R"(["CAJERO"])", "[control]\nempresaactiva=3\n");
+  LlenaCampos("ADMIN", "ADMIN");
+  Genera();
+  EXPECT_EQ(Dialogos->Mensajes,
+            QStringList{QStringLiteral(
+                "Hay un usuario conectado a la BD. Cierre Tolvex antes de continuar.")});
+  EXPECT_EQ(Estado(), CC_FALLA);
+  EXPECT_EQ(Visor->nMostrado, 0);
+}
+
+TEST_F(RutaReporte, AccesoRechazadoEnfocaElPassword)
+{
+  Prepara("", "[Control]\nEmpresaActiva=3\n");
+  LlenaCampos("CAJERO", "CAJA");
+  Genera();
+  EXPECT_TRUE(Dialogos->Mensajes.isEmpty());
+  EXPECT_EQ(Estado(), CC_FALLA);
+  EXPECT_TRUE(Edit("edPassw")->hasFocus());
+  QTRY_COMPARE_WITH_TIMEOUT(Etiqueta("txPassw")->palette().color(QPalette::WindowText),
+                            QColor(255, 0, 0), 1000);
+  EXPECT_EQ(Visor->nMostrado, 0);
+}
+
+TEST_F(RutaReporte, ElReporteSeMuestraYLaVentanaNoCierraDuranteLaCorrida)
+{
+  Prepara("", "[Control]\nEmpresaActiva=3\n");
+  LlenaCampos("ADMIN", "ADMIN");
+  bool bCerro = true;
+  bool bBotonHabilitado = true;
+  Visor->Accion = [&] {
+    bCerro = Ventana->close();
+    bBotonHabilitado = Boton("bnGenReporte")->isEnabled();
+  };
+  Genera();
+  EXPECT_EQ(Visor->nMostrado, 1);
+  EXPECT_FALSE(bCerro);
+  EXPECT_FALSE(bBotonHabilitado);
+  // This back office lacks the survey's tables: the questions fail, the report still shows.
+  EXPECT_EQ(Estado(), CC_FALLA);
+  EXPECT_TRUE(Boton("bnGenReporte")->isEnabled());
+  EXPECT_TRUE(Ventana->close());
+}
+
+TEST_F(RutaReporte, UnErrorQueEscapaSeMuestraSinTextoFinal)
+{
+  Prepara("", "[Control]\nEmpresaActiva=3\n");
+  LlenaCampos("ADMIN", "ADMIN");
+  Visor->Accion = [] { throw std::runtime_error("Falla inesperada"); };
+  Genera();
+  ASSERT_FALSE(Dialogos->Mensajes.isEmpty());
+  EXPECT_EQ(Dialogos->Mensajes.last(), QStringLiteral("Falla inesperada"));
+  EXPECT_NE(Estado(), CC_FALLA);
+  EXPECT_NE(Estado(), CC_EXITO);
+  EXPECT_TRUE(Boton("bnGenReporte")->isEnabled());
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  EXPECT_TRUE(Ventana->close());
+}
+
+}  // namespace
