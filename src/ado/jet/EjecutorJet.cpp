@@ -3,6 +3,7 @@
 #include "ado/jet/Analizador.h"
 #include "ado/jet/EmisorSQLite.h"
 #include "ado/jet/ErrorJet.h"
+#include "ado/jet/ReglaAgrupacion.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -11,8 +12,6 @@
 namespace ado::jet {
 
 namespace {
-
-using TClase = TExpresion::TClase;
 
 // SQLite's messages for what the user got wrong, in the words Jet uses.
 QString MensajeSQLite(const QString& sMensaje) {
@@ -37,23 +36,10 @@ QString DeclaracionColumna(const char* sTipo) {
   return QLatin1Char(' ') + sDeclarado + (bTexto ? QStringLiteral(" COLLATE JET") : QString());
 }
 
-bool TieneAgregado(const TExpresion& e) {
-  if (e.clase == TClase::Funcion) {
-    static const QStringList CC_AGREGADOS{"COUNT", "SUM", "MIN", "MAX", "AVG"};
-    if (CC_AGREGADOS.contains(e.sTexto, Qt::CaseInsensitive)) return true;
-  }
-  for (const auto& hijo : e.hijos)
-    if (TieneAgregado(*hijo)) return true;
-  return false;
-}
-
 // A derived table that reduces its rows: worth keeping even when only its parent reads it.
 bool Agrupa(const TConsulta& consulta) {
-  for (const TSelect& select : consulta.partes) {
-    if (select.bDistinct || !select.agrupaPor.empty() || select.pTeniendo) return true;
-    for (const TElementoSelect& elemento : select.elementos)
-      if (elemento.pExpresion && TieneAgregado(*elemento.pExpresion)) return true;
-  }
+  for (const TSelect& select : consulta.partes)
+    if (select.bDistinct || EsAgrupada(select)) return true;
   return false;
 }
 

@@ -1,8 +1,7 @@
 #include "ado/jet/ReglaAgrupacion.h"
 
 #include "ado/jet/ErrorJet.h"
-
-#include <QStringList>
+#include "ado/jet/ReglasJet.h"
 
 namespace ado::jet {
 
@@ -10,10 +9,7 @@ namespace {
 
 using TClase = TExpresion::TClase;
 
-bool EsAgregado(const TExpresion& e) {
-  static const QStringList CC_AGREGADOS{"COUNT", "SUM", "MIN", "MAX", "AVG"};
-  return e.clase == TClase::Funcion && CC_AGREGADOS.contains(e.sTexto, Qt::CaseInsensitive);
-}
+bool EsAgregado(const TExpresion& e) { return e.clase == TClase::Funcion && ReglaFuncion(e.sTexto)->bAgregada; }
 
 bool TieneAgregado(const TExpresion& e) {
   if (EsAgregado(e)) return true;
@@ -50,13 +46,6 @@ void ValidaExpresion(const TExpresion& e, const TSelect& select) {
   for (const auto& hijo : e.hijos) ValidaExpresion(*hijo, select);
 }
 
-bool Agrupada(const TSelect& select) {
-  if (!select.agrupaPor.empty() || select.pTeniendo) return true;
-  for (const TElementoSelect& elemento : select.elementos)
-    if (elemento.pExpresion && TieneAgregado(*elemento.pExpresion)) return true;
-  return false;
-}
-
 void ValidaFuente(const TFuente& fuente) {
   if (fuente.clase == TFuente::TClase::Derivada) ValidaAgrupacion(*fuente.pConsulta);
   if (fuente.clase == TFuente::TClase::Union) {
@@ -67,10 +56,17 @@ void ValidaFuente(const TFuente& fuente) {
 
 }  // namespace
 
+bool EsAgrupada(const TSelect& select) {
+  if (!select.agrupaPor.empty() || select.pTeniendo) return true;
+  for (const TElementoSelect& elemento : select.elementos)
+    if (elemento.pExpresion && TieneAgregado(*elemento.pExpresion)) return true;
+  return false;
+}
+
 void ValidaAgrupacion(const TConsulta& consulta) {
   for (const TSelect& select : consulta.partes) {
     for (const auto& fuente : select.fuentes) ValidaFuente(*fuente);
-    if (!Agrupada(select)) continue;
+    if (!EsAgrupada(select)) continue;
     for (const TElementoSelect& elemento : select.elementos) {
       if (elemento.bEstrella)
         LanzaError(QStringLiteral("No se puede agrupar en campos seleccionados con '*'"),
@@ -79,7 +75,7 @@ void ValidaAgrupacion(const TConsulta& consulta) {
     }
     if (select.pTeniendo) ValidaExpresion(*select.pTeniendo, select);
   }
-  if (consulta.partes.size() == 1 && Agrupada(consulta.partes.front()))
+  if (consulta.partes.size() == 1 && EsAgrupada(consulta.partes.front()))
     for (const TOrden& orden : consulta.orden) ValidaExpresion(*orden.pExpresion, consulta.partes.front());
 }
 

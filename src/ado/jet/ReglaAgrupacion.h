@@ -9,4 +9,7 @@ namespace ado::jet {
 // Checks every part and every derived table; throws EErrorADO naming the column.
 void ValidaAgrupacion(const TConsulta& consulta);
 
+// A SELECT with GROUP BY, HAVING or an aggregate in its list: it yields one row per group.
+bool EsAgrupada(const TSelect& select);
+
 }  // namespace ado::jet

@@ -24,15 +24,15 @@ const TReglaOperador CC_OPERADORES[] = {
 };
 
 const TReglaFuncion CC_FUNCIONES[] = {
-    {"IIF", 3, "(CASE WHEN %1 THEN %2 ELSE %3 END COLLATE JET)", TResultado::Valor, true},
-    {"ISNULL", 1, "(%1 IS NULL)", TResultado::Logico, false},
-    {"ABS", 1, "abs(%1)", TResultado::Numero, false},
-    {"COUNT", 1, "count(%1)", TResultado::Numero, false},
+    {"IIF", 3, "(CASE WHEN %1 THEN %2 ELSE %3 END COLLATE JET)", TResultado::Valor, true, false},
+    {"ISNULL", 1, "(%1 IS NULL)", TResultado::Logico, false, false},
+    {"ABS", 1, "abs(%1)", TResultado::Numero, false, false},
+    {"COUNT", 1, "count(%1)", TResultado::Numero, false, true},
     // exact for values of up to four decimals (Currency)
-    {"SUM", 1, "jet_sum(%1)", TResultado::Numero, false},
-    {"MIN", 1, "min(%1)", TResultado::Valor, false},
-    {"MAX", 1, "max(%1)", TResultado::Valor, false},
-    {"AVG", 1, "avg(%1)", TResultado::Numero, false},
+    {"SUM", 1, "jet_sum(%1)", TResultado::Numero, false, true},
+    {"MIN", 1, "min(%1)", TResultado::Valor, false, true},
+    {"MAX", 1, "max(%1)", TResultado::Valor, false, true},
+    {"AVG", 1, "avg(%1)", TResultado::Numero, false, true},
 };
 
 const char* const CC_RESERVADAS[] = {

@@ -29,6 +29,7 @@ struct TReglaFuncion {
   const char* sPlantilla;
   TResultado resultado;
   bool bPrimeroCondicion;
+  bool bAgregada;  // COUNT, SUM, MIN, MAX, AVG
 };
 
 const TReglaOperador* ReglaOperador(const QString& sOperador);
