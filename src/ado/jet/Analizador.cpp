@@ -183,7 +183,8 @@ class TAnalizador {
     TExpr e = Concatenacion();
     for (;;) {
       const TToken& t = Actual();
-      if (t.tipo == TTipoToken::Simbolo && ReglaOperador(t.sTexto) && EsComparador(t.sTexto)) {
+      const TReglaOperador* regla = t.tipo == TTipoToken::Simbolo ? ReglaOperador(t.sTexto) : nullptr;
+      if (regla && regla->resultado == TResultado::Logico) {  // the comparisons
         e = Binaria(std::move(e), t.sTexto, &TAnalizador::Concatenacion);
         continue;
       }
@@ -305,11 +306,6 @@ class TAnalizador {
   }
 
   // --- helpers ---
-
-  static bool EsComparador(const QString& s) {
-    return s == QLatin1String("=") || s == QLatin1String("<>") || s == QLatin1String("<") ||
-           s == QLatin1String(">") || s == QLatin1String("<=") || s == QLatin1String(">=");
-  }
 
   TExpr Binaria(TExpr izquierda, const QString& sOperador, TExpr (TAnalizador::*Operando)()) {
     auto e = std::make_unique<TExpresion>();
