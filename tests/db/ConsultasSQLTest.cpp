@@ -101,6 +101,7 @@ TEST_P(ConsultaFallida, UnSoloBD101ResultadoFalsoYConsultaCerrada) {
 INSTANTIATE_TEST_SUITE_P(
     Casos, ConsultaFallida,
     testing::Values(TCasoFalla{"TablaInexistente", "SELECT * FROM tNoExiste", false},
+                    TCasoFalla{"CampoInexistente", "SELECT NoExiste FROM tDivisas", false},
                     TCasoFalla{"Sintaxis", "SELECT FROM WHERE", false},
                     TCasoFalla{"TextoVacio", "", false},
                     TCasoFalla{"EscrituraRehusada", "DELETE * FROM tDivisas", true}),
