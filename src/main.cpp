@@ -3,9 +3,11 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "app/EntornoVentana.h"
+#include "app/LineaComandos.h"
 #include "app/Principal.h"
 #include "data/DataModule.h"
 #include "db/ColectorConxs.h"
@@ -29,6 +31,9 @@ bool DameCarpetaTolvex(const QStringList& Argumentos, QString& sCarpeta)
 
 int main(int argc, char* argv[])
 {
+  // The command line makes its own application object, without a window.
+  if (argc > 1 && std::strcmp(argv[1], "generar") == 0)
+    return EjecutaLineaComandos(argc, argv);
   QApplication Aplicacion(argc, argv);
   QString sCarpeta;
   if (!DameCarpetaTolvex(Aplicacion.arguments(), sCarpeta)) {
