@@ -26,6 +26,12 @@ void TConexionADO::SetConnected(bool bConectado) {
   if (F_Sesion) return;
   const TDatosJet Datos = DatosJet(F_sCadena);
   F_Sesion = std::make_unique<TSesionJet>(Datos.sRuta, Datos.sPassword, F_Progreso);
+  F_Sesion->SetCacheActiva(F_bCacheActiva);
+}
+
+void TConexionADO::SetCacheActiva(bool bActiva) {
+  F_bCacheActiva = bActiva;
+  if (F_Sesion) F_Sesion->SetCacheActiva(bActiva);
 }
 
 sqlite3_stmt* TConexionADO::Prepara(const QString& sJet) {

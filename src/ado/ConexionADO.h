@@ -35,11 +35,15 @@ class TConexionADO {
   // file (reloaded first when the file changed). The caller finalizes it.
   sqlite3_stmt* Prepara(const QString& sJet);
 
+  // Derived-table cache and join indexes (on by default); off only to measure them.
+  void SetCacheActiva(bool bActiva);
+
  private:
   bool F_bLoginPrompt = true;
   int F_nModo = 0;
   QString F_sCadena;
   TProgresoCarga F_Progreso;
+  bool F_bCacheActiva = true;
   std::unique_ptr<TSesionJet> F_Sesion;  // present while connected
 };
 

@@ -16,6 +16,8 @@ class TSesionJet {
   TSesionJet(QString sRuta, QString sPassword, const TConexionADO::TProgresoCarga& Progreso);
   ~TSesionJet();
   sqlite3_stmt* Prepara(const QString& sJet);
+  // Derived-table cache and join indexes on or off (kept across reloads).
+  void SetCacheActiva(bool bActiva);
 
  private:
   struct TEstado;
@@ -24,6 +26,7 @@ class TSesionJet {
 
   QString F_sRuta;
   QString F_sPassword;
+  bool F_bCacheActiva = true;
   const TConexionADO::TProgresoCarga& F_Progreso;
   std::unique_ptr<TEstado> F_Estado;
 };

@@ -1,0 +1,142 @@
+// Times and peak memory of (a) opening and loading a back office, (b) the nine
+// questions, (c) the same questions without the derived-table cache and join
+// indexes, on generated back offices of several sizes. Each size is measured in
+// a fresh child process so the peaks do not mix.
+#include "MedicionProceso.h"
+
+#include "ado/ConexionADO.h"
+#include "ado/ConsultaADO.h"
+#include "backoffice-gen/GeneradorBackOffice.h"
+#include "data/DataModule.h"
+#include "survey/IIMensajero.h"
+#include "survey/RepEncGAFI2016.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QProcess>
+
+#include <cstdio>
+
+namespace {
+
+class TMensajeroMudo : public IMensajero {
+ public:
+  void MsjEnTx(const QString&) override {}
+  void MsjTxTemp(const QString&) override {}
+  void MsjTxEspera(const QString&, bool) override {}
+  void CampoObligatorio(QLabel*, QWidget*) override {}
+  void SetLabel(QLabel*) override {}
+};
+
+const QStringList CC_TABLAS = {"tMovtos", "tProces", "tCliente", "tSector", "tCiudad",
+                               "tDivisas", "tGrupos", "tRelevan", "tEmpresa"};
+
+QStringList PrimerasLocalidades(const std::shared_ptr<ado::TConexionADO>& Conexion)
+{
+  ado::TConsultaADO Consulta;
+  Consulta.SetConnection(Conexion);
+  Consulta.SetSQL(QStringLiteral("SELECT DISTINCT ClaveLocalidad FROM tCiudad"));
+  Consulta.Open();
+  QStringList Claves;
+  for (Consulta.First(); !Consulta.Eof() && Claves.size() < 5; Consulta.Next())
+    Claves << Consulta.FieldByName(QStringLiteral("ClaveLocalidad")).toString();
+  return Claves;
+}
+
+bool NuevePreguntas(const std::shared_ptr<ado::TConexionADO>& Conexion, TdmMain& dmMain,
+                    const TLocalidades& Lista)
+{
+  TRepEncGAFI2016 Encuesta(Conexion, dmMain.repGeneral, std::make_shared<TMensajeroMudo>(), 13.29,
+                           1, Lista, dmMain);
+  bool bExito = true;
+  for (int nPreg = 1; nPreg <= CC_NUMPREGS; ++nPreg)
+    bExito = Encuesta.ContestaPregunta(nPreg) && bExito;
+  return bExito;
+}
+
+// Child: prints "a_s a_mb b_s b_mb c_s c_mb ok".
+int MideUnaVez(const QString& sCarpeta)
+{
+  TdmMain dmMain;
+  auto Conexion = std::make_shared<ado::TConexionADO>();
+
+  const TMedicion Carga;
+  Conexion->SetConnectionString(
+      QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1/DataBase/Tolvex.mdb;"
+                     "Persist Security Info=True;Jet OLEDB:Database Password=voduzu")
+          .arg(sCarpeta));
+  Conexion->SetConnected(true);
+  for (const QString& sTabla : CC_TABLAS) {
+    ado::TConsultaADO Consulta;
+    Consulta.SetConnection(Conexion);
+    Consulta.SetSQL(QStringLiteral("SELECT COUNT(*) FROM %1").arg(sTabla));
+    Consulta.Open();
+  }
+  const double dCargaS = Carga.Segundos(), dCargaMB = Carga.PicoMB();
+
+  const QStringList Claves = PrimerasLocalidades(Conexion);
+  TLocalidades Lista{std::make_shared<QStringList>(), std::make_shared<QStringList>(Claves),
+                     std::make_shared<QStringList>(Claves)};
+  for (int i = 0; i < Claves.size(); ++i)
+    Lista.Estado->append(QString());
+
+  const TMedicion ConCache;
+  const bool bExito1 = NuevePreguntas(Conexion, dmMain, Lista);
+  const double dPregS = ConCache.Segundos(), dPregMB = ConCache.PicoMB();
+
+  Conexion->SetCacheActiva(false);
+  const TMedicion SinCache;
+  const bool bExito2 = NuevePreguntas(Conexion, dmMain, Lista);
+  const double dSinS = SinCache.Segundos(), dSinMB = SinCache.PicoMB();
+
+  std::printf("%.3f %.1f %.3f %.1f %.3f %.1f %d\n", dCargaS, dCargaMB, dPregS, dPregMB, dSinS,
+              dSinMB, bExito1 && bExito2 ? 1 : 0);
+  return 0;
+}
+
+int Principal(const QStringList& Args)
+{
+  const QString sCache = Args.value(1, QStringLiteral("bench/cache"));
+  const QStringList Tamanos =
+      Args.value(2, QStringLiteral("10000,100000,1000000")).split(QLatin1Char(','));
+  std::printf("%10s %8s %9s %8s %9s %10s %9s %6s %12s\n", "operaciones", "a) s", "a) MB", "b) s",
+              "b) MB", "c) s", "c) MB", "c/b", "(a+b) us/op");
+  for (const QString& sTamano : Tamanos) {
+    const qint64 nOps = sTamano.toLongLong();
+    const QString sCarpeta = QDir(sCache).absoluteFilePath(sTamano);
+    if (!QFile::exists(sCarpeta + QStringLiteral("/DataBase/Tolvex.mdb"))) {
+      const TMedicion Generacion;
+      backoffice::GeneraBackOffice(nOps, 2016, sCarpeta);
+      std::fprintf(stderr, "generado %s en %.1f s\n", qPrintable(sCarpeta), Generacion.Segundos());
+    }
+    QProcess Hijo;
+    Hijo.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    Hijo.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--medir"), sCarpeta});
+    Hijo.waitForFinished(-1);
+    const QStringList V = QString::fromLatin1(Hijo.readAllStandardOutput()).simplified().split(' ');
+    if (Hijo.exitCode() != 0 || V.size() != 7) {
+      std::printf("%10lld  falló la medición\n", nOps);
+      return 1;
+    }
+    const double a = V[0].toDouble(), b = V[2].toDouble(), c = V[4].toDouble();
+    std::printf("%10lld %8.2f %9.0f %8.2f %9.0f %10.2f %9.0f %6.1f %12.2f%s\n", nOps, a,
+                V[1].toDouble(), b, V[3].toDouble(), c, V[5].toDouble(), b > 0 ? c / b : 0,
+                (a + b) * 1e6 / nOps, V[6] == QLatin1String("1") ? "" : "  (alguna pregunta falló)");
+    std::fflush(stdout);
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication Aplicacion(argc, argv);
+  const QStringList Args = Aplicacion.arguments();
+  if (Args.value(1) == QLatin1String("--medir"))
+    return MideUnaVez(Args.value(2));
+  return Principal(Args);
+}
