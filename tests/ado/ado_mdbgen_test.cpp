@@ -108,6 +108,32 @@ TEST_F(ArchivoMdbgen, MonedaExacta) {
             (QList<QVariantList>{{double(nSuma) / 10000.0}}));
 }
 
+// Access moves a row that grew to another place and leaves a pointer flagged 0x4000 in its
+// slot; the moved row itself is flagged deleted so a scan meets it only through the pointer.
+TEST_F(ArchivoMdbgen, FilaDesbordadaSeSigue) {
+  Escribe(QStringLiteral("tFilas"), {{"Id", TTipo::Long}}, {{qint64(1)}, {qint64(2)}, {qint64(3)}});
+  QFile Archivo(Ruta());
+  ASSERT_TRUE(Archivo.open(QIODevice::ReadWrite));
+  QByteArray Bytes = Archivo.readAll();
+  auto Le16 = [&](qsizetype n) { return quint16(quint8(Bytes[n]) | (quint8(Bytes[n + 1]) << 8)); };
+  qsizetype nPagina = -1;
+  for (qsizetype p = 1; p * 4096 < Bytes.size() && nPagina < 0; ++p)
+    if (Bytes[p * 4096] == 1 && Bytes.mid(p * 4096 + 4, 4) != "LVAL" && Le16(p * 4096 + 12) == 3) nPagina = p;
+  ASSERT_GT(nPagina, 0);
+  const qsizetype nBase = nPagina * 4096;
+  const quint16 nFila0 = Le16(nBase + 14);
+  const quint32 nPuntero = quint32(nPagina) << 8 | 2;
+  for (int i = 0; i < 4; ++i) Bytes[nBase + nFila0 + i] = char(nPuntero >> (8 * i));
+  Bytes[nBase + 15] = char(Bytes[nBase + 15] | 0x40);
+  Bytes[nBase + 19] = char(Bytes[nBase + 19] | 0x80);
+  Archivo.seek(0);
+  Archivo.write(Bytes);
+  Archivo.close();
+  const auto Conexion = Conecta(Ruta());
+  EXPECT_EQ(Lee(Conexion, QStringLiteral("SELECT Id FROM tFilas ORDER BY Id"), {"Id"}),
+            (QList<QVariantList>{{qint64(2)}, {qint64(3)}}));
+}
+
 // A later query sees the file as it is now, loaded again with progress reported.
 TEST_F(ArchivoMdbgen, RecargaCuandoElArchivoCambia) {
   const QList<TColumna> Columnas{{"Id", TTipo::Long}};
