@@ -48,6 +48,7 @@ int main(int argc, char* argv[])
     dmMain.repGeneral.SetVisor(std::make_shared<TVisorReporte>());
     TfrmPrincipal frmPrincipal(dmMain, sCarpeta);
     frmPrincipal.show();
+    frmPrincipal.activateWindow();
     nSalida = Aplicacion.exec();
   }
   // Released last: closes every registered connection.

@@ -285,9 +285,11 @@ TEST_F(RutaReporte, ElReporteSeMuestraYLaVentanaNoCierraDuranteLaCorrida)
   Visor->Accion = [&] {
     bCerro = Ventana->close();
     bBotonHabilitado = Boton("bnGenReporte")->isEnabled();
+    Boton("bnGenReporte")->click();
   };
   Genera();
   EXPECT_EQ(Visor->nMostrado, 1);
+  EXPECT_EQ(Dialogos->Advertencias.size(), 1);
   EXPECT_FALSE(bCerro);
   EXPECT_FALSE(bBotonHabilitado);
   // This back office lacks the survey's tables: the questions fail, the report still shows.

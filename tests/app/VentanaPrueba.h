@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <memory>
 
 #include "app/DialogosPrueba.h"
+#include "app/EntornoVentana.h"
 #include "app/Principal.h"
 #include "data/DataModule.h"
 #include "db/ColectorConxs.h"
@@ -24,6 +26,8 @@ class VentanaPrueba : public testing::Test {
 
   void Crea(const QString& sCarpeta)
   {
+    static const bool bEntorno = (PreparaEntornoVentana(*qApp), true);
+    (void)bEntorno;
     ColectorConexiones = std::make_shared<TColectorConxs>();
     Ventana = std::make_unique<TfrmPrincipal>(dmMain, sCarpeta, Dialogos);
     Ventana->show();
