@@ -3,7 +3,6 @@
 #include <QStringList>
 
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 #include "app/EntornoVentana.h"
@@ -32,7 +31,7 @@ bool DameCarpetaTolvex(const QStringList& Argumentos, QString& sCarpeta)
 int main(int argc, char* argv[])
 {
   // The command line makes its own application object, without a window.
-  if (argc > 1 && std::strcmp(argv[1], "generar") == 0)
+  if (EsLineaComandos(argc, argv))
     return EjecutaLineaComandos(argc, argv);
   QApplication Aplicacion(argc, argv);
   QString sCarpeta;
