@@ -54,6 +54,20 @@ class TVisorPrueba : public IVisorReporte {
   std::function<void()> Accion;
 };
 
+// Records the messenger calls of a run in order.
+class TMensajeroPrueba : public IMensajero {
+ public:
+  void MsjEnTx(const QString& sTexto) override { Llamadas << QStringLiteral("EnTx:") + sTexto; }
+  void MsjTxTemp(const QString& sTexto) override { Llamadas << QStringLiteral("Temp:") + sTexto; }
+  void MsjTxEspera(const QString& sTexto, bool bTLargo) override
+  {
+    Llamadas << (bTLargo ? QStringLiteral("Larga:") : QStringLiteral("Espera:")) + sTexto;
+  }
+  void CampoObligatorio(QLabel*, QWidget*) override { Llamadas << QStringLiteral("Campo"); }
+  void SetLabel(QLabel*) override {}
+  QStringList Llamadas;
+};
+
 // The window on a Tolvex folder; files named with other letter case than Windows used.
 class RutaReporte : public VentanaPrueba {
  protected:
@@ -168,6 +182,47 @@ TEST(ArchivosTolvex, LeeEnteroIniSinImportarMayusculas)
   EXPECT_EQ(LeeEnteroIni(Dir.filePath(QStringLiteral("no.ini")), QStringLiteral("Control"),
                          QStringLiteral("EmpresaActiva"), 0),
             0);
+}
+
+TEST_F(RutaReporte, SinVentanaAvisaLaCargaYRechazaElAcceso)
+{
+  Prepara("", "[Control]\nEmpresaActiva=3\n");
+  auto Mensajero = std::make_shared<TMensajeroPrueba>();
+  TRutaReporte Ruta(Mensajero, dmMain, Dir.path());
+  bool bAvisado = false;
+  EXPECT_EQ(Ruta.GeneraReporte(QStringLiteral("ADMIN"), QStringLiteral("OTRA"),
+                               QStringLiteral("13.29"), Ventana->ListaLocs(),
+                               [&bAvisado] { bAvisado = true; }),
+            TResultadoRuta::AccesoRechazado);
+  EXPECT_TRUE(bAvisado);
+  const QStringList& Llamadas = Mensajero->Llamadas;
+  ASSERT_GE(Llamadas.size(), 3);
+  EXPECT_EQ(Llamadas.first(), QStringLiteral("Espera:Conectando con la BD..."));
+  EXPECT_TRUE(Llamadas.contains(QStringLiteral("EnTx:Cargando la tabla tCompUsr de la BD: 100%")))
+      << Llamadas.join(u'|').toStdString();
+  EXPECT_EQ(Llamadas.mid(Llamadas.size() - 2),
+            (QStringList{QStringLiteral("Larga:La contraseña es incorrecta o, el usuario no tiene "
+                                        "permisos de administrador."),
+                         QStringLiteral("EnTx:") + CC_FALLA}));
+  EXPECT_TRUE(Dialogos->Mensajes.isEmpty());
+}
+
+TEST_F(RutaReporte, SinVentanaCadaRechazoTieneSuResultado)
+{
+  Crea(Dir.path());
+  auto Mensajero = std::make_shared<TMensajeroPrueba>();
+  TRutaReporte Ruta(Mensajero, dmMain, Dir.path());
+  EXPECT_EQ(Ruta.GeneraReporte(QStringLiteral("ADMIN"), QStringLiteral("ADMIN"),
+                               QStringLiteral("13.29"), Ventana->ListaLocs(), nullptr),
+            TResultadoRuta::SinBD);
+  EXPECT_EQ(Mensajero->Llamadas, QStringList{QStringLiteral("EnTx:") + CC_FALLA});
+  // A file that is not a database: the connection layer speaks for itself.
+  ASSERT_TRUE(QDir(Dir.path()).mkdir(QStringLiteral("DataBase")));
+  Escribe(Dir.filePath(QStringLiteral("DataBase/Tolvex.mdb")), "no es una base de datos");
+  EXPECT_EQ(Ruta.GeneraReporte(QStringLiteral("ADMIN"), QStringLiteral("ADMIN"),
+                               QStringLiteral("13.29"), Ventana->ListaLocs(), nullptr),
+            TResultadoRuta::SinConexion);
+  EXPECT_EQ(Mensajero->Llamadas.last(), QStringLiteral("EnTx:") + CC_FALLA);
 }
 
 TEST_F(RutaReporte, UsuarioVacioParpadeaEnfocaYAvisa)
