@@ -121,3 +121,24 @@ INSTANTIATE_TEST_SUITE_P(Jet, ReglasJet, ::testing::ValuesIn(CC_CASOS),
                          [](const auto& info) { return std::string(info.param.sNombre); });
 
 }  // namespace
+
+namespace {
+
+// The catalogue conditions chain one OR per activity key (over a hundred); SQLite's parser
+// must not see one nesting level per operand.
+TEST(ReglasJetCadenas, CadenaLargaDeOrYAnd) {
+  TBaseJet base;
+  base.Ejecuta(QStringLiteral("CREATE TABLE s (Clave TEXT COLLATE JET); INSERT INTO s VALUES ('0000150'), ('x');"));
+  QStringList ors, ands;
+  for (int i = 0; i < 300; ++i) {
+    ors << QStringLiteral("Clave = '%1'").arg(i, 7, 10, QLatin1Char('0'));
+    ands << QStringLiteral("Clave <> '%1'").arg(i, 7, 10, QLatin1Char('0'));
+  }
+  EXPECT_EQ(base.Consulta(QStringLiteral("SELECT IIF( ( %1 ), -1, 0 ) AS EsEF FROM s ORDER BY Clave").arg(ors.join(" or ")))
+                .toStdString(),
+            "EsEF\n-1\n0");
+  EXPECT_EQ(base.Consulta(QStringLiteral("SELECT Clave FROM s WHERE %1").arg(ands.join(" AND "))).toStdString(),
+            "Clave\nx");
+}
+
+}  // namespace

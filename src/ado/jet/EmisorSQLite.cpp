@@ -187,14 +187,28 @@ class TEmisor {
     return QStringLiteral("(") + e.sTexto + QLatin1Char(' ') + Valor(operando) + QLatin1Char(')');
   }
 
+  // A run of the same logical operator is written flat: SQLite's parser stack overflows on
+  // one pair of parentheses per operand (catalogue conditions chain about a hundred ORs).
+  void TerminosEncadenados(const TExpresion& e, QStringList& terminos) {
+    for (const auto& hijo : e.hijos) {
+      if (hijo->clase == TClase::Binario && hijo->sTexto == e.sTexto && EsLogicoAndOr(*hijo))
+        TerminosEncadenados(*hijo, terminos);
+      else
+        terminos << Condicion(*hijo);
+    }
+  }
+
   QString Binario(const TExpresion& e) {
     const TExpresion& a = *e.hijos[0];
     const TExpresion& b = *e.hijos[1];
     const bool bAnd = e.sTexto == QLatin1String("AND");
     if (bAnd || e.sTexto == QLatin1String("OR")) {
-      if (EsLogicoAndOr(e))
-        return QStringLiteral("(") + Condicion(a) + (bAnd ? QStringLiteral(" AND ") : QStringLiteral(" OR ")) +
-               Condicion(b) + QLatin1Char(')');
+      if (EsLogicoAndOr(e)) {
+        QStringList terminos;
+        TerminosEncadenados(e, terminos);
+        return QStringLiteral("(") + terminos.join(bAnd ? QStringLiteral(" AND ") : QStringLiteral(" OR ")) +
+               QLatin1Char(')');
+      }
       return Aplica(bAnd ? CC_AND_BITS : CC_OR_BITS, {Valor(a), Valor(b)});
     }
     const TReglaOperador* regla = ReglaOperador(e.sTexto);
