@@ -133,7 +133,11 @@ int Genera(const QStringList& Argumentos)
   TRutaReporte Ruta(Mensajero, dmMain, Args.sCarpeta);
   const TResultadoRuta Resultado =
       Ruta.GeneraReporte(*Args.sUsuario, Args.sPassword, Args.sTipoCambio,
-                         LocalidadesDeClaves(dmMain, Args.Claves), {});
+                         LocalidadesDeClaves(dmMain, Args.Claves), [&Mensajero] {
+                           // The refusal the window shows on its status line.
+                           Mensajero->LimpiaLinea();
+                           Escribe(stderr, Mensajero->UltimoTexto());
+                         });
   Mensajero->LimpiaLinea();
   for (const QString& sError : Visor->Errores())
     Escribe(stderr, sError);

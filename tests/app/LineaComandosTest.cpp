@@ -1,0 +1,212 @@
+// `encuesta-gafi generar` run as a user runs it: the real program on a back
+// office written with mdbgen whose answers are known by construction.
+#include <gtest/gtest.h>
+
+#include "mdbgen/EscritorMdb.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+namespace {
+
+const QStringList CC_CLAVES = {"00101003", "00101027", "00102002", "00103002", "00103003"};
+
+struct TEjecucion {
+  int nSalida = -1;
+  QString sError;
+  QString sSalida;
+};
+
+TEjecucion Ejecuta(const QStringList& Argumentos)
+{
+  QProcess Programa;
+  QProcessEnvironment Entorno = QProcessEnvironment::systemEnvironment();
+  Entorno.insert("LC_ALL", "C.UTF-8");
+  Entorno.remove("DISPLAY");
+  Entorno.remove("QT_QPA_PLATFORM");
+  Programa.setProcessEnvironment(Entorno);
+  Programa.start(QStringLiteral(ENCUESTA_BUILD_DIR "/encuesta-gafi"), Argumentos);
+  Programa.waitForFinished(120000);
+  return {Programa.exitCode(), QString::fromUtf8(Programa.readAllStandardError()),
+          QString::fromUtf8(Programa.readAllStandardOutput())};
+}
+
+// The fixture's back office, optionally changed table by table before writing.
+QJsonObject BackOffice()
+{
+  QFile Archivo(QStringLiteral(ENCUESTA_TEST_DATA "/datos/tolvex_generar.json"));
+  Archivo.open(QIODevice::ReadOnly);
+  return QJsonDocument::fromJson(Archivo.readAll()).object();
+}
+
+void CambiaTabla(QJsonObject& Bd, const QString& sTabla, const std::optional<QJsonArray>& Filas)
+{
+  QJsonArray Tablas;
+  for (const QJsonValue& Tabla : Bd["tables"].toArray()) {
+    QJsonObject Objeto = Tabla.toObject();
+    if (Objeto["name"].toString() != sTabla)
+      Tablas.append(Objeto);
+    else if (Filas) {
+      Objeto["rows"] = *Filas;
+      Tablas.append(Objeto);
+    }
+  }
+  Bd["tables"] = Tablas;
+}
+
+class LineaComandos : public ::testing::Test {
+ protected:
+  // Writes the Tolvex folder: DataBase/Tolvex.mdb and Tolvex.INI.
+  void EscribeTolvex(const QJsonObject& Bd, const QByteArray& Ini = "[Control]\r\nEmpresaActiva=1\r\n")
+  {
+    QDir(F_dir.path()).mkpath(QStringLiteral("DataBase"));
+    mdbgen::EscribeDesdeJson(QJsonDocument(Bd).toJson(), Carpeta() + "/DataBase/Tolvex.mdb");
+    QFile Archivo(Carpeta() + "/Tolvex.INI");
+    Archivo.open(QIODevice::WriteOnly);
+    Archivo.write(Ini);
+  }
+  QString Carpeta() const { return F_dir.path(); }
+  QString Salida(const QString& sNombre) const { return F_dir.filePath(sNombre); }
+
+  QStringList Argumentos(const QStringList& Cambios = {}) const
+  {
+    QStringList Args = {"generar", "--carpeta", Carpeta(), "--usuario", "ADMIN",
+                        "--password", "ADMIN", "--json", Salida("r.json")};
+    for (const QString& sClave : CC_CLAVES)
+      Args << "--localidad" << sClave;
+    return Args + Cambios;
+  }
+
+  QTemporaryDir F_dir;
+};
+
+TEST_F(LineaComandos, EscribeLasRespuestasEnJsonYPdf)
+{
+  EscribeTolvex(BackOffice());
+  const TEjecucion R = Ejecuta(Argumentos({"--tipo-cambio", "13.29", "--pdf", Salida("r.pdf")}));
+  ASSERT_EQ(R.nSalida, 0) << R.sError.toStdString();
+  EXPECT_TRUE(R.sError.contains("El reporte se generó correctamente."));
+
+  QFile Json(Salida("r.json"));
+  ASSERT_TRUE(Json.open(QIODevice::ReadOnly));
+  const QByteArray Texto = Json.readAll();
+  const QJsonObject V = QJsonDocument::fromJson(Texto).object();
+  EXPECT_EQ(V.size(), 126);
+  // Template order: the company first, the last answers of question 5 at the end.
+  EXPECT_TRUE(Texto.startsWith("{\n  \"NombreCC\": "));
+  EXPECT_TRUE(QString::fromUtf8(Texto).contains(QRegularExpression("\n  \"preg_5.5.4\": [^\n]*\n}\n$")));
+  EXPECT_EQ(V["NombreCC"].toString(), "Casa de Cambio O'Higgins, S.A. de C.V.");
+  // 3000 USD, 3001 USD and 2500 EUR at 20 (3762.2 USD), 1,000,000 USD; 0.75 USD in no row;
+  // 2013 and cancelled operations left out.
+  EXPECT_EQ(V["preg_21.1"].toString(), "1");
+  EXPECT_EQ(V["preg_21.2"].toString(), "2");
+  EXPECT_EQ(V["preg_21.3"].toString(), "1");
+  // Foreign natural person: two operations; foreign legal person: one.
+  EXPECT_EQ(V["preg_22.1"].toString(), "2");
+  EXPECT_EQ(V["preg_22.2"].toString(), "1");
+
+  QProcess Info;
+  Info.start("pdfinfo", {Salida("r.pdf")});
+  Info.waitForFinished();
+  const QString sInfo = QString::fromUtf8(Info.readAllStandardOutput());
+  EXPECT_TRUE(sInfo.contains(QRegularExpression("Pages:\\s+9"))) << sInfo.toStdString();
+  EXPECT_TRUE(sInfo.contains(QRegularExpression("Author:\\s+Tolvex")));
+}
+
+struct TCasoEntrada {
+  const char* sNombre;
+  QStringList Cambios;
+  const char* sMensaje;
+};
+
+// Wrong input of the command itself: status 2 and a message naming the problem.
+TEST_F(LineaComandos, EntradaIncorrectaSale2)
+{
+  EscribeTolvex(BackOffice());
+  const QList<TCasoEntrada> Casos = {
+      {"usuario en blanco", {"--usuario", "   "}, "Por favor, escriba su usuario (Administrador)."},
+      {"tipo de cambio cero", {"--tipo-cambio", "0.00"}, "El tipo de cambio debe ser diferente a cero."},
+      {"tipo de cambio vacío", {"--tipo-cambio", ""}, "Por favor, escriba el tipo de cambio."},
+      {"tipo de cambio no numérico", {"--tipo-cambio", "trece"}, "trece"},
+      {"separador de miles", {"--tipo-cambio", "1,013.5"}, "1,013.5"},
+      {"sexta localidad", {"--localidad", "00104002"}, "Debe agregar 5 localidades de Riesgo."},
+      {"clave desconocida", {"--localidad", "99999999"}, "99999999"},
+      {"clave repetida", {"--localidad", "00101003"}, "repetida"},
+      {"carpeta de salida inexistente", {"--pdf", "/no/existe/r.pdf"}, "/no/existe"},
+      {"opción desconocida", {"--formato", "x"}, "--formato"},
+  };
+  for (const TCasoEntrada& Caso : Casos) {
+    const TEjecucion R = Ejecuta(Argumentos(Caso.Cambios));
+    EXPECT_EQ(R.nSalida, 2) << Caso.sNombre;
+    EXPECT_TRUE(R.sError.contains(QString::fromUtf8(Caso.sMensaje)))
+        << Caso.sNombre << ": " << R.sError.toStdString();
+  }
+  EXPECT_EQ(Ejecuta({"generar", "--carpeta", Carpeta(), "--usuario", "ADMIN"}).nSalida, 2);
+  const TEjecucion Ayuda = Ejecuta({"--help"});
+  EXPECT_EQ(Ayuda.nSalida, 0);
+  EXPECT_TRUE(Ayuda.sSalida.contains("--localidad"));
+}
+
+// The back office refuses the run: status 3, the window's own message, no report.
+TEST_F(LineaComandos, RechazoDelBackOfficeSale3)
+{
+  EscribeTolvex(BackOffice());
+  TEjecucion R = Ejecuta(Argumentos({"--password", "OTRA"}));
+  EXPECT_EQ(R.nSalida, 3);
+  EXPECT_TRUE(R.sError.contains(
+      "La contraseña es incorrecta o, el usuario no tiene permisos de administrador."));
+  EXPECT_TRUE(R.sError.contains("No fue posible generar el reporte. Llame a Soporte Técnico."));
+  EXPECT_FALSE(QFile::exists(Salida("r.json")));
+
+  EXPECT_EQ(Ejecuta(Argumentos({"--usuario", "CAJERO", "--password", "CAJERO"})).nSalida, 3);
+
+  R = Ejecuta(Argumentos({"--carpeta", Carpeta() + "/no-existe"}));
+  EXPECT_EQ(R.nSalida, 3);
+  EXPECT_TRUE(R.sError.contains("no-existe"));
+
+  QDir(Carpeta()).mkdir("vacia");
+  R = Ejecuta(Argumentos({"--carpeta", Carpeta() + "/vacia"}));
+  EXPECT_EQ(R.nSalida, 3);
+  EXPECT_TRUE(R.sError.contains("Error: Este programa debe encontrarse en la carpeta raíz del Tolvex."));
+
+  EscribeTolvex(BackOffice(), "[control]\nempresaactiva=0\n");
+  R = Ejecuta(Argumentos());
+  EXPECT_EQ(R.nSalida, 3);
+  EXPECT_TRUE(R.sError.contains("No se pudo extraer el Número de la Empresa predeterminada."));
+
+  QJsonObject Conectados = BackOffice();
+  CambiaTabla(Conectados, "tCompUsr", QJsonArray{QJsonArray{"CAJERO"}});
+  EscribeTolvex(Conectados);
+  R = Ejecuta(Argumentos());
+  EXPECT_EQ(R.nSalida, 3);
+  EXPECT_TRUE(R.sError.contains("Hay un usuario conectado a la BD. Cierre Tolvex antes de continuar."));
+}
+
+// A question whose table is missing: the report is still written, status 1.
+TEST_F(LineaComandos, PreguntaFallidaSale1)
+{
+  QJsonObject SinAlertas = BackOffice();
+  CambiaTabla(SinAlertas, "tRelevan", std::nullopt);
+  EscribeTolvex(SinAlertas);
+  const TEjecucion R = Ejecuta(Argumentos());
+  EXPECT_EQ(R.nSalida, 1) << R.sError.toStdString();
+  EXPECT_TRUE(R.sError.contains("Error #BD-101: Llame a Soporte Técnico."));
+  EXPECT_TRUE(QFile::exists(Salida("r.json")));
+}
+
+// A report that cannot be written is an unexpected error: status 4.
+TEST_F(LineaComandos, SalidaImposibleSale4)
+{
+  EscribeTolvex(BackOffice());
+  const TEjecucion R = Ejecuta(Argumentos({"--json", "/proc/encuesta.json"}));
+  EXPECT_EQ(R.nSalida, 4) << R.sError.toStdString();
+  EXPECT_TRUE(R.sError.contains("/proc/encuesta.json"));
+}
+
+}  // namespace
