@@ -89,6 +89,14 @@ TLocalidades LocalidadesDeClaves(const TdmMain& dmMain, const QStringList& Clave
   return Lista;
 }
 
+// Qt's own notices (a missing runtime folder, font fallbacks) are not the user's business;
+// standard error carries our messages only.
+void SoloErroresDeQt(QtMsgType Tipo, const QMessageLogContext&, const QString& sTexto)
+{
+  if (Tipo == QtCriticalMsg || Tipo == QtFatalMsg)
+    Escribe(stderr, sTexto);
+}
+
 int Salida(TResultadoRuta Resultado)
 {
   switch (Resultado) {
@@ -164,6 +172,7 @@ int EjecutaLineaComandos(int argc, char** argv)
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
       qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler(SoloErroresDeQt);
   QGuiApplication Aplicacion(argc, argv);
   QStringList Argumentos = Aplicacion.arguments().mid(1);
   if (Argumentos.value(0) == QLatin1String("generar"))
