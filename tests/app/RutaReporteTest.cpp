@@ -353,6 +353,28 @@ TEST_F(RutaReporte, ElReporteSeMuestraYLaVentanaNoCierraDuranteLaCorrida)
   EXPECT_TRUE(Ventana->close());
 }
 
+// A complete back office (the command line's fixture): every question answers.
+TEST_F(RutaReporte, ConElBackOfficeCompletoElReporteSeGeneraCorrectamente)
+{
+  QFile Json(QStringLiteral(ENCUESTA_TEST_DATA "/datos/tolvex_generar.json"));
+  ASSERT_TRUE(Json.open(QIODevice::ReadOnly));
+  ASSERT_TRUE(QDir(Dir.path()).mkdir(QStringLiteral("DataBase")));
+  mdbgen::EscribeDesdeJson(Json.readAll(), Dir.filePath(QStringLiteral("DataBase/Tolvex.mdb")));
+  Escribe(Dir.filePath(QStringLiteral("Tolvex.INI")), "[Control]\r\nEmpresaActiva=1\r\n");
+  Crea(Dir.path());
+  dmMain.repGeneral.SetVisor(Visor);
+  LlenaCampos("ADMIN", "ADMIN");
+  Genera();
+  EXPECT_EQ(Visor->nMostrado, 1);
+  EXPECT_TRUE(Dialogos->Mensajes.isEmpty()) << Dialogos->Mensajes.join('\n').toStdString();
+  EXPECT_EQ(Estado(), CC_EXITO);
+  EXPECT_EQ(dmMain.repGeneral.TextoImpreso(QStringLiteral("NombreCC")),
+            QStringLiteral("Casa de Cambio O'Higgins, S.A. de C.V."));
+  EXPECT_EQ(dmMain.repGeneral.TextoImpreso(QStringLiteral("preg_21.2")), QStringLiteral("2"));
+  EXPECT_EQ(dmMain.repGeneral.TextoImpreso(QStringLiteral("preg_5.1.1")),
+            QStringLiteral("AGUASCALIENTES (CLAVE: 00101003)"));
+}
+
 TEST_F(RutaReporte, UnErrorQueEscapaSeMuestraSinTextoFinal)
 {
   Prepara("", "[Control]\nEmpresaActiva=3\n");
