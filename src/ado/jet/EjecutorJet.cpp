@@ -107,7 +107,11 @@ void TEjecutorJet::Olvida() {
 }
 
 void TEjecutorJet::SetCacheActiva(bool bActiva) {
-  if (!bActiva) Olvida();
+  if (!bActiva) {
+    Olvida();
+    for (const QString& sIndice : F_indicesBase) Ejecuta(QStringLiteral("DROP INDEX IF EXISTS ") + sIndice);
+    F_indicesBase.clear();
+  }
   F_bCacheActiva = bActiva;
 }
 
@@ -212,13 +216,14 @@ void TEjecutorJet::IndexaComoPideElPlan(const TConsulta& consulta, const QString
                                        [&](const auto& par) { return par.second == sTabla; });
     QStringList citadas;
     for (const QString& sColumna : columnas) citadas << CitaNombre(sColumna);
+    const QString sNombre = CitaNombre(QStringLiteral("jet_ix_%1_%2").arg(sTabla, columnas.join(u'_')).toUpper());
     const QString sIndice = QStringLiteral("CREATE INDEX IF NOT EXISTS ") +
-                            (bTemporal ? QStringLiteral("temp.") : QString()) +
-                            CitaNombre(QStringLiteral("jet_ix_%1_%2").arg(sTabla, columnas.join(u'_')).toUpper()) +
+                            (bTemporal ? QStringLiteral("temp.") : QString()) + sNombre +
                             QStringLiteral(" ON ") + CitaNombre(sTabla) + QStringLiteral(" (") +
                             citadas.join(QStringLiteral(", ")) + QLatin1Char(')');
     // Only speed depends on it: without the index SQLite builds its own again, same result.
-    sqlite3_exec(F_db, sIndice.toUtf8().constData(), nullptr, nullptr, nullptr);
+    if (sqlite3_exec(F_db, sIndice.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK && !bTemporal)
+      F_indicesBase.insert(sNombre);
   }
 }
 

@@ -29,8 +29,8 @@ class TEjecutorJet {
   // Drops the computed derived tables (after the loaded tables were reloaded).
   void Olvida();
 
-  // With the cache off every derived table is computed inside each query and no index is
-  // made (for measuring what the cache saves).
+  // With the cache off every derived table is computed inside each query, no index is
+  // made and those kept on loaded tables are dropped (for measuring what the cache saves).
   void SetCacheActiva(bool bActiva);
   bool CacheActiva() const;
 
@@ -49,6 +49,7 @@ class TEjecutorJet {
   bool F_bCacheActiva = true;
   std::map<QString, QString> F_temporales;  // translated SQL -> its temporary table
   int F_nTemporales = 0;
+  std::set<QString> F_indicesBase;  // kept indexes on loaded tables, quoted
 };
 
 }  // namespace ado::jet
