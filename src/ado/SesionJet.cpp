@@ -39,6 +39,13 @@ THuella HuellaDe(const QString& sRuta) {
   return Huella;
 }
 
+// SQLite's allocation counters take a global lock on every allocation; nothing here reads
+// them. Only possible before SQLite starts: later calls change nothing.
+void SinContadoresDeMemoria() {
+  static const int nResultado = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
+  Q_UNUSED(nResultado);
+}
+
 struct TCierraSqlite {
   void operator()(sqlite3* db) const { sqlite3_close(db); }
 };
@@ -67,6 +74,7 @@ void TSesionJet::Abre() {
   Estado->Huella = HuellaDe(F_sRuta);
   VerificaArchivoJet(F_sRuta, F_sPassword);
   Estado->Archivo = std::make_unique<TArchivoMdb>(F_sRuta);
+  SinContadoresDeMemoria();
   sqlite3* db = nullptr;
   const int nResultado = sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
   Estado->db.reset(db);
