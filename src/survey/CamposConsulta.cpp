@@ -11,3 +11,16 @@ QString DameNumero(const ado::TConsultaADO& qConsulta, const QString& sCampo, QS
   const QVariant valor = qConsulta.FieldByName(sCampo);
   return valor.isNull() ? QString() : fnFormato(valor.toDouble());
 }
+
+void RecorreLugares(ado::TConsultaADO& qConsulta, int nLugares,
+                    const std::function<void(int nCont, bool bHayFila)>& Lugar)
+{
+  const int nContReg = qConsulta.RecordCount();
+  qConsulta.First();
+  for (int nCont = 1; nCont <= nLugares; ++nCont) {
+    const bool bHayFila = nCont <= nContReg;
+    Lugar(nCont, bHayFila);
+    if (bHayFila)
+      qConsulta.Next();
+  }
+}

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace ado {
 class TConsultaADO;
 }
@@ -10,3 +12,9 @@ class TConsultaADO;
 // gives the empty text, whatever the format.
 QString DameTexto(const ado::TConsultaADO& qConsulta, const QString& sCampo);
 QString DameNumero(const ado::TConsultaADO& qConsulta, const QString& sCampo, QString (*fnFormato)(double));
+
+// The places of an answer over an open result, in order: Lugar(nCont, bHayFila) for
+// nCont = 1 to nLugares, with the query on that place's row while bHayFila (past the
+// last row there is none).
+void RecorreLugares(ado::TConsultaADO& qConsulta, int nLugares,
+                    const std::function<void(int nCont, bool bHayFila)>& Lugar);

@@ -30,17 +30,14 @@ bool TRepEncGAFI2016::Preg17() {
     return false;
   }
   if (!qConsulta.IsEmpty()) {
-    const int nContReg = qConsulta.RecordCount();
-    qConsulta.First();
-    for (int nCont = 1; nCont <= CC_TRENGLONES; ++nCont) {
+    RecorreLugares(qConsulta, CC_TRENGLONES, [&](int nCont, bool bHayFila) {
       QString sLocalidad;
       QString sClave;
       QString sTotalOps;
-      if (nCont <= nContReg) {
+      if (bHayFila) {
         sLocalidad = DameTexto(qConsulta, QStringLiteral("Ciudad"));
         sClave = DameTexto(qConsulta, QStringLiteral("ClaveLocalidad"));
         sTotalOps = DameNumero(qConsulta, QStringLiteral("Total"), FormatoEnteroSinCero);
-        qConsulta.Next();
       }
       const QString sLugar = QStringLiteral("17.") + QString::number(nCont);
       if (!sLocalidad.isEmpty()) {
@@ -48,7 +45,7 @@ bool TRepEncGAFI2016::Preg17() {
                         sLocalidad + QStringLiteral(" (Clave: ") + sClave + QStringLiteral(")"));
       }
       AgregaRespuesta(sLugar + QStringLiteral(".2"), sTotalOps);
-    }
+    });
   }
   qConsulta.Close();
   return true;
@@ -71,19 +68,16 @@ bool TRepEncGAFI2016::Preg18() {
     return false;
   }
   if (!qConsulta.IsEmpty()) {
-    const int nContReg = qConsulta.RecordCount();
-    qConsulta.First();
-    for (int nCont = 1; nCont <= CC_TRENGLONES; ++nCont) {
+    RecorreLugares(qConsulta, CC_TRENGLONES, [&](int nCont, bool bHayFila) {
       QString sClvCiudad;
       QString sLocalidad;
       QString sClave;
       QString sTotalImp;
-      if (nCont <= nContReg) {
+      if (bHayFila) {
         sClvCiudad = DameTexto(qConsulta, QStringLiteral("ClaveCiudad"));
         sLocalidad = DameTexto(qConsulta, QStringLiteral("Ciudad"));
         sClave = DameTexto(qConsulta, QStringLiteral("ClaveLocalidad"));
         sTotalImp = DameNumero(qConsulta, QStringLiteral("TotalImporte"), FormatoDosDecimales);
-        qConsulta.Next();
       }
       sLocalidads[nCont - 1] = sClvCiudad;
       if (!sLocalidad.isEmpty()) {
@@ -91,7 +85,7 @@ bool TRepEncGAFI2016::Preg18() {
                         sLocalidad + CC_SALTO + QStringLiteral(" (Clave: ") + sClave + QStringLiteral(")") + CC_SALTO +
                             QStringLiteral(" (Monto MXN: ") + sTotalImp + QStringLiteral(")"));
       }
-    }
+    });
   }
   qConsulta.Close();
 
@@ -119,20 +113,17 @@ bool TRepEncGAFI2016::Preg18_Part2(const QString& sNumRenglon, const QString& sC
     return false;
   }
   if (!qConsulta.IsEmpty()) {
-    const int nContReg = qConsulta.RecordCount();
-    qConsulta.First();
-    for (int nCont = 1; nCont <= CC_TRENGLONES_DIVISAS; ++nCont) {
+    RecorreLugares(qConsulta, CC_TRENGLONES_DIVISAS, [&](int nCont, bool bHayFila) {
       QString sMonto;
       QString sMoneda;
-      if (nCont <= nContReg) {
+      if (bHayFila) {
         sMonto = DameNumero(qConsulta, QStringLiteral("TotalCant"), FormatoDosDecimales);
         sMoneda = DameTexto(qConsulta, QStringLiteral("Simbolo"));
-        qConsulta.Next();
       }
       const QString sLugar = QStringLiteral("18.") + sNumRenglon;
       AgregaRespuesta(sLugar + QStringLiteral(".2.") + QString::number(nCont), sMonto);
       AgregaRespuesta(sLugar + QStringLiteral(".3.") + QString::number(nCont), sMoneda);
-    }
+    });
   }
   qConsulta.Close();
   return true;

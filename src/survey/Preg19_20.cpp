@@ -25,23 +25,20 @@ bool TRepEncGAFI2016::Preg19() {
     return false;
   }
   if (!qConsulta.IsEmpty()) {
-    const int nContReg = qConsulta.RecordCount();
-    qConsulta.First();
-    for (int nCont = 1; nCont <= CC_TRENGLONES; ++nCont) {
+    RecorreLugares(qConsulta, CC_TRENGLONES, [&](int nCont, bool bHayFila) {
       QString sMoneda;
       QString sTotalOps;
       QString aTotalMonto;
-      if (nCont <= nContReg) {
+      if (bHayFila) {
         sMoneda = DameTexto(qConsulta, QStringLiteral("Simbolo"));
         sTotalOps = DameNumero(qConsulta, QStringLiteral("TotalOps"), FormatoEnteroSinCero);
         aTotalMonto = DameNumero(qConsulta, QStringLiteral("TotalCant"), FormatoDosDecimales);
-        qConsulta.Next();
       }
       const QString sLugar = QStringLiteral("19.") + QString::number(nCont);
       AgregaRespuesta(sLugar + QStringLiteral(".1"), sMoneda);
       AgregaRespuesta(sLugar + QStringLiteral(".2"), sTotalOps);
       AgregaRespuesta(sLugar + QStringLiteral(".3"), aTotalMonto);
-    }
+    });
   }
   qConsulta.Close();
   return true;
@@ -65,21 +62,18 @@ bool TRepEncGAFI2016::Preg20() {
     AgregaRespuesta(QStringLiteral("20_NO"), QStringLiteral("X"));
   } else {
     AgregaRespuesta(QStringLiteral("20_SI"), QStringLiteral("X"));
-    const int nContReg = qConsulta.RecordCount();
-    qConsulta.First();
-    for (int nCont = 1; nCont <= CC_TRENGLONES; ++nCont) {
+    RecorreLugares(qConsulta, CC_TRENGLONES, [&](int nCont, bool bHayFila) {
       QString sTipoSujeto;
       QString sMoneda;
       QString sTotalOps;
       QString sTipoOp = QStringLiteral("0");
-      if (nCont <= nContReg) {
+      if (bHayFila) {
         sMoneda = DameTexto(qConsulta, QStringLiteral("Simbolo"));
         if (const QVariant TipoOp = qConsulta.FieldByName(QStringLiteral("TipoOp")); !TipoOp.isNull()) {
           sTipoOp = TipoOp.toString();
         }
         sTipoSujeto = DameTexto(qConsulta, QStringLiteral("Actividad"));
         sTotalOps = DameNumero(qConsulta, QStringLiteral("TotalOps"), FormatoEnteroSinCero);
-        qConsulta.Next();
       }
       const QString sLugar = QStringLiteral("20.") + QString::number(nCont);
       if (!sTipoSujeto.isEmpty()) {
@@ -92,7 +86,7 @@ bool TRepEncGAFI2016::Preg20() {
         AgregaRespuesta(sLugar + QStringLiteral(".4"),
                         QStringLiteral("*Pendiente programar* (TOTAL OPS.:") + sTotalOps + QStringLiteral(")"));
       }
-    }
+    });
   }
   qConsulta.Close();
   return true;

@@ -1,6 +1,7 @@
 #include "survey/RepEncGAFI2016.h"
 
 #include "ado/ConsultaADO.h"
+#include "survey/CamposConsulta.h"
 #include "survey/FormatoNumeros.h"
 
 namespace {
@@ -83,21 +84,18 @@ bool TRepEncGAFI2016::Preg8() {
     return false;
   }
   if (!qConsulta.IsEmpty()) {
-    const int nContReg = qConsulta.RecordCount();
-    qConsulta.First();
-    for (int nCont = 1; nCont <= CC_TRENGLONES; ++nCont) {
+    RecorreLugares(qConsulta, CC_TRENGLONES, [&](int nCont, bool bHayFila) {
       QString sObservacion;
       QString sTotal;
-      if (nCont <= nContReg) {
+      if (bHayFila) {
         sObservacion = qConsulta.FieldByName(QStringLiteral("Obs")).toString();
         sTotal = FormatoEntero(qConsulta.FieldByName(QStringLiteral("Total")).toDouble());
-        qConsulta.Next();
       }
       if (!sTotal.isEmpty()) {
         AgregaRespuesta(QStringLiteral("8.") + QString::number(nCont),
                         sObservacion + QStringLiteral(" (TOTAL ALERTAS: ") + sTotal + QStringLiteral(")"));
       }
-    }
+    });
   } else {
     AgregaRespuesta(QStringLiteral("8.1"),
                     QStringLiteral("No se generó ninguna Alerta en el Sistema Automatizado desde el inicio de "
