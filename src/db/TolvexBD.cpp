@@ -1,14 +1,12 @@
 #include "db/TolvexBD.h"
 
 #include "db/ColectorConxs.h"
+#include "db/LiteralJet.h"
 #include "db/ParamsGenProy.h"
 
 namespace {
 
 const QString CC_NOMCONEXTOLVEX = QStringLiteral("Tolvex");
-
-// A Jet text literal's content: a quote is written twice, so it cannot end the literal.
-QString LiteralJet(QString sTexto) { return sTexto.replace('\'', QStringLiteral("''")); }
 
 }  // namespace
 

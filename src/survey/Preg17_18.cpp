@@ -1,5 +1,7 @@
 #include "survey/RepEncGAFI2016.h"
 
+#include "db/LiteralJet.h"
+
 #include <array>
 
 #include "ado/ConsultaADO.h"
@@ -105,7 +107,7 @@ bool TRepEncGAFI2016::Preg18_Part2(const QString& sNumRenglon, const QString& sC
       QStringLiteral(") AS tOps1, ") + QStringLiteral("tCliente, tDivisas ") + QStringLiteral("WHERE ") +
       QStringLiteral("tDivisas.NumeroDivisa = tOps1.NDiv AND ") +
       QStringLiteral("tCliente.ClaveCliente = tOps1.CvCAux AND ") + QStringLiteral("tCliente.ClaveCiudad = '") +
-      TextoLiteral(sClvLocalidad) + QStringLiteral("' ") + QStringLiteral("GROUP BY tDivisas.Simbolo ") +
+      LiteralJet(sClvLocalidad) + QStringLiteral("' ") + QStringLiteral("GROUP BY tDivisas.Simbolo ") +
       QStringLiteral("ORDER BY SUM(tOps1.AuxCant) DESC ");
 
   ado::TConsultaADO& qConsulta = *F_qConsultaGen;

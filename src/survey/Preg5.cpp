@@ -1,5 +1,7 @@
 #include "survey/RepEncGAFI2016.h"
 
+#include "db/LiteralJet.h"
+
 #include <QCoreApplication>
 
 #include <stdexcept>
@@ -87,7 +89,7 @@ bool TRepEncGAFI2016::CalculaMaxPreg5(const QString& sNumRenglon, const QString&
       QStringLiteral("tGrupos.ClaveGrupo = tDivisas.ClaveGrupo AND ") +
       QStringLiteral("tCliente.ClaveCliente = tOps1.CvCAux AND ") +
       QStringLiteral("tCiudad.ClaveCiudad = tCliente.ClaveCiudad AND ") + QStringLiteral("tCiudad.ClaveLocalidad = '") +
-      TextoLiteral(sClaveLoc) + QStringLiteral("'  ") + QStringLiteral(") as tAuxOps1 ") + selector->sAgrupacion +
+      LiteralJet(sClaveLoc) + QStringLiteral("'  ") + QStringLiteral(") as tAuxOps1 ") + selector->sAgrupacion +
       QStringLiteral("ORDER BY Count(1) DESC ");
 
   ado::TConsultaADO& qConsulta = *F_qConsultaGen;

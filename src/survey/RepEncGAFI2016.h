@@ -47,9 +47,6 @@ class TRepEncGAFIBasic : public TRepEncuestaGAFI {
   QString F_sEmpAct;
   TLocalidades F_ListaLocCC;
 
-  // sTexto ready to sit between single quotes of a Jet literal (quotes doubled).
-  static QString TextoLiteral(const QString& sTexto);
-
  private:
   // "IIF( ( ClaveActividad = 'k1' or ... ), -1, 0 ) AS <sAlias> " over a catalogue's keys.
   static QString DameIndicadorCatalogo(const TTablaMemoria& Catalogo, const QString& sAlias);

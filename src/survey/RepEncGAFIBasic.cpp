@@ -91,8 +91,3 @@ QString TRepEncGAFIBasic::OpsConDtClientes(const QString& sOperaciones, bool Inc
          DameClientes(IncluirVulnerables) + QStringLiteral(") AS tXCte ") +
          QStringLiteral("WHERE tXOps.CvCAux = tXCte.AuxCvC ");
 }
-
-QString TRepEncGAFIBasic::TextoLiteral(const QString& sTexto) {
-  QString sLiteral = sTexto;
-  return sLiteral.replace(QStringLiteral("'"), QStringLiteral("''"));
-}
