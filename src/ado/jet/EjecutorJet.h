@@ -31,6 +31,8 @@ class TEjecutorJet {
 
   // With the cache off every derived table is computed inside each query, no index is
   // made and those kept on loaded tables are dropped (for measuring what the cache saves).
+  // SQLite's own automatic indexes stay on: without them a join of operations and clients
+  // is quadratic and a large back office would not finish.
   void SetCacheActiva(bool bActiva);
   bool CacheActiva() const;
 
