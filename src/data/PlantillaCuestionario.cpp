@@ -1,5 +1,6 @@
 #include "data/PlantillaCuestionario.h"
 
+#include "data/DibujosCuestionario.h"
 #include "report/Reporte.h"
 
 namespace {
@@ -30,10 +31,9 @@ double IzquierdaCentrada(const TPagina& pagina, double dAncho)
 }
 
 void Imagen(TPagina& pagina, const QString& sNombre, double dIzq, double dArriba, double dAncho,
-            double dAlto, bool bCentrada)
+            double dAlto, bool bCentrada, const QString& sDibujo, QSize pixeles)
 {
-  pagina.imagenes.append({sNombre, QRectF(dIzq, dArriba, dAncho, dAlto),
-                          ":/paginas/" + sNombre + ".jpg", bCentrada});
+  pagina.imagenes.append({sNombre, QRectF(dIzq, dArriba, dAncho, dAlto), sDibujo, pixeles, bCentrada});
 }
 
 TMemo& Respuesta(TPagina& pagina, const QString& sMemo, const QString& sVariable, double dIzq,
@@ -101,7 +101,8 @@ TPagina PaginaAviso()
 TPagina PaginaPreg05()
 {
   TPagina pagina = Pagina("Página_01", 180);
-  Imagen(pagina, "imgPreg05", 0, -3.77953, CC_ANCHO_IMAGEN, CC_ALTO_IMAGEN, true);
+  Imagen(pagina, "imgPreg05", 0, -3.77953, CC_ANCHO_IMAGEN, CC_ALTO_IMAGEN, true, "Pregunta05",
+         {1700, 1283});
   const double izq[4] = {124.72449, 196.1576878, 294.4254678, 380.1341878};
   const double izqFila1[4] = {125.1023622, 196.53556, 294.80334, 380.51206};
   const double ancho[4] = {67.08658, 93.54329, 82.2047, 63.30705};
@@ -132,7 +133,8 @@ TPagina PaginaPreg05()
 TPagina PaginaPreg07()
 {
   TPagina pagina = Pagina("Página_08", 160);
-  Imagen(pagina, "imgPreg07", 0, 0, CC_ANCHO_IMAGEN, CC_ALTO_IMAGEN, true);
+  Imagen(pagina, "imgPreg07", 0, 0, CC_ANCHO_IMAGEN, CC_ALTO_IMAGEN, true, "Pregunta07",
+         {1700, 875});
   const double izq[2] = {219.21274, 427.08689};
   const double arriba[4] = {226.7718, 273.90569, 321.26005, 367.61441};
   for (int r = 1; r <= 4; ++r)
@@ -147,7 +149,7 @@ TPagina PaginaPreg08()
 {
   TPagina pagina = Pagina("Página_02", 180);
   Imagen(pagina, "imgPreg08", IzquierdaCentrada(pagina, CC_ANCHO_IMAGEN), 18.89765, CC_ANCHO_IMAGEN,
-         CC_ALTO_IMAGEN, false);
+         CC_ALTO_IMAGEN, false, "Pregunta08", {1700, 1061});
   const double arriba[10] = {147.40167, 181.41744, 215.43321, 245.66945, 279.68522,
                              309.92146, 343.93723, 374.17347, 408.18924, 442.20501};
   for (int n = 1; n <= 10; ++n)
@@ -162,7 +164,8 @@ TPagina PaginaPreg08()
 TPagina PaginaPreg17()
 {
   TPagina pagina = Pagina("Página_03", 180);
-  Imagen(pagina, "imgPreg17", 0, 75.5906, CC_ANCHO_IMAGEN, CC_ALTO_IMAGEN, false);
+  Imagen(pagina, "imgPreg17", 0, 75.5906, CC_ANCHO_IMAGEN, CC_ALTO_IMAGEN, false, "Pregunta17",
+         {1275, 554});
   const double izq[2] = {253.22851, 427.08689};
   const double ancho[2] = {165.35436, 97.32282};
   const double arriba[5] = {204.09462, 241.88992, 275.90569, 309.92146, 347.71676};
@@ -178,7 +181,8 @@ TPagina PaginaPreg17()
 TPagina PaginaPreg18()
 {
   TPagina pagina = Pagina("Página_04", 180);
-  Imagen(pagina, "imgPreg18", IzquierdaCentrada(pagina, 585.23927), 0, 585.23927, 509.85671, false);
+  Imagen(pagina, "imgPreg18", IzquierdaCentrada(pagina, 585.23927), 0, 585.23927, 509.85671, false,
+         "Pregunta18", {1275, 1090});
   const double arriba[5] = {101.04731, 177.63791, 257.00804, 332.59864, 411.96877};
   const double subfilas[5][3] = {{102.04731, 127.50402, 153.96073},
                                  {178.63791, 204.09462, 230.55133},
@@ -205,7 +209,7 @@ TPagina PaginaPreg19()
 {
   TPagina pagina = Pagina("Página_05", 180);
   Imagen(pagina, "imgPreg19", IzquierdaCentrada(pagina, CC_ANCHO_IMAGEN), 75.5906, CC_ANCHO_IMAGEN,
-         332.2188, false);
+         332.2188, false, "Pregunta19", {1275, 570});
   const double izq[3] = {211.65368, 370.39394, 453.5436};
   const double ancho[3] = {150.23624, 78.42517, 112.44094};
   const double arribaCol1[5] = {235.11039, 267.34663, 298.58287, 328.81911, 359.05535};
@@ -223,7 +227,8 @@ TPagina PaginaPreg19()
 TPagina PaginaPreg20()
 {
   TPagina pagina = Pagina("Página_06", 160);
-  Imagen(pagina, "imgPreg20", 0, 22.67718, CC_ANCHO_IMAGEN, CC_ALTO_IMAGEN, false);
+  Imagen(pagina, "imgPreg20", 0, 22.67718, CC_ANCHO_IMAGEN, CC_ALTO_IMAGEN, false, "Pregunta20",
+         {1275, 786});
   for (const auto& [sCual, dIzq] : {std::pair{QString("SI"), 42.57483}, std::pair{QString("NO"), 106.82684}}) {
     TMemo& marca = Respuesta(pagina, "txPreg20_" + sCual, "preg_20_" + sCual, dIzq, 94.48825,
                              21.73222, 25.51812);
@@ -250,7 +255,7 @@ TPagina PaginaPreg2122()
 {
   TPagina pagina = Pagina("Página_07", 180);
   Imagen(pagina, "imgPreg2122", IzquierdaCentrada(pagina, 713.74329), 7.55906, 713.74329,
-         CC_ALTO_IMAGEN, false);
+         CC_ALTO_IMAGEN, false, "Preguntas21y22", {1700, 1133});
   const double arriba21[3] = {124.72449, 154.96073, 185.19697};
   for (int n = 1; n <= 3; ++n)
     Respuesta(pagina, QString("txPregunta21_%1").arg(n), QString("preg_21.%1").arg(n), 362.83488,
@@ -304,8 +309,8 @@ void Variables(TVariablesReporte& v)
 
 void CargaPlantillaCuestionario(TReporte& Reporte)
 {
-  Q_INIT_RESOURCE(PaginasCuestionario);  // the resource lives in a static library
   Reporte.Limpia();
+  RegistraDibujosCuestionario(Reporte);
   for (const TPagina& pagina : {PaginaAviso(), PaginaPreg05(), PaginaPreg07(), PaginaPreg08(),
                                 PaginaPreg17(), PaginaPreg18(), PaginaPreg19(), PaginaPreg20(),
                                 PaginaPreg2122()})

@@ -5,6 +5,7 @@
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QRectF>
+#include <QSize>
 #include <QSizeF>
 #include <QString>
 
@@ -28,10 +29,13 @@ struct TMemo {
   bool bAnchoAutomatico = false;  // grows to the width of its text, on one line
 };
 
+// A picture drawn at render time, as vectors, by the drawing registered under sDibujo.
+// Its logical size in pixels gives the aspect ratio it keeps when scaled to fit its frame.
 struct TImagen {
   QString sNombre;
   QRectF rect;
-  QString sArchivo;               // JPEG file or Qt resource path
+  QString sDibujo;
+  QSize pixeles;
   bool bCentradaEnMarco = false;  // otherwise drawn from the frame's top-left corner
 };
 

@@ -20,6 +20,16 @@ const TVariablesReporte& TReporte::Variables() const
   return F_variables;
 }
 
+void TReporte::RegistraDibujo(const QString& sNombre, TDibujo Dibujo)
+{
+  F_dibujos.insert(sNombre, std::move(Dibujo));
+}
+
+const QMap<QString, TDibujo>& TReporte::Dibujos() const
+{
+  return F_dibujos;
+}
+
 void TReporte::Limpia()
 {
   F_paginas.clear();
@@ -86,7 +96,7 @@ const TReportePreparado& TReporte::Preparado() const
 
 TReportePreparado TReporte::Prepara() const
 {
-  return TReportePreparado(F_paginas, F_variables);
+  return TReportePreparado(F_paginas, F_variables, F_dibujos);
 }
 
 bool TReporte::ExportaPDF(const QString& sRuta, QString& sError) const

@@ -8,6 +8,7 @@
 #include "report/VariablesReporte.h"
 
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -21,7 +22,10 @@ class TReporte {
   const QList<TPagina>& Paginas() const;
   TVariablesReporte& Variables();
   const TVariablesReporte& Variables() const;
-  void Limpia();  // no pages, no variables
+  // The function that draws the pictures naming sNombre as their drawing.
+  void RegistraDibujo(const QString& sNombre, TDibujo Dibujo);
+  const QMap<QString, TDibujo>& Dibujos() const;
+  void Limpia();  // no pages, no variables; registered drawings stay
 
   // Variables
   void RestauraValoresIniciales();  // every variable back to its template value
@@ -47,6 +51,7 @@ class TReporte {
 
  private:
   QList<TPagina> F_paginas;
+  QMap<QString, TDibujo> F_dibujos;
   TVariablesReporte F_variables;
   QString F_sNombreArchivo;
   std::optional<TAjustesPDF> F_ajustesPDF;

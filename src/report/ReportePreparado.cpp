@@ -45,13 +45,30 @@ int Banderas(const TMemo& memo)
   return nBanderas;
 }
 
-QRectF Ajustada(const QSizeF& tamano, const TImagen& imagen)
+QRectF Ajustada(const TImagen& imagen)
 {
-  QSizeF escalado = tamano.scaled(imagen.rect.size(), Qt::KeepAspectRatio);
+  const QSizeF escalado = QSizeF(imagen.pixeles).scaled(imagen.rect.size(), Qt::KeepAspectRatio);
   QRectF destino(imagen.rect.topLeft(), escalado);
   if (imagen.bCentradaEnMarco)
     destino.moveCenter(imagen.rect.center());
   return destino;
+}
+
+// Opaque, like the printed page it stands for; a drawing missing a memo stops there.
+void PintaImagen(const TImagenPreparada& i, QPainter& Painter)
+{
+  const QRectF visible = Ajustada(i.imagen);
+  Painter.save();
+  Painter.fillRect(visible, Qt::white);
+  Painter.setClipRect(visible, Qt::IntersectClip);
+  if (i.dibujo) {
+    TLienzoPagina lienzo(Painter, visible, i.memosPagina);
+    try {
+      i.dibujo(lienzo);
+    } catch (const EDibujo&) {
+    }
+  }
+  Painter.restore();
 }
 
 void PintaMemo(const TMemoPreparado& m, QPainter& Painter, const QString& sResaltar)
@@ -74,13 +91,14 @@ void PintaMemo(const TMemoPreparado& m, QPainter& Painter, const QString& sResal
 
 }  // namespace
 
-TReportePreparado::TReportePreparado(const QList<TPagina>& paginas, const TVariablesReporte& Variables)
+TReportePreparado::TReportePreparado(const QList<TPagina>& paginas, const TVariablesReporte& Variables,
+                                     const QMap<QString, TDibujo>& dibujos)
 {
   RegistraFuentesReporte();
   for (const TPagina& pagina : paginas) {
     TPaginaPreparada preparada{pagina.sNombre, pagina.Layout(), {}, {}};
     for (const TImagen& imagen : pagina.imagenes)
-      preparada.imagenes.append({imagen, QImage(imagen.sArchivo)});
+      preparada.imagenes.append({imagen, dibujos.value(imagen.sDibujo), pagina.memos});
     for (const TMemo& memo : pagina.memos) {
       TMemoPreparado m{memo, TextoMemo(memo.sTexto, Variables)};
       if (memo.bAnchoAutomatico)
@@ -120,7 +138,7 @@ void TReportePreparado::PintaPagina(int nPagina, QPainter& Painter, const QStrin
   const QMarginsF margenes = pagina.layout.margins(QPageLayout::Millimeter);
   Painter.translate(margenes.left() * CC_UNIDADES_POR_MM, margenes.top() * CC_UNIDADES_POR_MM);
   for (const TImagenPreparada& i : pagina.imagenes)
-    Painter.drawImage(Ajustada(i.imagenCargada.size(), i.imagen), i.imagenCargada);
+    PintaImagen(i, Painter);
   for (const TMemoPreparado& m : pagina.memos)
     PintaMemo(m, Painter, sResaltar);
   Painter.restore();

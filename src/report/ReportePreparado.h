@@ -1,9 +1,10 @@
 #pragma once
 
+#include "report/LienzoPagina.h"
 #include "report/ModeloReporte.h"
 
-#include <QImage>
 #include <QList>
+#include <QMap>
 #include <QPageLayout>
 #include <QString>
 
@@ -17,7 +18,8 @@ struct TMemoPreparado {
 
 struct TImagenPreparada {
   TImagen imagen;
-  QImage imagenCargada;
+  TDibujo dibujo;             // empty when no drawing has that name: the frame stays white
+  QList<TMemo> memosPagina;   // the geometry the drawing places its cells under
 };
 
 struct TPaginaPreparada {
@@ -33,7 +35,8 @@ class TReportePreparado {
  public:
   TReportePreparado() = default;
   // First pass: texts resolved and measured; drawing is the second.
-  TReportePreparado(const QList<TPagina>& paginas, const TVariablesReporte& Variables);
+  TReportePreparado(const QList<TPagina>& paginas, const TVariablesReporte& Variables,
+                    const QMap<QString, TDibujo>& dibujos = {});
 
   int NumeroPaginas() const;
   const TPaginaPreparada& Pagina(int nPagina) const;  // 0-based

@@ -116,19 +116,65 @@ TEST_F(PdfCuestionario, CadaRespuestaEnSuCeldaYSuPagina)
   }
 }
 
-TEST_F(PdfCuestionario, SinRespuestasSoloElNombreYLasNotas)
+// The question statements drawn on each questionnaire page, as words joined by blanks.
+const QList<std::pair<int, QStringList>> CC_ENUNCIADOS{
+    {2, {"5.- Indique cuáles son las 5 localidades que el centro cambiario considera de mayor riesgo "
+         "en materia de LD/FT, donde 1 es la de mayor riesgo, y enliste para cada una de ellas: el "
+         "tipo de operación predominante, el tipo de instrumento monetario predominante y la moneda "
+         "principalmente utilizada en las operaciones registradas en dichas localidades; así como "
+         "las 3 principales características de riesgo asociadas a cada zona geográfica."}},
+    {3, {"7.- Considerando el número de alertas de riesgo que se activaron en cada trimestre del año "
+         "2014, posterior a un proceso de análisis, indique cuántos casos se consideraron para el "
+         "envío de reportes de operaciones inusuales."}},
+    {4, {"8.- De acuerdo al sistema de monitoreo con que cuenta el centro cambiario, enliste las 10 "
+         "alertas con mayor incidencia, donde 1 es la más recurrente."}},
+    {5, {"17.- Indique cuáles son las 5 localidades que mayor número de operaciones registraron "
+         "durante el año 2014."}},
+    {6, {"18.- Indique cuáles son las 5 localidades que mayor monto operaron durante el año 2014, "
+         "para cada localidad puede incluir hasta 3 monedas."}},
+    {7, {"19.- Indique cuáles son las 5 divisas con mayor monto operado por VENTA DE DIVISAS durante "
+         "el año 2014, es decir, las divisas que más vendió el centro cambiario a sus usuarios "
+         "durante el año; por cada una de ellas, mencione el número de operaciones de venta de "
+         "divisas registradas en el año y el monto total operado por la venta de cada divisa."}},
+    {8, {"20.- Indique si durante el año 2014, el centro cambiario tuvo que recurrir a otros Sujetos "
+         "Obligados (del sector financiero o actividades vulnerables) para solventar sus "
+         "necesidades de operación (oferta/demanda) de divisas (incluyendo M.N.).",
+         "En caso afirmativo, mencione los cinco tipos de sujetos obligados a los que recurre "
+         "principalmente para solventar dichas necesidades, junto con la moneda principal por tipo "
+         "de institución y el principal tipo de operación predominante que realizan con ella."}},
+    {9, {"21.- Indique cuántas de las operaciones registradas en el año 2014, se realizaron dentro "
+         "de los siguientes umbrales.",
+         "22.- De las operaciones registradas durante el año 2014, indiqué cuántas fueron "
+         "realizadas por usuarios de nacionalidad extranjera."}}};
+
+TEST_F(PdfCuestionario, CadaPaginaLlevaSusEnunciadosComoTexto)
+{
+  const QString sPdf = Exporta();
+  for (const auto& [nPagina, enunciados] : CC_ENUNCIADOS) {
+    const QString sTexto = TextoPagina(Palabras(sPdf, nPagina));
+    for (const QString& sEnunciado : enunciados)
+      EXPECT_TRUE(sTexto.contains(sEnunciado)) << nPagina << ": " << sTexto.toStdString();
+  }
+}
+
+TEST_F(PdfCuestionario, SinRespuestasCeldasVaciasConElNombreYLasNotas)
 {
   const QString sPdf = Exporta();
   EXPECT_EQ(TextoPagina(Palabras(sPdf, 1)).left(52), "NOTA 1: Si cuenta con sucursales deberá obtener el r");
-  for (const auto& pagina : CC_PAGINAS)
-    EXPECT_TRUE(TextoPagina(Palabras(sPdf, pagina.first))
-                    .endsWith("Centro Cambiario de Prueba, S.A. de C.V."))
+  for (const auto& pagina : CC_PAGINAS) {
+    const QList<TPalabra> palabras = Palabras(sPdf, pagina.first);
+    EXPECT_TRUE(TextoPagina(palabras).contains("Centro Cambiario de Prueba, S.A. de C.V."))
         << pagina.first;
-  EXPECT_EQ(TextoPagina(Palabras(sPdf, 3)), "Centro Cambiario de Prueba, S.A. de C.V.");
-  EXPECT_EQ(TextoPagina(Palabras(sPdf, 8)), "Centro Cambiario de Prueba, S.A. de C.V.");
-  EXPECT_EQ(TextoPagina(Palabras(sPdf, 5)),
-            "NOTA: No se consideran Operaciones registradas a \"PÚBLICO EN GENERAL\" ya que no "
-            "cuenta con una Localidad asignada. Centro Cambiario de Prueba, S.A. de C.V.");
+    for (const TMemo& memo : F_reporte.Paginas()[pagina.first - 1].memos)
+      if (memo.sTexto.startsWith("[preg_"))
+        for (const TPalabra& p : palabras)
+          EXPECT_FALSE(EnPuntos(memo.rect).contains(p.caja))
+              << memo.sNombre.toStdString() << ": " << p.sTexto.toStdString();
+  }
+  EXPECT_TRUE(TextoPagina(Palabras(sPdf, 5))
+                  .contains("NOTA: No se consideran Operaciones registradas a \"PÚBLICO EN GENERAL\" "
+                            "ya que no cuenta con una Localidad asignada. Centro Cambiario de "
+                            "Prueba, S.A. de C.V."));
 }
 
 TEST_F(PdfCuestionario, LineasCrLfYNombreLargoEnUnaLinea)

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <QSet>
 
 namespace {
@@ -87,19 +86,22 @@ TEST(PlantillaCuestionario, RestauraLosValoresDeLaPlantilla)
 
 namespace {
 
-TEST(PlantillaCuestionario, ImagenesCompiladasConSusPixeles)
+TEST(PlantillaCuestionario, ImagenesDibujadasConSuTamanoLogico)
 {
   TReporte reporte;
   CargaPlantillaCuestionario(reporte);
   QStringList imagenes;
   for (const TPagina& pagina : reporte.Paginas())
     for (const TImagen& imagen : pagina.imagenes) {
-      const QImage cargada(imagen.sArchivo);
-      imagenes.append(QString("%1 %2x%3").arg(imagen.sNombre).arg(cargada.width()).arg(cargada.height()));
+      EXPECT_TRUE(reporte.Dibujos().contains(imagen.sDibujo)) << imagen.sDibujo.toStdString();
+      imagenes.append(QString("%1 %2 %3x%4").arg(imagen.sNombre, imagen.sDibujo)
+                          .arg(imagen.pixeles.width()).arg(imagen.pixeles.height()));
     }
-  EXPECT_EQ(imagenes, (QStringList{"imgPreg05 1700x1283", "imgPreg07 1700x875", "imgPreg08 1700x1061",
-                                   "imgPreg17 1275x554", "imgPreg18 1275x1090", "imgPreg19 1275x570",
-                                   "imgPreg20 1275x786", "imgPreg2122 1700x1133"}));
+  EXPECT_EQ(imagenes, (QStringList{"imgPreg05 Pregunta05 1700x1283", "imgPreg07 Pregunta07 1700x875",
+                                   "imgPreg08 Pregunta08 1700x1061", "imgPreg17 Pregunta17 1275x554",
+                                   "imgPreg18 Pregunta18 1275x1090", "imgPreg19 Pregunta19 1275x570",
+                                   "imgPreg20 Pregunta20 1275x786",
+                                   "imgPreg2122 Preguntas21y22 1700x1133"}));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
-#include "PaginasDibujadas.h"
+#include "data/DibujosCuestionario.h"
 
-#include "LienzoPagina.h"
+#include "report/LienzoPagina.h"
+#include "report/Reporte.h"
 
 namespace {
 
@@ -265,10 +266,12 @@ void Preg2122(TLienzoPagina& l)
 
 }  // namespace
 
-QList<TPaginaDibujada> PaginasDibujadas()
+void RegistraDibujosCuestionario(TReporte& Reporte)
 {
-  return {{"imgPreg05", {1700, 1283}, Preg05},   {"imgPreg07", {1700, 875}, Preg07},
-          {"imgPreg08", {1700, 1061}, Preg08},   {"imgPreg17", {1275, 554}, Preg17},
-          {"imgPreg18", {1275, 1090}, Preg18},   {"imgPreg19", {1275, 570}, Preg19},
-          {"imgPreg20", {1275, 786}, Preg20},    {"imgPreg2122", {1700, 1133}, Preg2122}};
+  for (const auto& [sNombre, Dibujo] :
+       QList<std::pair<QString, TDibujo>>{{"Pregunta05", Preg05}, {"Pregunta07", Preg07},
+                                          {"Pregunta08", Preg08}, {"Pregunta17", Preg17},
+                                          {"Pregunta18", Preg18}, {"Pregunta19", Preg19},
+                                          {"Pregunta20", Preg20}, {"Preguntas21y22", Preg2122}})
+    Reporte.RegistraDibujo(sNombre, Dibujo);
 }

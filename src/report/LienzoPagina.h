@@ -2,22 +2,20 @@
 
 #include "report/ModeloReporte.h"
 
-#include <QImage>
 #include <QList>
 #include <QPainter>
-#include <QSize>
 #include <QString>
-#include <memory>
+#include <functional>
+#include <stdexcept>
 
-// A picture of a questionnaire page, drawn in the page's layout units so that the
-// table cells can be placed under the template's memos.
+// The canvas a picture drawing paints on: page layout units, clipped to the part of
+// the frame the picture covers, so that table cells can be placed under the page's memos.
 class TLienzoPagina {
  public:
-  TLienzoPagina(const TPagina& Pagina, QSize pixeles);
-  ~TLienzoPagina();
+  TLienzoPagina(QPainter& Painter, const QRectF& visible, const QList<TMemo>& memos);
 
-  QRectF Memo(const QString& sNombre) const;
-  QRectF Visible() const;  // the part of the frame the image covers
+  QRectF Memo(const QString& sNombre) const;  // throws EDibujo when the page has no such memo
+  QRectF Visible() const;                     // the part of the frame the picture covers
   // Cell edges along one axis: around each span, meeting halfway between neighbours.
   static QList<double> Bordes(const QList<std::pair<double, double>>& tramos, double dHolgura = 1.5);
 
@@ -29,11 +27,16 @@ class TLienzoPagina {
   void Circulo(const QRectF& rect);
   void Linea(QPointF a, QPointF b);
 
-  bool Guarda(const QString& sRuta);
-
  private:
-  const TPagina& F_pagina;
-  QRectF F_destino;
-  QImage F_imagen;
-  std::unique_ptr<QPainter> F_painter;
+  QPainter& F_painter;
+  QRectF F_visible;
+  const QList<TMemo>& F_memos;
 };
+
+class EDibujo : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// A picture's content, drawn in page layout units on the canvas.
+using TDibujo = std::function<void(TLienzoPagina&)>;
