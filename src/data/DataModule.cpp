@@ -10,6 +10,8 @@ TdmMain::TdmMain()
       vtActVul(CargaCatalogo(QStringLiteral("vtActVul"))),
       vtEntFin(CargaCatalogo(QStringLiteral("vtEntFin")))
 {
-  CargaPlantillaCuestionario(repGeneral);
+  // The template is compiled in and loaded by the tests; failing here means a broken build.
+  if (const std::optional<TErrorPlantilla> error = CargaPlantillaCuestionario(repGeneral))
+    qFatal("Plantilla del cuestionario: %s", qPrintable(error->Texto()));
   repGeneral.SetAjustesPDF(frxPDFExport);  // the preview offers PDF export through it
 }

@@ -7,6 +7,18 @@
 
 namespace {
 
+TEST(PlantillaCuestionario, LaPlantillaCompiladaCargaSinErrorYReemplazaLaAnterior)
+{
+  TReporte reporte;
+  reporte.AgregaPagina(TPagina{"Vieja", QSizeF(100, 100)});
+  reporte.Variables().AgregaCategoria("Otra");
+  const std::optional<TErrorPlantilla> error = CargaPlantillaCuestionario(reporte);
+  EXPECT_FALSE(error) << error->Texto().toStdString();
+  EXPECT_EQ(reporte.Paginas().size(), 9);
+  EXPECT_EQ(reporte.Paginas().first().sNombre, "Aviso");
+  EXPECT_EQ(reporte.Variables().Entradas().size(), 127);
+}
+
 TEST(PlantillaCuestionario, VariablesEnSuOrden)
 {
   TReporte reporte;
