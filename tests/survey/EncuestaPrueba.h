@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <gtest/gtest.h>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -80,3 +81,15 @@ class TEntornoEncuesta {
   QTemporaryDir F_Dir;
   std::unique_ptr<TEncuestaPrueba> F_Encuesta;
 };
+
+// One answer cell and the text it must print.
+struct TCeldaEsperada {
+  const char* sCelda;
+  const char* sTexto;
+};
+
+inline void RevisaCeldas(const TEntornoEncuesta& Entorno, std::initializer_list<TCeldaEsperada> Esperadas) {
+  for (const TCeldaEsperada& Esperada : Esperadas) {
+    EXPECT_EQ(Entorno.Celda(Esperada.sCelda), QString::fromUtf8(Esperada.sTexto)) << Esperada.sCelda;
+  }
+}

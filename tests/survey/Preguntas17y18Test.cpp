@@ -7,16 +7,6 @@ namespace {
 
 using namespace BackOffice;
 
-struct TCeldaEsperada {
-  const char* sCelda;
-  const char* sTexto;
-};
-
-void RevisaCeldas(const TEntornoEncuesta& Entorno, std::initializer_list<TCeldaEsperada> Esperadas) {
-  for (const TCeldaEsperada& Esperada : Esperadas) {
-    EXPECT_EQ(Entorno.Celda(Esperada.sCelda), QString::fromUtf8(Esperada.sTexto)) << Esperada.sCelda;
-  }
-}
 
 // Company 1's operations of 2014 by city. Two cities share name and locality
 // key (one key with a quote); one city has no name; yen outweigh dollars in

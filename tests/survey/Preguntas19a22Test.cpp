@@ -13,16 +13,6 @@ namespace {
 
 using namespace BackOffice;
 
-struct TCeldaEsperada {
-  const char* sCelda;
-  const char* sTexto;
-};
-
-void RevisaCeldas(const TEntornoEncuesta& Entorno, std::initializer_list<TCeldaEsperada> Esperadas) {
-  for (const TCeldaEsperada& Esperada : Esperadas) {
-    EXPECT_EQ(Entorno.Celda(Esperada.sCelda), QString::fromUtf8(Esperada.sTexto)) << Esperada.sCelda;
-  }
-}
 
 // Columns: NumEmp, ClaveCliente, PersonaMoral, Nombre, ApellidoPaterno, ApellidoMaterno,
 // Extranjero, ClaveSector, ClaveCiudad.
