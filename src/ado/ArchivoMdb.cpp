@@ -2,10 +2,10 @@
 
 #include "ado/ErrorADO.h"
 #include "ado/LectorTabla.h"
+#include "ado/Plataforma.h"
 #include "ado/SilencioStderr.h"
 
 #include <QFile>
-#include <QStringDecoder>
 #include <cstring>
 
 namespace ado {
@@ -35,15 +35,7 @@ TArchivoMdb::TArchivoMdb(const QString& sRuta) : F_sRuta(sRuta) {
                                           .arg(sRuta, sDetalle.isEmpty() ? QStringLiteral(".")
                                                                          : QStringLiteral(": ") + sDetalle));
   }
-  const QByteArray sCodigo = "windows-" + QByteArray::number(F_pMdb->f->code_page ? F_pMdb->f->code_page : 1252);
-  QStringDecoder Decodificador(sCodigo.constData());
-  if (!Decodificador.isValid()) Decodificador = QStringDecoder("windows-1252");
-  for (int n = 0; n < 256; ++n) {
-    const char c = char(n);
-    const QString s = Decodificador.decode(QByteArrayView(&c, 1));
-    Decodificador.resetState();
-    F_CodigoJet3[n] = s.toStdString();
-  }
+  F_CodigoJet3 = TablaCodigoPagina(F_pMdb->f->code_page ? F_pMdb->f->code_page : 1252);
   try {
     LeeCatalogo();
   } catch (...) {

@@ -6,8 +6,11 @@
 #include <string>
 #include <vector>
 
-// glib must come before mdbtools.h in C++ units.
+// mdbtools.h includes GLib inside extern "C"; GLib's C++ parts must be read first.
+// A libmdb built without GLib (the Windows one) has no glib.h.
+#if __has_include(<glib.h>)
 #include <glib.h>
+#endif
 #include <mdbtools.h>
 
 namespace ado {

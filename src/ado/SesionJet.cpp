@@ -4,40 +4,16 @@
 #include "ado/CabeceraJet.h"
 #include "ado/CargadorTabla.h"
 #include "ado/ErrorADO.h"
+#include "ado/Plataforma.h"
 #include "ado/jet/EjecutorJet.h"
 #include "ado/jet/ReglasSQLite.h"
 
 #include <QFile>
 #include <QSet>
 #include <sqlite3.h>
-#include <sys/stat.h>
 
 namespace ado {
 namespace {
-
-// What identifies the file's contents without reading it.
-struct THuella {
-  dev_t nDispositivo = 0;
-  ino_t nNodo = 0;
-  off_t nTamano = -1;
-  timespec Modificado{};
-  bool operator==(const THuella& o) const {
-    return nDispositivo == o.nDispositivo && nNodo == o.nNodo && nTamano == o.nTamano &&
-           Modificado.tv_sec == o.Modificado.tv_sec && Modificado.tv_nsec == o.Modificado.tv_nsec;
-  }
-};
-
-THuella HuellaDe(const QString& sRuta) {
-  struct stat Info {};
-  THuella Huella;
-  if (stat(QFile::encodeName(sRuta).constData(), &Info) == 0) {
-    Huella.nDispositivo = Info.st_dev;
-    Huella.nNodo = Info.st_ino;
-    Huella.nTamano = Info.st_size;
-    Huella.Modificado = Info.st_mtim;
-  }
-  return Huella;
-}
 
 // SQLite's allocation counters take a global lock on every allocation; nothing here reads
 // them. Only possible before SQLite starts: later calls change nothing.
@@ -53,7 +29,7 @@ struct TCierraSqlite {
 }  // namespace
 
 struct TSesionJet::TEstado {
-  THuella Huella;
+  THuellaArchivo Huella;
   std::unique_ptr<TArchivoMdb> Archivo;
   std::unique_ptr<sqlite3, TCierraSqlite> db;
   QSet<QString> Cargadas;  // case-folded names
@@ -71,7 +47,7 @@ void TSesionJet::Abre() {
   F_Estado.reset();
   // The fingerprint is taken before reading, so a change during the load is seen next time.
   auto Estado = std::make_unique<TEstado>();
-  Estado->Huella = HuellaDe(F_sRuta);
+  Estado->Huella = HuellaArchivo(F_sRuta);
   VerificaArchivoJet(F_sRuta, F_sPassword);
   Estado->Archivo = std::make_unique<TArchivoMdb>(F_sRuta);
   SinContadoresDeMemoria();
@@ -99,7 +75,7 @@ void TSesionJet::SetCacheActiva(bool bActiva) {
 }
 
 sqlite3_stmt* TSesionJet::Prepara(const QString& sJet) {
-  if (!F_Estado || !(HuellaDe(F_sRuta) == F_Estado->Huella)) Abre();
+  if (!F_Estado || !(HuellaArchivo(F_sRuta) == F_Estado->Huella)) Abre();
   return F_Estado->Ejecutor->Prepara(sJet);
 }
 

@@ -1,11 +1,13 @@
 #include "ado/SilencioStderr.h"
 
+#include "ado/Plataforma.h"
+
 #include <QByteArray>
 #include <unistd.h>
 
 namespace ado {
 
-TSilencioStderr::TSilencioStderr() : F_pCaptura(std::tmpfile()) { Activa(true); }
+TSilencioStderr::TSilencioStderr() : F_pCaptura(ArchivoTemporal()) { Activa(true); }
 
 TSilencioStderr::~TSilencioStderr() {
   Activa(false);

@@ -2,6 +2,7 @@
 
 #include "app/ArgumentosGenerar.h"
 #include "app/MensajeroConsola.h"
+#include "app/Plataforma.h"
 #include "app/RutaReporte.h"
 #include "data/DataModule.h"
 #include "db/ColectorConxs.h"
@@ -13,7 +14,6 @@
 #include <QGuiApplication>
 
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -21,8 +21,7 @@ enum TSalida { CC_EXITO = 0, CC_FALLA_PREGUNTA = 1, CC_ENTRADA = 2, CC_RECHAZO =
 
 void Escribe(FILE* Destino, const QString& sTexto)
 {
-  std::fprintf(Destino, "%s\n", sTexto.toLocal8Bit().constData());
-  std::fflush(Destino);
+  EscribeTexto(Destino, sTexto + QLatin1Char('\n'));
 }
 
 // Dialogs become lines on standard error; the confirmation is taken as Yes.
@@ -134,7 +133,7 @@ int Genera(const QStringList& Argumentos)
     return CC_RECHAZO;
   }
 
-  const auto Mensajero = std::make_shared<TMensajeroConsola>(isatty(STDERR_FILENO));
+  const auto Mensajero = std::make_shared<TMensajeroConsola>(EsTerminal(stderr));
   EstableceDialogos(std::make_shared<TDialogosConsola>(*Mensajero));
   const auto Visor = std::make_shared<TVisorArchivos>(Args.sPdf, Args.sJson);
   dmMain.repGeneral.SetVisor(Visor);
@@ -161,7 +160,8 @@ bool EsLineaComandos(int argc, char** argv)
 {
   if (argc < 2)
     return false;
-  const QString sPrimero = QString::fromLocal8Bit(argv[1]);
+  // Only ASCII words are looked for; the arguments proper come from the application object.
+  const QLatin1String sPrimero(argv[1]);
   return sPrimero == QLatin1String("generar") || sPrimero == QLatin1String("--help") ||
          sPrimero == QLatin1String("-h");
 }
@@ -172,6 +172,7 @@ int EjecutaLineaComandos(int argc, char** argv)
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
       qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
+  PreparaConsola();
   qInstallMessageHandler(SoloErroresDeQt);
   QGuiApplication Aplicacion(argc, argv);
   QStringList Argumentos = Aplicacion.arguments().mid(1);

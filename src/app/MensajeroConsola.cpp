@@ -1,6 +1,6 @@
 #include "app/MensajeroConsola.h"
 
-#include <cstdio>
+#include "app/Plataforma.h"
 
 TMensajeroConsola::TMensajeroConsola(bool bTerminal) : F_bTerminal(bTerminal) {}
 
@@ -12,8 +12,7 @@ void TMensajeroConsola::MsjEnTx(const QString& sTexto)
   if (!F_bTerminal)
     return;
   // Carriage return and "erase line": the next text replaces this one.
-  std::fprintf(stderr, "\r\033[K%s", sTexto.toLocal8Bit().constData());
-  std::fflush(stderr);
+  EscribeTexto(stderr, QStringLiteral("\r\033[K") + sTexto);
   F_bLineaAbierta = true;
 }
 
@@ -29,7 +28,6 @@ void TMensajeroConsola::LimpiaLinea()
 {
   if (!F_bLineaAbierta)
     return;
-  std::fprintf(stderr, "\r\033[K");
-  std::fflush(stderr);
+  EscribeTexto(stderr, QStringLiteral("\r\033[K"));
   F_bLineaAbierta = false;
 }

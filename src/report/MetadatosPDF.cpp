@@ -13,7 +13,8 @@ bool EscribeMetadatosPDF(const QString& sOrigen, const QString& sDestino,
   const QString sTemporal = sDestino + ".info";
   try {
     QPDF pdf;
-    pdf.processFile(QFile::encodeName(sOrigen).constData());
+    // qpdf takes file names in UTF-8 on every system (on Windows too).
+    pdf.processFile(sOrigen.toUtf8().constData());
     QPDFObjectHandle trailer = pdf.getTrailer();
     QPDFObjectHandle info = trailer.getKey("/Info");
     if (!info.isDictionary()) {
@@ -26,7 +27,7 @@ bool EscribeMetadatosPDF(const QString& sOrigen, const QString& sDestino,
     info.replaceKey("/Title", texto(Ajustes.sTitulo));
     info.replaceKey("/Subject", texto(Ajustes.sAsunto));
     info.replaceKey("/Author", texto(Ajustes.sAutor));
-    QPDFWriter escritor(pdf, QFile::encodeName(sTemporal).constData());
+    QPDFWriter escritor(pdf, sTemporal.toUtf8().constData());
     escritor.write();
   } catch (const std::exception& e) {
     QFile::remove(sTemporal);
