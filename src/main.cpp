@@ -2,43 +2,34 @@
 #include <QDir>
 #include <QStringList>
 
-#include <cstdio>
 #include <memory>
 
 #include "app/EntornoVentana.h"
 #include "app/LineaComandos.h"
+#include "app/OrdenesPrograma.h"
+#include "app/Plataforma.h"
 #include "app/Principal.h"
 #include "data/DataModule.h"
 #include "db/ColectorConxs.h"
 #include "report/ui/VisorReporte.h"
 
-namespace {
-
-// The Tolvex root: the executable's folder, or DIR of "--carpeta DIR".
-bool DameCarpetaTolvex(const QStringList& Argumentos, QString& sCarpeta)
-{
-  sCarpeta = QCoreApplication::applicationDirPath();
-  for (qsizetype i = 1; i < Argumentos.size(); ++i) {
-    if (Argumentos[i] != QStringLiteral("--carpeta") || i + 1 >= Argumentos.size())
-      return false;
-    sCarpeta = QDir(Argumentos[++i]).absolutePath();
-  }
-  return true;
-}
-
-}  // namespace
-
 int main(int argc, char* argv[])
 {
-  // The command line makes its own application object, without a window.
-  if (EsLineaComandos(argc, argv))
+  // Read before any application object: Qt would abort without a display.
+  QStringList Argumentos;
+  for (int i = 1; i < argc; ++i)
+    Argumentos << QString::fromLocal8Bit(argv[i]);
+  const TOrdenPrograma Orden = DameOrden(Argumentos);
+  if (Orden.Orden == TOrden::Generar)
     return EjecutaLineaComandos(argc, argv);
+  if (Orden.Orden != TOrden::Ventana || !HayPantalla())
+    return EjecutaSinPantalla(Orden);
+
   QApplication Aplicacion(argc, argv);
-  QString sCarpeta;
-  if (!DameCarpetaTolvex(Aplicacion.arguments(), sCarpeta)) {
-    std::fputs("Uso: encuesta-gafi [--carpeta DIR]\n", stderr);
-    return 2;
-  }
+  // Qt's own reading of the arguments keeps every letter of a folder's name.
+  const TArgumentosVentana Args = DameOrden(Aplicacion.arguments().mid(1)).Ventana;
+  const QString sCarpeta = Args.sCarpeta.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                   : QDir(Args.sCarpeta).absolutePath();
   PreparaEntornoVentana(Aplicacion);
   ColectorConexiones = std::make_shared<TColectorConxs>();
   int nSalida = 0;

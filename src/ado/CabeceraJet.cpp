@@ -1,6 +1,7 @@
 #include "ado/CabeceraJet.h"
 
 #include "ado/ErrorADO.h"
+#include "base/ErrorSistema.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -72,7 +73,7 @@ TVersionJet VerificaArchivoJet(const QString& sRuta, const QString& sPassword) {
   QFile Archivo(sRuta);
   if (!Archivo.open(QIODevice::ReadOnly))
     throw EErrorADO(CC_ERROR_CONEXION, QStringLiteral("No se puede leer el archivo de base de datos \"%1\": %2.")
-                                           .arg(sRuta, Archivo.errorString()));
+                                           .arg(sRuta, ExplicaErrorSistema(Archivo.errorString())));
   const QByteArray cabecera = Archivo.read(CC_PAGINA_JET4);
   const auto* p = reinterpret_cast<const unsigned char*>(cabecera.constData());
   if (cabecera.size() < CC_PAGINA_JET3 || p[0] != 0 || std::memcmp(p + 4, "Standard Jet DB", 15) != 0)

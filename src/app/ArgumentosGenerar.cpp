@@ -30,6 +30,9 @@ std::optional<QString> RevisaSalida(const QString& sOpcion, const QString& sRuta
     return QStringLiteral("La carpeta de %1 no existe: %2").arg(sOpcion, Archivo.absolutePath());
   if (Archivo.isDir())
     return QStringLiteral("%1 debe nombrar un archivo, no una carpeta: %2").arg(sOpcion, sRuta);
+  // Said before the run, not after it.
+  if (!QFileInfo(Archivo.absolutePath()).isWritable() || (Archivo.exists() && !Archivo.isWritable()))
+    return QStringLiteral("No tiene permiso para escribir %1: %2").arg(sOpcion, Archivo.absoluteFilePath());
   return {};
 }
 
@@ -102,40 +105,4 @@ std::optional<QString> RevisaArgumentosGenerar(const TArgumentosGenerar& Args,
     Vistas.insert(sClave);
   }
   return {};
-}
-
-QString TextoAyuda()
-{
-  return QStringLiteral(
-      "Uso:\n"
-      "  encuesta-gafi                      abre la ventana; la carpeta del Tolvex es la del programa\n"
-      "  encuesta-gafi --carpeta CARPETA    abre la ventana con CARPETA como carpeta raíz del Tolvex\n"
-      "  encuesta-gafi generar --carpeta CARPETA --usuario USUARIO --password CONTRASEÑA\n"
-      "                [--tipo-cambio 13.29] --localidad CLAVE (cinco veces)\n"
-      "                [--pdf ARCHIVO.pdf] [--json ARCHIVO.json]\n"
-      "\n"
-      "generar hace lo mismo que el botón \"Generar reporte\" sin abrir la ventana: revisa los\n"
-      "datos, se conecta a CARPETA/DataBase/Tolvex.mdb, lee la empresa de CARPETA/Tolvex.INI,\n"
-      "valida al administrador, contesta las preguntas y escribe el reporte en lugar de\n"
-      "mostrarlo. La confirmación se toma como Sí.\n"
-      "\n"
-      "  --carpeta      carpeta raíz del Tolvex (obligatoria)\n"
-      "  --usuario      clave del usuario administrador del Tolvex, tal como se escribe\n"
-      "  --password     su contraseña, tal como se escribe\n"
-      "  --tipo-cambio  tipo de cambio promedio del 2014, mayor que cero; \".\" o el separador\n"
-      "                 decimal regional, sin separadores de miles (13.29 si no se indica)\n"
-      "  --localidad    clave de una localidad del catálogo (ocho dígitos); cinco distintas,\n"
-      "                 la de mayor riesgo primero\n"
-      "  --pdf          escribe el reporte en este archivo PDF\n"
-      "  --json         escribe cada variable del reporte con el texto que imprime\n"
-      "                 (null cuando no imprime nada), en el orden de la plantilla\n"
-      "  Al menos una de --pdf y --json.\n"
-      "\n"
-      "Estado de salida:\n"
-      "  0  reporte escrito y todas las preguntas contestadas\n"
-      "  1  reporte escrito, pero alguna pregunta falló\n"
-      "  2  los datos de la orden son incorrectos\n"
-      "  3  el back office rechazó la ejecución (carpeta o base de datos ausente, sin conexión,\n"
-      "     número de empresa, usuarios conectados, acceso rechazado)\n"
-      "  4  error inesperado\n");
 }

@@ -28,5 +28,3 @@ std::optional<QString> LeeArgumentosGenerar(const QStringList& Argumentos,
 // above zero, no grouping separators), five distinct known locality keys.
 std::optional<QString> RevisaArgumentosGenerar(const TArgumentosGenerar& Args,
                                                const TTablaMemoria& vLocalidades);
-
-QString TextoAyuda();

@@ -1,7 +1,9 @@
 #include "app/LineaComandos.h"
 
 #include "app/ArgumentosGenerar.h"
+#include "app/AyudaPrograma.h"
 #include "app/MensajeroConsola.h"
+#include "app/OrdenesPrograma.h"
 #include "app/Plataforma.h"
 #include "app/RutaReporte.h"
 #include "data/DataModule.h"
@@ -109,12 +111,11 @@ int Genera(const QStringList& Argumentos)
 {
   TArgumentosGenerar Args;
   if (auto sError = LeeArgumentosGenerar(Argumentos, Args)) {
-    Escribe(stderr, *sError);
-    Escribe(stderr, QStringLiteral("Use encuesta-gafi --help para ver las opciones."));
+    EscribeTexto(stderr, TextoErrorUso(*sError));
     return CC_ENTRADA;
   }
   if (Args.bAyuda) {
-    Escribe(stdout, TextoAyuda());
+    EscribeTexto(stdout, TextoAyuda());
     return CC_EXITO;
   }
   TdmMain dmMain;
@@ -148,36 +149,45 @@ int Genera(const QStringList& Argumentos)
   Mensajero->LimpiaLinea();
   for (const QString& sError : Visor->Errores())
     Escribe(stderr, sError);
+  // An output that cannot be written is the command's own input.
   if (!Visor->Errores().isEmpty())
-    return CC_ERROR;
+    return CC_ENTRADA;
   Escribe(stderr, Mensajero->UltimoTexto());
   return Salida(Resultado);
 }
 
 }  // namespace
 
-bool EsLineaComandos(int argc, char** argv)
+int EjecutaSinPantalla(const TOrdenPrograma& Orden)
 {
-  if (argc < 2)
-    return false;
-  // Only ASCII words are looked for; the arguments proper come from the application object.
-  const QLatin1String sPrimero(argv[1]);
-  return sPrimero == QLatin1String("generar") || sPrimero == QLatin1String("--help") ||
-         sPrimero == QLatin1String("-h");
+  PreparaConsola();
+  switch (Orden.Orden) {
+    case TOrden::Ayuda:
+      EscribeTexto(stdout, TextoAyuda());
+      return CC_EXITO;
+    case TOrden::Version:
+      EscribeTexto(stdout, TextoVersion());
+      return CC_EXITO;
+    case TOrden::ErrorUso:
+      EscribeTexto(stderr, TextoErrorUso(Orden.sError));
+      return CC_ENTRADA;
+    default:
+      EscribeTexto(stderr, TextoErrorUso(QStringLiteral(
+                               "No hay pantalla para abrir la ventana. Sin pantalla, use la orden "
+                               "generar.")));
+      return CC_ENTRADA;
+  }
 }
 
 int EjecutaLineaComandos(int argc, char** argv)
 {
   // No display needed: the report is written, never shown.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+  if (!HayPantalla())
     qputenv("QT_QPA_PLATFORM", "offscreen");
   PreparaConsola();
   qInstallMessageHandler(SoloErroresDeQt);
   QGuiApplication Aplicacion(argc, argv);
-  QStringList Argumentos = Aplicacion.arguments().mid(1);
-  if (Argumentos.value(0) == QLatin1String("generar"))
-    Argumentos.removeFirst();
+  const QStringList Argumentos = DameOrden(Aplicacion.arguments().mid(1)).Argumentos;
   int nSalida = CC_ERROR;
   ColectorConexiones = std::make_shared<TColectorConxs>();
   try {

@@ -17,3 +17,7 @@ bool EsTerminal(std::FILE* pDestino);
 // Writes sTexto to standard output or error: as the console shows it, or in
 // UTF-8 to a file or pipe, with the system's line ends.
 void EscribeTexto(std::FILE* pDestino, const QString& sTexto);
+
+// True when Qt can show a window: on Windows always; elsewhere when a display is
+// named or a Qt platform is chosen.
+bool HayPantalla();

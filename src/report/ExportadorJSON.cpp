@@ -1,5 +1,6 @@
 #include "report/ExportadorJSON.h"
 
+#include "base/ErrorSistema.h"
 #include "report/Reporte.h"
 
 #include <QJsonArray>
@@ -34,7 +35,7 @@ bool ExportaJSON(const TReporte& Reporte, const QString& sRuta, QString& sError)
   QSaveFile Archivo(sRuta);
   if (!Archivo.open(QIODevice::WriteOnly) || Archivo.write(VariablesComoJSON(Reporte)) < 0 ||
       !Archivo.commit()) {
-    sError = QStringLiteral("No se pudo escribir %1: %2").arg(sRuta, Archivo.errorString());
+    sError = QStringLiteral("No se pudo escribir %1: %2").arg(sRuta, ExplicaErrorSistema(Archivo.errorString()));
     return false;
   }
   return true;

@@ -1,5 +1,6 @@
 #include "report/ExportadorPDF.h"
 
+#include "base/ErrorSistema.h"
 #include "report/MetadatosPDF.h"
 #include "report/ReportePreparado.h"
 
@@ -17,10 +18,16 @@ QPageLayout SinMargenes(QPageLayout layout)
   return layout;
 }
 
+// sCausa: why the file could not be written, when the system says it.
 bool EscribePaginas(const TReportePreparado& Reporte, const TAjustesPDF& Ajustes,
-                    const QString& sRuta, const TProgresoPDF& Progreso)
+                    const QString& sRuta, const TProgresoPDF& Progreso, QString& sCausa)
 {
-  QPdfWriter pdf(sRuta);
+  QFile Archivo(sRuta);
+  if (!Archivo.open(QIODevice::WriteOnly)) {
+    sCausa = ExplicaErrorSistema(Archivo.errorString());
+    return false;
+  }
+  QPdfWriter pdf(&Archivo);
   pdf.setTitle(Ajustes.sTitulo);
   pdf.setCreator(Ajustes.sAutor);
   pdf.setResolution(1200);
@@ -50,9 +57,11 @@ bool EscribePDF(const TReportePreparado& Reporte, const TAjustesPDF& Ajustes,
     return false;
   }
   const QString sTemporal = sRuta + ".tmp";
-  if (!EscribePaginas(Reporte, Ajustes, sTemporal, Progreso)) {
+  QString sCausa;
+  if (!EscribePaginas(Reporte, Ajustes, sTemporal, Progreso, sCausa)) {
     QFile::remove(sTemporal);
-    sError = "No se pudo escribir el archivo PDF \"" + sRuta + "\".";
+    sError = "No se pudo escribir el archivo PDF \"" + sRuta + "\"" +
+             (sCausa.isEmpty() ? QStringLiteral(".") : ": " + sCausa);
     return false;
   }
   QString sErrorInfo;

@@ -1,6 +1,8 @@
 #define POINTERHOLDER_TRANSITION 4
 #include "report/MetadatosPDF.h"
 
+#include "base/ErrorSistema.h"
+
 #include <QFile>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
@@ -31,7 +33,7 @@ bool EscribeMetadatosPDF(const QString& sOrigen, const QString& sDestino,
     escritor.write();
   } catch (const std::exception& e) {
     QFile::remove(sTemporal);
-    sError = QString::fromLocal8Bit(e.what());
+    sError = ExplicaErrorSistema(QString::fromLocal8Bit(e.what()));
     return false;
   }
   QFile::remove(sDestino);  // overwriting is not asked about

@@ -153,6 +153,44 @@ TEST_F(LineaComandos, EntradaIncorrectaSale2)
   EXPECT_TRUE(Ayuda.sSalida.contains("--localidad"));
 }
 
+struct TCasoSinPantalla {
+  QStringList Argumentos;
+  int nSalida;
+  bool bEnSalida;  // the text goes to standard output (else standard error)
+  QStringList Textos;
+};
+
+// Help, version, usage errors and the window asked for without a display: no
+// display is needed, each ends with its documented status and names the way on.
+TEST(LineaComandosSinPantalla, AyudaVersionYErroresDeUso)
+{
+  const QStringList Uso = {"Uso:\n  encuesta-gafi [--carpeta CARPETA]\n  encuesta-gafi generar ",
+                           "  encuesta-gafi --help\n",
+                           "Use encuesta-gafi --help para ver todas las opciones.\n"};
+  const QList<TCasoSinPantalla> Casos = {
+      {{"--help"}, 0, true, {"encuesta-gafi generar", "Estado de salida:", "  --version"}},
+      {{"-h"}, 0, true, {"encuesta-gafi generar", "Estado de salida:"}},
+      {{"generar", "--help"}, 0, true, {"encuesta-gafi generar", "Estado de salida:"}},
+      {{"--version"}, 0, true, {"encuesta-gafi 1.0.0\nEncuesta de Evaluación de Riesgo GAFI 2016\n"}},
+      {{"--formato"}, 2, false, Uso + QStringList{"Opción desconocida: --formato\n\nUso:"}},
+      {{"--carpeta"}, 2, false, Uso + QStringList{"Falta el valor de --carpeta\n"}},
+      {{"--carpeta", "/tmp", "--version"}, 2, false, Uso + QStringList{"Opción desconocida: --version\n"}},
+      {{"generar", "--formato", "x"}, 2, false, Uso + QStringList{"Opción desconocida: --formato\n"}},
+      {{}, 2, false, Uso + QStringList{"No hay pantalla para abrir la ventana. Sin pantalla, use la orden generar.\n"}},
+      {{"--carpeta", "/tmp"}, 2, false, Uso + QStringList{"No hay pantalla para abrir la ventana."}},
+  };
+  for (const TCasoSinPantalla& Caso : Casos) {
+    const QString sCaso = Caso.Argumentos.join(' ');
+    const TEjecucion R = Ejecuta(Caso.Argumentos);
+    EXPECT_EQ(R.nSalida, Caso.nSalida) << sCaso.toStdString() << ": " << R.sError.toStdString();
+    const QString& sTexto = Caso.bEnSalida ? R.sSalida : R.sError;
+    EXPECT_TRUE((Caso.bEnSalida ? R.sError : R.sSalida).isEmpty()) << sCaso.toStdString();
+    for (const QString& sEsperado : Caso.Textos)
+      EXPECT_TRUE(sTexto.contains(sEsperado))
+          << sCaso.toStdString() << ": " << sEsperado.toStdString() << " in " << sTexto.toStdString();
+  }
+}
+
 // The back office refuses the run: status 3, the window's own message, no report.
 TEST_F(LineaComandos, RechazoDelBackOfficeSale3)
 {
@@ -200,13 +238,21 @@ TEST_F(LineaComandos, PreguntaFallidaSale1)
   EXPECT_TRUE(QFile::exists(Salida("r.json")));
 }
 
-// A report that cannot be written is an unexpected error: status 4.
-TEST_F(LineaComandos, SalidaImposibleSale4)
+// A report that cannot be written is the command's own input: status 2, and the
+// system's reason in Spanish.
+TEST_F(LineaComandos, SalidaQueNoSePuedeEscribirSale2)
 {
   EscribeTolvex(BackOffice());
-  const TEjecucion R = Ejecuta(Argumentos({"--json", "/proc/encuesta.json"}));
-  EXPECT_EQ(R.nSalida, 4) << R.sError.toStdString();
-  EXPECT_TRUE(R.sError.contains("/proc/encuesta.json"));
+  TEjecucion R = Ejecuta(Argumentos({"--json", "/proc/encuesta.json"}));
+  EXPECT_EQ(R.nSalida, 2) << R.sError.toStdString();
+  EXPECT_TRUE(R.sError.contains("No se pudo escribir /proc/encuesta.json: no existe el archivo o la carpeta\n"))
+      << R.sError.toStdString();
+  R = Ejecuta(Argumentos({"--pdf", "/proc/encuesta.pdf"}));
+  EXPECT_EQ(R.nSalida, 2) << R.sError.toStdString();
+  EXPECT_TRUE(R.sError.contains("No se pudo escribir el archivo PDF \"/proc/encuesta.pdf\": no existe el "
+                                "archivo o la carpeta\n"))
+      << R.sError.toStdString();
+  EXPECT_FALSE(QFile::exists("/proc/encuesta.pdf.tmp"));
 }
 
 }  // namespace

@@ -1,0 +1,62 @@
+#include "app/AyudaPrograma.h"
+
+QString TextoUso()
+{
+  return QStringLiteral(
+      "Uso:\n"
+      "  encuesta-gafi [--carpeta CARPETA]\n"
+      "  encuesta-gafi generar --carpeta CARPETA --usuario USUARIO --password CONTRASEÑA\n"
+      "                [--tipo-cambio 13.29] --localidad CLAVE (cinco veces)\n"
+      "                [--pdf ARCHIVO.pdf] [--json ARCHIVO.json]\n"
+      "  encuesta-gafi --help\n"
+      "  encuesta-gafi --version\n");
+}
+
+QString TextoAyuda()
+{
+  return TextoUso() + QStringLiteral(
+      "\n"
+      "Sin orden, abre la ventana; la carpeta raíz del Tolvex es la del programa, o CARPETA\n"
+      "con --carpeta. La ventana necesita una pantalla; generar no.\n"
+      "\n"
+      "generar hace lo mismo que el botón \"Generar reporte\" sin abrir la ventana: revisa los\n"
+      "datos, se conecta a CARPETA/DataBase/Tolvex.mdb, lee la empresa de CARPETA/Tolvex.INI,\n"
+      "valida al administrador, contesta las preguntas y escribe el reporte en lugar de\n"
+      "mostrarlo. La confirmación se toma como Sí.\n"
+      "\n"
+      "  --carpeta      carpeta raíz del Tolvex (obligatoria para generar)\n"
+      "  --usuario      clave del usuario administrador del Tolvex, tal como se escribe\n"
+      "  --password     su contraseña, tal como se escribe\n"
+      "  --tipo-cambio  tipo de cambio promedio del 2014, mayor que cero; \".\" o el separador\n"
+      "                 decimal regional, sin separadores de miles (13.29 si no se indica)\n"
+      "  --localidad    clave de una localidad del catálogo (ocho dígitos); cinco distintas,\n"
+      "                 la de mayor riesgo primero\n"
+      "  --pdf          escribe el reporte en este archivo PDF\n"
+      "  --json         escribe cada variable del reporte con el texto que imprime\n"
+      "                 (null cuando no imprime nada), en el orden de la plantilla\n"
+      "  Al menos una de --pdf y --json.\n"
+      "  --help, -h     muestra esta ayuda\n"
+      "  --version      muestra la versión del programa\n"
+      "\n"
+      "Estado de salida:\n"
+      "  0  reporte escrito y todas las preguntas contestadas; también --help y --version\n"
+      "  1  reporte escrito, pero alguna pregunta falló\n"
+      "  2  la orden es incorrecta: opción desconocida o sin valor, datos inválidos, carpeta\n"
+      "     de salida inexistente, archivo de salida que no se puede escribir, o la ventana\n"
+      "     sin pantalla\n"
+      "  3  el back office rechazó la ejecución (carpeta o base de datos ausente, sin conexión,\n"
+      "     número de empresa, usuarios conectados, acceso rechazado)\n"
+      "  4  error inesperado\n");
+}
+
+QString TextoVersion()
+{
+  return QStringLiteral("encuesta-gafi " ENCUESTA_VERSION "\n"
+                        "Encuesta de Evaluación de Riesgo GAFI 2016\n");
+}
+
+QString TextoErrorUso(const QString& sError)
+{
+  return sError + QStringLiteral("\n\n") + TextoUso() +
+         QStringLiteral("\nUse encuesta-gafi --help para ver todas las opciones.\n");
+}
