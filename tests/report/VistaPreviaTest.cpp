@@ -20,6 +20,8 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QScreen>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -73,6 +75,26 @@ TEST_F(VistaPrevia, AbreModalMaximizadaAlCienPorCientoYCierra)
   });
   F_reporte.MuestraReporte();
   EXPECT_TRUE(bRevisada);
+}
+
+// Maximised it covers the screen's free area even where no window manager
+// maximises it; restored, it is a usable window: 80 % of that area, centred.
+TEST_F(VistaPrevia, MaximizadaLlenaLaPantallaYRestauradaQuedaUsable)
+{
+  const QRect rDisponible = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_EQ(TfrmVistaPrevia::GeometriaNormal(QRect(0, 0, 1000, 500)), QRect(100, 50, 800, 400));
+  EXPECT_EQ(TfrmVistaPrevia::GeometriaNormal(QRect(0, 0, 1920, 1080)), QRect(192, 108, 1536, 864));
+  QRect rMaximizada, rRestaurada;
+  AlAbrirse([&](QWidget* ventana) {
+    rMaximizada = ventana->geometry();
+    ventana->setWindowState(Qt::WindowNoState);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ventana->geometry().size() != rMaximizada.size(); }));
+    rRestaurada = ventana->geometry();
+    ventana->close();
+  });
+  F_reporte.MuestraReporte();
+  EXPECT_EQ(rMaximizada.size(), rDisponible.size());
+  EXPECT_EQ(rRestaurada, TfrmVistaPrevia::GeometriaNormal(rDisponible));
 }
 
 TEST_F(VistaPrevia, BuscarVaALaPaginaDelTexto)

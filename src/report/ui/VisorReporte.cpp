@@ -5,6 +5,6 @@
 void TVisorReporte::Muestra(TReporte& Reporte)
 {
   TfrmVistaPrevia vista(Reporte);
-  vista.setWindowState(Qt::WindowMaximized);
+  vista.PreparaMaximizada();
   vista.exec();
 }

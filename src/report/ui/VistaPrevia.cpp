@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,13 +18,16 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressDialog>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QToolBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindowStateChangeEvent>
 
 namespace {
 
@@ -72,6 +76,40 @@ void TfrmVistaPrevia::showEvent(QShowEvent* pEvento)
 {
   QDialog::showEvent(pEvento);
   F_area->setFocus();  // page keys scroll the pages at once
+}
+
+QRect TfrmVistaPrevia::GeometriaNormal(const QRect& rDisponible)
+{
+  QRect rNormal(QPoint(), rDisponible.size() * 0.8);
+  rNormal.moveCenter(rDisponible.center());
+  return rNormal;
+}
+
+void TfrmVistaPrevia::PreparaMaximizada()
+{
+  // Without a window manager nothing honours the maximised state: take the
+  // whole free area ourselves.
+  const QScreen* pPantalla = screen() ? screen() : QGuiApplication::primaryScreen();
+  setGeometry(pPantalla->availableGeometry());
+  setWindowState(Qt::WindowMaximized);
+}
+
+void TfrmVistaPrevia::changeEvent(QEvent* pEvento)
+{
+  QDialog::changeEvent(pEvento);
+  if (pEvento->type() != QEvent::WindowStateChange)
+    return;
+  const auto* pCambio = static_cast<QWindowStateChangeEvent*>(pEvento);
+  const bool bRestaurada = (pCambio->oldState() & Qt::WindowMaximized) &&
+                           !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized |
+                                              Qt::WindowFullScreen));
+  if (!bRestaurada)
+    return;
+  // After the platform (or the window manager) has put back the maximised size.
+  QTimer::singleShot(0, this, [this] {
+    if (windowState() == Qt::WindowNoState && screen())
+      setGeometry(GeometriaNormal(screen()->availableGeometry()));
+  });
 }
 
 bool TfrmVistaPrevia::eventFilter(QObject* pObjeto, QEvent* pEvento)

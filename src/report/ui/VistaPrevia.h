@@ -27,8 +27,14 @@ class TfrmVistaPrevia : public QDialog {
   void ConfiguraPagina();
   int PaginaActual() const;  // 1-based
 
+  // Maximised over the screen's free area, also where no window manager
+  // maximises it; restored, a usable window: GeometriaNormal of that area.
+  void PreparaMaximizada();
+  static QRect GeometriaNormal(const QRect& rDisponible);
+
  protected:
   void showEvent(QShowEvent* pEvento) override;
+  void changeEvent(QEvent* pEvento) override;
   bool eventFilter(QObject* pObjeto, QEvent* pEvento) override;
 
  private:
