@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 
@@ -23,6 +24,8 @@
 namespace {
 
 const QString CC_TITULO = QStringLiteral("Encuesta de Evaluación de Riesgo GAFI - 2016 ");
+const QString CC_CIERRE_RECHAZADO = QStringLiteral(
+    "Se está generando el reporte. La ventana podrá cerrarse cuando termine.");
 
 // Runs Accion when the focus leaves Control for another control.
 class TAlSalir : public QObject {
@@ -142,10 +145,21 @@ void TfrmPrincipal::InstalaTeclas()
 void TfrmPrincipal::closeEvent(QCloseEvent* Evento)
 {
   // The survey of a run reads the locality lists: no closing until it ends.
-  if (F_bEnCurso)
-    Evento->ignore();
-  else
+  if (!F_bEnCurso) {
     Evento->accept();
+    return;
+  }
+  Evento->ignore();
+  // Not modal: the run goes on while the notice is up.
+  if (!F_AvisoCierre) {
+    F_AvisoCierre = new QMessageBox(QMessageBox::Information, windowTitle(),
+                                    CC_CIERRE_RECHAZADO, QMessageBox::Ok, this);
+    F_AvisoCierre->setObjectName(QStringLiteral("msgCierreRechazado"));
+    F_AvisoCierre->setAttribute(Qt::WA_DeleteOnClose);
+    F_AvisoCierre->setModal(false);
+  }
+  F_AvisoCierre->show();
+  F_AvisoCierre->raise();
 }
 
 void TfrmPrincipal::showEvent(QShowEvent* Evento)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -9,6 +10,7 @@
 #include "survey/RepEncGAFI2016.h"
 
 class IDialogos;
+class QMessageBox;
 class IMensajero;
 class TdmMain;
 class TSelectorLocalidades;
@@ -49,4 +51,5 @@ class TfrmPrincipal : public QWidget {
   QObject* F_SalidaEstado = nullptr;  // runs cbEstadoExit when the focus leaves cbEstado
   bool F_bEnCurso = false;  // a click on "Generar reporte" is being handled
   bool F_bCentrada = false;
+  QPointer<QMessageBox> F_AvisoCierre;  // why a close during a run was refused
 };

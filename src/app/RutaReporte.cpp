@@ -2,6 +2,7 @@
 
 #include "ado/ConexionADO.h"
 #include "app/ArchivosTolvex.h"
+#include "app/AvisoCarga.h"
 #include "app/Utilerias.h"
 #include "data/DataModule.h"
 #include "db/ColectorConxs.h"
@@ -13,33 +14,6 @@ namespace {
 
 const QString CC_ARCHIVOBD = QStringLiteral("DataBase/Tolvex.mdb");
 const QString CC_ARCHIVOINI = QStringLiteral("Tolvex.INI");
-
-// Shows the loading of large tables on the status line while a run uses the connection.
-class TAvisoCarga {
- public:
-  TAvisoCarga(std::shared_ptr<ado::TConexionADO> Conector, IMensajero& Mensajero)
-      : F_Conector(std::move(Conector))
-  {
-    F_Conector->SetProgresoCarga(
-        [&Mensajero, nUltimo = -1, sUltima = QString()](const QString& sTabla, qint64 nFilas,
-                                                        qint64 nTotal) mutable {
-          const int nPorciento = nTotal > 0 ? int(nFilas * 100 / nTotal) : 100;
-          if (sTabla == sUltima && nPorciento == nUltimo)
-            return;
-          sUltima = sTabla;
-          nUltimo = nPorciento;
-          Mensajero.MsjEnTx(QStringLiteral("Cargando la tabla %1 de la BD: %2%")
-                                .arg(sTabla)
-                                .arg(nPorciento));
-        });
-  }
-  ~TAvisoCarga() { F_Conector->SetProgresoCarga(nullptr); }
-  TAvisoCarga(const TAvisoCarga&) = delete;
-  TAvisoCarga& operator=(const TAvisoCarga&) = delete;
-
- private:
-  std::shared_ptr<ado::TConexionADO> F_Conector;
-};
 
 }  // namespace
 
@@ -112,7 +86,7 @@ TResultadoRuta TRutaReporte::GeneraReporte(const QString& sUsuario, const QStrin
     if (F_bBDEncontrada)
       Resultado = TResultadoRuta::SinConexion;
   } else {
-    const TAvisoCarga AvisoCarga(ConectorBDPrinc, *F_Mensajero);
+    const TAvisoCarga AvisoCarga(ConectorBDPrinc, F_Mensajero);
     const double dTCambio = ConvierteTipoCambio(sTipoCambio);
     int nNumEmp = 0;
     if (!DameEmpAct(nNumEmp)) {
@@ -121,7 +95,7 @@ TResultadoRuta TRutaReporte::GeneraReporte(const QString& sUsuario, const QStrin
       Resultado = TResultadoRuta::SinEmpresa;
     } else {
       Encuesta = std::make_shared<TRepEncGAFI2016>(ConectorBDPrinc, F_dmMain.repGeneral,
-                                                   F_Mensajero, dTCambio, nNumEmp, ListaLocs,
+                                                   AvisoCarga.Mensajero(), dTCambio, nNumEmp, ListaLocs,
                                                    F_dmMain);
       if (Encuesta->UsuariosConectados()) {
         Dialogos().Mensaje(QStringLiteral(

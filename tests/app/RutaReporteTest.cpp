@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QTemporaryDir>
 
 #include <stdexcept>
@@ -207,6 +208,49 @@ TEST_F(RutaReporte, SinVentanaAvisaLaCargaYRechazaElAcceso)
   EXPECT_TRUE(Dialogos->Mensajes.isEmpty());
 }
 
+// Tables load while the questions run; once a table is loaded the status line
+// goes back to the survey's own text, so a finished load never stays on it.
+TEST_F(RutaReporte, TrasCargarUnaTablaVuelveElTextoDeLaEncuesta)
+{
+  QFile Json(QStringLiteral(ENCUESTA_TEST_DATA "/datos/tolvex_generar.json"));
+  ASSERT_TRUE(Json.open(QIODevice::ReadOnly));
+  ASSERT_TRUE(QDir(Dir.path()).mkdir(QStringLiteral("DataBase")));
+  mdbgen::EscribeDesdeJson(Json.readAll(), Dir.filePath(QStringLiteral("DataBase/Tolvex.mdb")));
+  Escribe(Dir.filePath(QStringLiteral("Tolvex.INI")), "[Control]\r\nEmpresaActiva=1\r\n");
+  Crea(Dir.path());
+  dmMain.repGeneral.SetVisor(Visor);
+  LlenaCampos("ADMIN", "ADMIN");
+  auto Mensajero = std::make_shared<TMensajeroPrueba>();
+  TRutaReporte Ruta(Mensajero, dmMain, Dir.path());
+  ASSERT_EQ(Ruta.GeneraReporte(QStringLiteral("ADMIN"), QStringLiteral("ADMIN"),
+                               QStringLiteral("13.29"), Ventana->ListaLocs(), nullptr),
+            TResultadoRuta::Exito);
+  const QStringList& Llamadas = Mensajero->Llamadas;
+  const QString sTodas = Llamadas.join(u'|');
+  const qsizetype nInicio = Llamadas.indexOf(QStringLiteral("Espera:Iniciando..."));
+  ASSERT_GE(nInicio, 0) << sTodas.toStdString();
+  int nCargasEnPreguntas = 0;
+  QString sEncuesta;  // the survey's last text
+  for (qsizetype i = nInicio; i < Llamadas.size(); ++i) {
+    const QString sTexto = Llamadas[i].section(u':', 1);
+    if (!sTexto.startsWith(QStringLiteral("Cargando la tabla "))) {
+      sEncuesta = sTexto;
+      continue;
+    }
+    if (!sTexto.endsWith(QStringLiteral(": 100%")))
+      continue;
+    ++nCargasEnPreguntas;
+    ASSERT_LT(i + 1, Llamadas.size());
+    EXPECT_EQ(Llamadas[i + 1], QStringLiteral("EnTx:") + sEncuesta) << sTodas.toStdString();
+  }
+  EXPECT_GE(nCargasEnPreguntas, 5) << sTodas.toStdString();
+  EXPECT_TRUE(Llamadas.contains(QStringLiteral("EnTx:Por favor espere... 11%")));
+  EXPECT_EQ(Llamadas.mid(Llamadas.size() - 3),
+            (QStringList{QStringLiteral("Espera:Por favor espere... 100%"),
+                         QStringLiteral("Espera:Preparando reporte..."),
+                         QStringLiteral("EnTx:") + CC_EXITO}));
+}
+
 TEST_F(RutaReporte, SinVentanaCadaRechazoTieneSuResultado)
 {
   Crea(Dir.path());
@@ -337,8 +381,14 @@ TEST_F(RutaReporte, ElReporteSeMuestraYLaVentanaNoCierraDuranteLaCorrida)
   LlenaCampos("ADMIN", "ADMIN");
   bool bCerro = true;
   bool bBotonHabilitado = true;
+  QString sAviso;
+  bool bAvisoModal = true;
   Visor->Accion = [&] {
     bCerro = Ventana->close();
+    if (auto* Aviso = Ventana->findChild<QMessageBox*>("msgCierreRechazado")) {
+      sAviso = Aviso->text();
+      bAvisoModal = Aviso->isModal() || !Aviso->isVisible();
+    }
     bBotonHabilitado = Boton("bnGenReporte")->isEnabled();
     Boton("bnGenReporte")->click();
   };
@@ -346,6 +396,9 @@ TEST_F(RutaReporte, ElReporteSeMuestraYLaVentanaNoCierraDuranteLaCorrida)
   EXPECT_EQ(Visor->nMostrado, 1);
   EXPECT_EQ(Dialogos->Advertencias.size(), 1);
   EXPECT_FALSE(bCerro);
+  // The user is told why, and the run goes on while the notice is up.
+  EXPECT_EQ(sAviso, "Se está generando el reporte. La ventana podrá cerrarse cuando termine.");
+  EXPECT_FALSE(bAvisoModal);
   EXPECT_FALSE(bBotonHabilitado);
   // This back office lacks the survey's tables: the questions fail, the report still shows.
   EXPECT_EQ(Estado(), CC_FALLA);
