@@ -1,5 +1,7 @@
 #include "app/EntornoVentana.h"
 
+#include "app/TraduccionesQt.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QLibraryInfo>
@@ -24,4 +26,5 @@ void PreparaEntornoVentana(QApplication& Aplicacion)
     QCoreApplication::installTranslator(Traductor);
   else
     delete Traductor;
+  QCoreApplication::installTranslator(new TTraduccionesQt(&Aplicacion));
 }
