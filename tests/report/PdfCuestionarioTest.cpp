@@ -222,7 +222,9 @@ TEST_F(PdfCuestionario, RutaInvalidaDaError)
 {
   QString sError;
   EXPECT_FALSE(F_reporte.ExportaPDF("/no/existe/carpeta/x.pdf", sError));
-  EXPECT_EQ(sError, "No se pudo escribir el archivo PDF \"/no/existe/carpeta/x.pdf\".");
+  // The system's reason, in Spanish.
+  EXPECT_EQ(sError, "No se pudo escribir el archivo PDF \"/no/existe/carpeta/x.pdf\": no existe el "
+                    "archivo o la carpeta");
 }
 
 }  // namespace
