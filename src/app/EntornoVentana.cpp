@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 namespace {
@@ -27,4 +28,8 @@ void PreparaEntornoVentana(QApplication& Aplicacion)
   else
     delete Traductor;
   QCoreApplication::installTranslator(new TTraduccionesQt(&Aplicacion));
+  // Qt's dialogs name file types, sizes and dates in the default locale's language.
+  // Numbers we read and write keep the system's regional format (QLocale::system()).
+  if (QLocale::system().language() != QLocale::Spanish)
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::system().territory()));
 }

@@ -1,6 +1,7 @@
 // Qt's own dialogs and menus in Spanish: Debian's qtbase_es and the texts it lacks.
 #include "app/VentanaPrueba.h"
 
+#include <QFile>
 #include <QFileSystemModel>
 #include <QMenu>
 #include <QSignalSpy>
@@ -30,17 +31,23 @@ TEST_F(DialogosDeQt, TextosDeQtEnEspanol)
         << Caso.sContexto << " " << Caso.sTexto;
 }
 
-// The PDF save dialog lists folders as "Carpeta".
+// The PDF save dialog names folders and file types in Spanish.
 TEST_F(DialogosDeQt, ElDialogoDeArchivosLlamaCarpetaAUnaCarpeta)
 {
   QTemporaryDir Dir;
   ASSERT_TRUE(QDir(Dir.path()).mkdir(QStringLiteral("reportes")));
+  QFile Pdf(Dir.filePath(QStringLiteral("anterior.pdf")));
+  ASSERT_TRUE(Pdf.open(QIODevice::WriteOnly));
+  Pdf.write("%PDF-1.4\n");
+  Pdf.close();
   QFileSystemModel Modelo;
   QSignalSpy Cargado(&Modelo, &QFileSystemModel::directoryLoaded);
   Modelo.setRootPath(Dir.path());
   ASSERT_TRUE(Cargado.wait(10000));
   EXPECT_EQ(Modelo.type(Modelo.index(Dir.filePath(QStringLiteral("reportes")))), QStringLiteral("Carpeta"));
   EXPECT_EQ(Modelo.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Nombre"));
+  // File types in Spanish also where the system's locale is not (the tests run in C).
+  EXPECT_EQ(Modelo.type(Modelo.index(Pdf.fileName())), QStringLiteral("documento PDF"));
 }
 
 // The edit boxes' context menu (user, password, exchange rate).
