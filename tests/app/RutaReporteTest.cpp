@@ -84,6 +84,19 @@ class RutaReporte : public VentanaPrueba {
     dmMain.repGeneral.SetVisor(Visor);
   }
 
+  // A complete back office (the command line's fixture) and the fields filled in.
+  void PreparaCompleto()
+  {
+    QFile Json(QStringLiteral(ENCUESTA_TEST_DATA "/datos/tolvex_generar.json"));
+    ASSERT_TRUE(Json.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(QDir(Dir.path()).mkdir(QStringLiteral("DataBase")));
+    mdbgen::EscribeDesdeJson(Json.readAll(), Dir.filePath(QStringLiteral("DataBase/Tolvex.mdb")));
+    Escribe(Dir.filePath(QStringLiteral("Tolvex.INI")), "[Control]\r\nEmpresaActiva=1\r\n");
+    Crea(Dir.path());
+    dmMain.repGeneral.SetVisor(Visor);
+    LlenaCampos("ADMIN", "ADMIN");
+  }
+
   void LlenaCampos(const char* sUsuario, const char* sPassw, int nLocalidades = 5)
   {
     QTest::keyClicks(Edit("edUsuario"), QString::fromLatin1(sUsuario));
@@ -212,14 +225,7 @@ TEST_F(RutaReporte, SinVentanaAvisaLaCargaYRechazaElAcceso)
 // goes back to the survey's own text, so a finished load never stays on it.
 TEST_F(RutaReporte, TrasCargarUnaTablaVuelveElTextoDeLaEncuesta)
 {
-  QFile Json(QStringLiteral(ENCUESTA_TEST_DATA "/datos/tolvex_generar.json"));
-  ASSERT_TRUE(Json.open(QIODevice::ReadOnly));
-  ASSERT_TRUE(QDir(Dir.path()).mkdir(QStringLiteral("DataBase")));
-  mdbgen::EscribeDesdeJson(Json.readAll(), Dir.filePath(QStringLiteral("DataBase/Tolvex.mdb")));
-  Escribe(Dir.filePath(QStringLiteral("Tolvex.INI")), "[Control]\r\nEmpresaActiva=1\r\n");
-  Crea(Dir.path());
-  dmMain.repGeneral.SetVisor(Visor);
-  LlenaCampos("ADMIN", "ADMIN");
+  PreparaCompleto();
   auto Mensajero = std::make_shared<TMensajeroPrueba>();
   TRutaReporte Ruta(Mensajero, dmMain, Dir.path());
   ASSERT_EQ(Ruta.GeneraReporte(QStringLiteral("ADMIN"), QStringLiteral("ADMIN"),
@@ -409,14 +415,7 @@ TEST_F(RutaReporte, ElReporteSeMuestraYLaVentanaNoCierraDuranteLaCorrida)
 // A complete back office (the command line's fixture): every question answers.
 TEST_F(RutaReporte, ConElBackOfficeCompletoElReporteSeGeneraCorrectamente)
 {
-  QFile Json(QStringLiteral(ENCUESTA_TEST_DATA "/datos/tolvex_generar.json"));
-  ASSERT_TRUE(Json.open(QIODevice::ReadOnly));
-  ASSERT_TRUE(QDir(Dir.path()).mkdir(QStringLiteral("DataBase")));
-  mdbgen::EscribeDesdeJson(Json.readAll(), Dir.filePath(QStringLiteral("DataBase/Tolvex.mdb")));
-  Escribe(Dir.filePath(QStringLiteral("Tolvex.INI")), "[Control]\r\nEmpresaActiva=1\r\n");
-  Crea(Dir.path());
-  dmMain.repGeneral.SetVisor(Visor);
-  LlenaCampos("ADMIN", "ADMIN");
+  PreparaCompleto();
   Genera();
   EXPECT_EQ(Visor->nMostrado, 1);
   EXPECT_TRUE(Dialogos->Mensajes.isEmpty()) << Dialogos->Mensajes.join('\n').toStdString();
