@@ -13,6 +13,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <unistd.h>
+
 namespace {
 
 const QStringList CC_CLAVES = {"00101003", "00101027", "00102002", "00103002", "00103003"};
@@ -23,7 +25,8 @@ struct TEjecucion {
   QString sSalida;
 };
 
-TEjecucion Ejecuta(const QStringList& Argumentos)
+// Prefijo: a program that starts ours (setpriv to run it as another user).
+TEjecucion Ejecuta(const QStringList& Argumentos, const QStringList& Prefijo = {})
 {
   QProcess Programa;
   QProcessEnvironment Entorno = QProcessEnvironment::systemEnvironment();
@@ -31,7 +34,8 @@ TEjecucion Ejecuta(const QStringList& Argumentos)
   Entorno.remove("DISPLAY");
   Entorno.remove("QT_QPA_PLATFORM");
   Programa.setProcessEnvironment(Entorno);
-  Programa.start(QStringLiteral(ENCUESTA_BUILD_DIR "/encuesta-gafi"), Argumentos);
+  const QStringList Orden = Prefijo + QStringList{QStringLiteral(ENCUESTA_BUILD_DIR "/encuesta-gafi")};
+  Programa.start(Orden.first(), Orden.mid(1) + Argumentos);
   Programa.waitForFinished(120000);
   return {Programa.exitCode(), QString::fromUtf8(Programa.readAllStandardError()),
           QString::fromUtf8(Programa.readAllStandardOutput())};
@@ -224,6 +228,28 @@ TEST_F(LineaComandos, RechazoDelBackOfficeSale3)
   R = Ejecuta(Argumentos());
   EXPECT_EQ(R.nSalida, 3);
   EXPECT_TRUE(R.sError.contains("Hay un usuario conectado a la BD. Cierre Tolvex antes de continuar."));
+}
+
+// A database the user may not read: the system's reason in Spanish. Root reads
+// every file, so as root the program runs as nobody.
+TEST_F(LineaComandos, BaseDeDatosIlegibleSeExplicaEnEspanol)
+{
+  EscribeTolvex(BackOffice());
+  const auto Todos = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                     QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+  ASSERT_TRUE(QFile::setPermissions(Carpeta(), Todos));
+  ASSERT_TRUE(QFile::setPermissions(Carpeta() + "/DataBase",
+                                    Todos & ~QFileDevice::WriteOther));
+  ASSERT_TRUE(QFile::setPermissions(Carpeta() + "/DataBase/Tolvex.mdb", QFileDevice::WriteOwner));
+  const QStringList Prefijo = geteuid() == 0 ? QStringList{"setpriv", "--reuid=65534", "--regid=65534",
+                                                           "--clear-groups"}
+                                             : QStringList{};
+  const TEjecucion R = Ejecuta(Argumentos(), Prefijo);
+  EXPECT_EQ(R.nSalida, 3) << R.sError.toStdString();
+  EXPECT_TRUE(R.sError.contains("No se puede leer el archivo de base de datos \"" + Carpeta() +
+                                "/DataBase/Tolvex.mdb\": no tiene permiso (permiso denegado)."))
+      << R.sError.toStdString();
+  EXPECT_FALSE(R.sError.contains("Permission denied"));
 }
 
 // A question whose table is missing: the report is still written, status 1.
