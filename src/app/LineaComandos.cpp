@@ -6,6 +6,7 @@
 #include "app/OrdenesPrograma.h"
 #include "app/Plataforma.h"
 #include "app/RutaReporte.h"
+#include "base/ErrorSistema.h"
 #include "data/DataModule.h"
 #include "db/ColectorConxs.h"
 #include "db/Dialogos.h"
@@ -193,7 +194,8 @@ int EjecutaLineaComandos(int argc, char** argv)
   try {
     nSalida = Genera(Argumentos);
   } catch (const std::exception& Error) {
-    Escribe(stderr, QStringLiteral("Error inesperado: %1").arg(QString::fromLocal8Bit(Error.what())));
+    Escribe(stderr, QStringLiteral("Error inesperado: %1")
+                        .arg(ExplicaErrorSistema(QString::fromLocal8Bit(Error.what()))));
   }
   EstableceDialogos(nullptr);
   ColectorConexiones.reset();

@@ -18,6 +18,7 @@
 #include "app/SelectorLocalidades.h"
 #include "app/TeclasPrincipal.h"
 #include "app/Utilerias.h"
+#include "base/ErrorSistema.h"
 #include "data/DataModule.h"
 #include "db/Dialogos.h"
 
@@ -190,7 +191,7 @@ void TfrmPrincipal::bnGenReporteClick()
   } catch (const ado::EErrorADO& Error) {
     F_Dialogos->Mensaje(Error.Mensaje());
   } catch (const std::exception& Error) {
-    F_Dialogos->Mensaje(QString::fromUtf8(Error.what()));
+    F_Dialogos->Mensaje(ExplicaErrorSistema(QString::fromUtf8(Error.what())));
   }
 }
 

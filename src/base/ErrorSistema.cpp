@@ -7,7 +7,7 @@ struct TTraduccion {
   const char* sEspanol;
 };
 
-// POSIX texts (glibc) and their Windows counterparts.
+// POSIX texts (glibc), their Windows counterparts, and C++'s own.
 const TTraduccion CC_TRADUCCIONES[] = {
     {"Permission denied", "no tiene permiso (permiso denegado)"},
     {"Access is denied.", "no tiene permiso (acceso denegado)."},
@@ -25,6 +25,7 @@ const TTraduccion CC_TRADUCCIONES[] = {
     {"Input/output error", "error del disco al leer o escribir"},
     {"Too many open files", "hay demasiados archivos abiertos"},
     {"Unknown error", "error desconocido"},
+    {"std::bad_alloc", "no hay memoria suficiente"},
 };
 
 }  // namespace

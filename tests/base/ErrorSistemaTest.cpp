@@ -27,6 +27,7 @@ INSTANTIATE_TEST_SUITE_P(
         TCaso{"There is not enough space on the disk.", "no queda espacio en el disco."},
         TCaso{"The system cannot find the file specified.", "no existe el archivo."},
         TCaso{"Read-only file system", "el disco es de solo lectura"},
+        TCaso{"std::bad_alloc", "no hay memoria suficiente"},
         // Inside a library's message, and in any letter case.
         TCaso{"/tmp/x.pdf: open: permission denied", "/tmp/x.pdf: open: no tiene permiso (permiso denegado)"},
         // Our own Spanish texts and unknown ones pass unchanged.
