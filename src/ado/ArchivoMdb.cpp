@@ -3,61 +3,69 @@
 #include "ado/ErrorADO.h"
 #include "ado/LectorTabla.h"
 #include "ado/Plataforma.h"
-#include "ado/SilencioStderr.h"
+#include "ado/Rc4.h"
+#include "base/ErrorSistema.h"
 
-#include <QFile>
+#include <QtEndian>
 #include <cstring>
 
 namespace ado {
 namespace {
 
-constexpr unsigned long CC_PAGINA_CATALOGO = 2;  // MSysObjects' definition
+constexpr quint32 CC_PAGINA_CATALOGO = 2;  // MSysObjects' definition
 constexpr qint64 CC_TIPO_TABLA = 1;
-
-MdbCatalogEntry* NuevaEntrada(MdbHandle* pMdb, const QByteArray& sNombre, unsigned long nPagina, int nBanderas) {
-  auto* pEntrada = new MdbCatalogEntry{};
-  pEntrada->mdb = pMdb;
-  std::strncpy(pEntrada->object_name, sNombre.constData(), MDB_MAX_OBJ_NAME);
-  pEntrada->object_type = MDB_TABLE;
-  pEntrada->table_pg = nPagina;
-  pEntrada->flags = nBanderas;
-  return pEntrada;
-}
 
 }  // namespace
 
-TArchivoMdb::TArchivoMdb(const QString& sRuta) : F_sRuta(sRuta) {
-  TSilencioStderr Silencio;
-  F_pMdb = mdb_open(QFile::encodeName(sRuta).constData(), MDB_NOFLAGS);
-  if (!F_pMdb) {
-    const QString sDetalle = Silencio.Capturado();
-    throw EErrorADO(CC_ERROR_ARCHIVO, QStringLiteral("No se puede leer la base de datos \"%1\"%2")
-                                          .arg(sRuta, sDetalle.isEmpty() ? QStringLiteral(".")
-                                                                         : QStringLiteral(": ") + sDetalle));
+TArchivoMdb::TArchivoMdb(const QString& sRuta) : F_sRuta(sRuta), F_Archivo(sRuta) {
+  if (!F_Archivo.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    throw EErrorADO(CC_ERROR_ARCHIVO,
+                    QStringLiteral("No se puede leer la base de datos \"%1\": %2.").arg(sRuta, ExplicaErrorSistema(F_Archivo.errorString())));
+  Abre(F_Archivo.read(4096), F_Archivo.size());
+}
+
+TArchivoMdb::TArchivoMdb(QByteArray Bytes, const QString& sRuta) : F_sRuta(sRuta), F_Bytes(std::move(Bytes)) {
+  Abre(F_Bytes.left(4096), F_Bytes.size());
+}
+
+void TArchivoMdb::Abre(const QByteArray& Cabecera, qint64 nTamano) {
+  F_Cabecera = LeeCabeceraJet(reinterpret_cast<const unsigned char*>(Cabecera.constData()), Cabecera.size(), nTamano,
+                              F_sRuta);
+  F_nPaginas = quint32(std::min<qint64>(nTamano / F_Cabecera.nTamPagina, 0xFFFFFF));
+  F_CodigoJet3 = TablaCodigoPagina(F_Cabecera.nCodigoPagina ? F_Cabecera.nCodigoPagina : 1252);
+  LeeCatalogo();
+}
+
+bool TArchivoMdb::LeePagina(quint32 n, unsigned char* pDestino) const {
+  if (n == 0 || n >= F_nPaginas) return false;
+  const int nTam = F_Cabecera.nTamPagina;
+  const qint64 nInicio = qint64(n) * nTam;
+  if (F_Archivo.isOpen()) {
+    if (!F_Archivo.seek(nInicio) || F_Archivo.read(reinterpret_cast<char*>(pDestino), nTam) != nTam) return false;
+  } else {
+    if (nInicio + nTam > F_Bytes.size()) return false;
+    std::memcpy(pDestino, F_Bytes.constData() + nInicio, size_t(nTam));
   }
-  F_CodigoJet3 = TablaCodigoPagina(F_pMdb->f->code_page ? F_pMdb->f->code_page : 1252);
-  try {
-    LeeCatalogo();
-  } catch (...) {
-    mdb_close(F_pMdb);
-    throw;
+  if (F_Cabecera.nClave != 0) {
+    unsigned char clave[4];
+    qToLittleEndian(F_Cabecera.nClave ^ n, clave);
+    Rc4(clave, 4, pDestino, nTam);
   }
+  return true;
 }
 
 void TArchivoMdb::LeeCatalogo() {
-  MdbCatalogEntry* pSistema = NuevaEntrada(F_pMdb, "MSysObjects", CC_PAGINA_CATALOGO, 0);
-  F_Tablas.emplace_back(pSistema);
-  TLectorTabla Lector(*this, pSistema);
-  qsizetype nId = -1, nNombre = -1, nTipo = -1, nBanderas = -1;
+  F_Tablas.push_back({QStringLiteral("MSysObjects"), CC_PAGINA_CATALOGO});
+  TLectorTabla Lector(*this, F_Tablas.front());
+  qsizetype nId = -1, nNombre = -1, nTipo = -1;
   for (qsizetype c = 0; c < Lector.Columnas().size(); ++c) {
     const QString sColumna = Lector.Columnas()[c].sNombre.toLower();
     if (sColumna == QStringLiteral("id")) nId = c;
     else if (sColumna == QStringLiteral("name")) nNombre = c;
     else if (sColumna == QStringLiteral("type")) nTipo = c;
-    else if (sColumna == QStringLiteral("flags")) nBanderas = c;
   }
-  if (nId < 0 || nNombre < 0 || nTipo < 0 || nBanderas < 0)
-    throw EErrorADO(CC_ERROR_ARCHIVO, QStringLiteral("La base de datos \"%1\" está dañada (catálogo de objetos).").arg(F_sRuta));
+  if (nId < 0 || nNombre < 0 || nTipo < 0) throw ErrorDanada(F_sRuta, QStringLiteral("catálogo de objetos"));
+  std::vector<TEntradaTabla> Tablas;
   while (Lector.Siguiente()) {
     const std::vector<TCelda>& Celdas = Lector.Celdas();
     const TCelda& Tipo = Celdas[size_t(nTipo)];
@@ -66,25 +74,17 @@ void TArchivoMdb::LeeCatalogo() {
     if (Tipo.eClase != TClaseCelda::Entero || (Tipo.nEntero & 0x7F) != CC_TIPO_TABLA ||
         Nombre.eClase != TClaseCelda::Texto || Id.eClase != TClaseCelda::Entero)
       continue;
-    const TCelda& Banderas = Celdas[size_t(nBanderas)];
-    const unsigned long nPagina = static_cast<unsigned long>(Id.nEntero & 0x00FFFFFF);
+    const quint32 nPagina = quint32(Id.nEntero & 0x00FFFFFF);
     if (nPagina == CC_PAGINA_CATALOGO) continue;
-    F_Tablas.emplace_back(NuevaEntrada(F_pMdb, QByteArray::fromStdString(Nombre.sDatos), nPagina,
-                                       Banderas.eClase == TClaseCelda::Entero ? int(Banderas.nEntero) : 0));
+    Tablas.push_back({QString::fromStdString(Nombre.sDatos), nPagina});
   }
+  F_Tablas.insert(F_Tablas.end(), Tablas.begin(), Tablas.end());
 }
 
-TArchivoMdb::~TArchivoMdb() {
-  TSilencioStderr Silencio;
-  mdb_close(F_pMdb);
-}
-
-bool TArchivoMdb::EsJet3() const { return F_pMdb->f->jet_version == MDB_VER_JET3; }
-
-MdbCatalogEntry* TArchivoMdb::Entrada(const QString& sTabla) const {
+const TEntradaTabla* TArchivoMdb::Entrada(const QString& sTabla) const {
   const QString sBuscada = sTabla.toCaseFolded();
-  for (const auto& pEntrada : F_Tablas)
-    if (QString::fromUtf8(pEntrada->object_name).toCaseFolded() == sBuscada) return pEntrada.get();
+  for (const TEntradaTabla& Entrada : F_Tablas)
+    if (Entrada.sNombre.toCaseFolded() == sBuscada) return &Entrada;
   return nullptr;
 }
 

@@ -3,7 +3,6 @@
 #include "ado/ArchivoMdb.h"
 #include "ado/ErrorADO.h"
 #include "ado/LectorTabla.h"
-#include "ado/SilencioStderr.h"
 
 #include <sqlite3.h>
 #include <memory>
@@ -53,37 +52,33 @@ QString NombreSqlite(const QString& sNombre) {
 
 QString TipoSqlite(int nTipoJet) {
   switch (nTipoJet) {
-    case MDB_BOOL:
-    case MDB_BYTE:
-    case MDB_INT:
-    case MDB_LONGINT: return QStringLiteral("INTEGER");
-    case MDB_MONEY: return QStringLiteral("CURRENCY");
-    case MDB_FLOAT:
-    case MDB_DOUBLE:
-    case MDB_NUMERIC: return QStringLiteral("REAL");
-    case MDB_DATETIME: return QStringLiteral("DATETIME");
-    case MDB_TEXT:
-    case MDB_MEMO:
-    case MDB_REPID: return QStringLiteral("TEXT COLLATE JET");
+    case CC_JET_BOOLEANO:
+    case CC_JET_BYTE:
+    case CC_JET_ENTERO:
+    case CC_JET_LARGO: return QStringLiteral("INTEGER");
+    case CC_JET_MONEDA: return QStringLiteral("CURRENCY");
+    case CC_JET_SIMPLE:
+    case CC_JET_DOBLE:
+    case CC_JET_NUMERICO: return QStringLiteral("REAL");
+    case CC_JET_FECHA: return QStringLiteral("DATETIME");
+    case CC_JET_TEXTO:
+    case CC_JET_MEMO:
+    case CC_JET_GUID: return QStringLiteral("TEXT COLLATE JET");
     default: return QStringLiteral("BLOB");
   }
 }
 
 QString CargaTabla(TArchivoMdb& Archivo, sqlite3* db, const QString& sTabla,
                    const TConexionADO::TProgresoCarga& Progreso) {
-  MdbCatalogEntry* pEntrada = Archivo.Entrada(sTabla);
+  const TEntradaTabla* pEntrada = Archivo.Entrada(sTabla);
   if (!pEntrada)
     throw EErrorADO(CC_ERROR_CONSULTA,
                     QStringLiteral("La tabla \"%1\" no existe en la base de datos \"%2\".").arg(sTabla, Archivo.Ruta()));
-  TSilencioStderr Silencio;
-  TLectorTabla Lector(Archivo, pEntrada);
+  TLectorTabla Lector(Archivo, *pEntrada);
   const QString sNombre = Lector.Nombre();
   const qint64 nTotal = Lector.FilasDeclaradas();
   auto Avisa = [&](qint64 nFilas, qint64 nDe) {
-    if (!Progreso) return;
-    Silencio.Activa(false);
-    Progreso(sNombre, nFilas, nDe);
-    Silencio.Activa(true);
+    if (Progreso) Progreso(sNombre, nFilas, nDe);
   };
 
   QStringList Definiciones;

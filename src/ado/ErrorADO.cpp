@@ -12,4 +12,12 @@ const QString& EErrorADO::Mensaje() const { return F_sMensaje; }
 
 const char* EErrorADO::what() const noexcept { return F_sTexto.constData(); }
 
+EErrorADO ErrorDanada(const QString& sRuta, const QString& sDetalle) {
+  return EErrorADO(CC_ERROR_ARCHIVO, QStringLiteral("La base de datos \"%1\" está dañada (%2).").arg(sRuta, sDetalle));
+}
+
+EErrorADO ErrorDanada(const QString& sRuta, const QString& sTabla, const QString& sDetalle) {
+  return ErrorDanada(sRuta, QStringLiteral("tabla \"%1\", %2").arg(sTabla, sDetalle));
+}
+
 }  // namespace ado

@@ -25,4 +25,9 @@ class EErrorADO : public std::exception {
   QByteArray F_sTexto;  // "Clase - Mensaje" in UTF-8 for what()
 };
 
+// The damaged-file error: "La base de datos "<ruta>" está dañada (<detalle>)."
+EErrorADO ErrorDanada(const QString& sRuta, const QString& sDetalle);
+// The same naming a table: (tabla "<tabla>", <detalle>).
+EErrorADO ErrorDanada(const QString& sRuta, const QString& sTabla, const QString& sDetalle);
+
 }  // namespace ado

@@ -1,6 +1,7 @@
 #include "ado/LectorTabla.h"
 
 #include "ado/ErrorADO.h"
+#include "ado/PaginaJet.h"
 #include "ado/TextoJet.h"
 
 #include <QtEndian>
@@ -12,16 +13,14 @@
 namespace ado {
 namespace {
 
-constexpr quint16 CC_FILA_BORRADA = 0x8000;
-constexpr quint16 CC_FILA_DESBORDADA = 0x4000;
-constexpr quint16 CC_MASCARA_POSICION = 0x1FFF;
 constexpr int CC_CABECERA_LARGO = 12;  // memo/OLE header inside the row
 constexpr quint32 CC_LARGO_EN_FILA = 0x80000000;
 constexpr quint32 CC_LARGO_UNA_FILA = 0x40000000;
 constexpr int CC_MAX_VARIABLES = 256;
-
-inline quint16 Le16(const unsigned char* p) { return qFromLittleEndian<quint16>(p); }
-inline quint32 Le32(const unsigned char* p) { return qFromLittleEndian<quint32>(p); }
+// Decoded long values per table: text grows at most threefold (UCS-2 to UTF-8), and
+// each stored piece is read once, so more than this is a damaged file.
+constexpr qint64 CC_LARGOS_POR_BYTE = 3;
+constexpr qint64 CC_LARGOS_EXTRA = 1 << 20;
 
 // Single precision shown as Jet shows it: the shortest decimal that reads back as the same float.
 double RealDeSimple(float f) {
@@ -48,52 +47,38 @@ void TextoGuid(const unsigned char* p, std::string& s) {
 
 }  // namespace
 
-TLectorTabla::TLectorTabla(TArchivoMdb& Archivo, MdbCatalogEntry* pEntrada)
+TLectorTabla::TLectorTabla(const TArchivoMdb& Archivo, const TEntradaTabla& Entrada)
     : F_Archivo(Archivo),
-      F_pMdb(Archivo.Handle()),
+      F_sTabla(Entrada.sNombre),
+      F_nPaginaDef(Entrada.nPagina),
+      F_Def(LeeDefinicion(Archivo, Entrada)),
+      F_Mapa(Archivo, Entrada.sNombre, F_Def.nMapaUso),
+      F_Celdas(size_t(F_Def.Columnas.size())),
       F_bJet3(Archivo.EsJet3()),
-      F_nTamPagina(int(Archivo.Handle()->fmt->pg_size)),
-      F_nInicioCuenta(Archivo.Handle()->fmt->row_count_offset) {
-  F_pTabla = mdb_read_table(pEntrada);
-  if (!F_pTabla || !mdb_read_columns(F_pTabla)) Danada("definición de la tabla");
-  for (guint i = 0; i < F_pTabla->columns->len; ++i) {
-    const auto* pCol = static_cast<const MdbColumn*>(g_ptr_array_index(F_pTabla->columns, i));
-    TColumnaJet Columna;
-    Columna.sNombre = QString::fromUtf8(pCol->name);
-    Columna.nTipo = pCol->col_type;
-    Columna.nTamano = pCol->col_size;
-    Columna.bFija = pCol->is_fixed;
-    Columna.nInicioFijo = pCol->fixed_offset;
-    Columna.nNumVariable = int(pCol->var_col_num);
-    Columna.nNumFila = pCol->col_num;
-    Columna.nEscala = pCol->col_scale;
-    F_Columnas.append(Columna);
-  }
-  F_Celdas.resize(F_Columnas.size());
-  mdb_rewind_table(F_pTabla);
-}
+      F_nTamPagina(Archivo.TamPagina()),
+      F_nInicioCuenta(Archivo.EsJet3() ? 8 : 12),
+      F_Pagina(size_t(F_nTamPagina)),
+      F_Otra(size_t(F_nTamPagina)),
+      F_nMaxLargos(CC_LARGOS_POR_BYTE * Archivo.Tamano() + CC_LARGOS_EXTRA) {}
 
-TLectorTabla::~TLectorTabla() {
-  if (F_pTabla) mdb_free_tabledef(F_pTabla);
-}
-
-QString TLectorTabla::Nombre() const { return QString::fromUtf8(F_pTabla->name); }
-
-qint64 TLectorTabla::FilasDeclaradas() const { return F_pTabla->num_rows; }
-
-void TLectorTabla::Danada(const char* pDetalle) const {
-  throw EErrorADO(CC_ERROR_ARCHIVO, QStringLiteral("La base de datos \"%1\" está dañada (tabla \"%2\", %3).")
-                                        .arg(F_Archivo.Ruta(), F_pTabla ? QString::fromUtf8(F_pTabla->name) : QString(),
-                                             QString::fromUtf8(pDetalle)));
-}
+void TLectorTabla::Danada(const QString& sDetalle) const { throw ErrorDanada(F_Archivo.Ruta(), F_sTabla, sDetalle); }
 
 bool TLectorTabla::SiguientePagina() {
-  if (F_bFin || !mdb_read_next_dpg(F_pTabla)) {
+  if (F_bFin) return false;
+  F_nPagina = F_Mapa.Siguiente();
+  if (F_nPagina == 0) {
     F_bFin = true;
+    // Fewer rows than stored is damage. More is not: Access leaves stale counts on
+    // system tables (64 rows under a count of 61 in a real Access 2000 file).
+    if (F_nLeidas < F_Def.nFilas)
+      Danada(QStringLiteral("se leyeron %1 de las %2 filas que guarda").arg(F_nLeidas).arg(F_Def.nFilas));
     return false;
   }
-  F_nFilasPagina = Le16(F_pMdb->pg_buf + F_nInicioCuenta);
-  if (F_nInicioCuenta + 2 + 2 * F_nFilasPagina > F_nTamPagina) Danada("tabla de filas de una página");
+  if (!F_Archivo.LeePagina(F_nPagina, F_Pagina.data()) || F_Pagina[0] != CC_PAGINA_DATOS ||
+      Le32(F_Pagina.data() + 4) != F_nPaginaDef)
+    Danada(QStringLiteral("la página %1 del mapa no es de la tabla").arg(F_nPagina));
+  F_nFilasPagina = FilasDePagina(F_Pagina.data(), F_nTamPagina, F_nInicioCuenta);
+  if (F_nFilasPagina < 0) Danada(QStringLiteral("tabla de filas de la página %1").arg(F_nPagina));
   F_nFila = 0;
   return true;
 }
@@ -102,58 +87,74 @@ bool TLectorTabla::Siguiente() {
   for (;;) {
     while (F_nFila >= F_nFilasPagina)
       if (!SiguientePagina()) return false;
-    const unsigned char* pPagina = F_pMdb->pg_buf;
     const int n = F_nFila++;
-    const quint16 nPosicion = Le16(pPagina + F_nInicioCuenta + 2 + 2 * n);
-    if (nPosicion & CC_FILA_BORRADA) continue;
-    const int nInicio = nPosicion & CC_MASCARA_POSICION;
-    const int nFin = n == 0 ? F_nTamPagina : Le16(pPagina + F_nInicioCuenta + 2 * n) & CC_MASCARA_POSICION;
-    if (nInicio < F_nInicioCuenta + 2 + 2 * F_nFilasPagina || nFin > F_nTamPagina || nInicio >= nFin)
-      Danada("posición de una fila");
-    if (nPosicion & CC_FILA_DESBORDADA) {
-      if (nFin - nInicio < 4) Danada("puntero de una fila desbordada");
-      F_sDesborde.clear();
-      LeeFilaRemota(Le32(pPagina + nInicio), F_sDesborde);
+    TFilaPagina Fila;
+    if (!UbicaFila(F_Pagina.data(), F_nTamPagina, F_nInicioCuenta, F_nFilasPagina, n, Fila))
+      Danada(QStringLiteral("posición de una fila en la página %1").arg(F_nPagina));
+    if (Fila.nBanderas & CC_FILA_BORRADA) continue;
+    if (Fila.nBanderas & CC_FILA_DESBORDADA) {
+      // Access leaves the target flagged deleted, so the walk reaches it only through here.
+      if (Fila.nFin - Fila.nInicio < 4) Danada(QStringLiteral("puntero de una fila desbordada"));
+      const quint32 nDestino = Le32(F_Pagina.data() + Fila.nInicio);
+      if (nDestino == (F_nPagina << 8 | quint32(n)) || !F_Destinos.insert(nDestino).second)
+        Danada(QStringLiteral("destino de una fila desbordada"));
+      const TFilaPagina Destino = UbicaRemota(nDestino, F_nPaginaDef, "destino de una fila desbordada");
+      if (Destino.nBanderas & CC_FILA_DESBORDADA) Danada(QStringLiteral("destino de una fila desbordada"));
+      F_sDesborde.assign(reinterpret_cast<const char*>(F_Otra.data() + Destino.nInicio),
+                         size_t(Destino.nFin - Destino.nInicio));
       Decodifica(reinterpret_cast<const unsigned char*>(F_sDesborde.data()), int(F_sDesborde.size()));
     } else {
-      Decodifica(pPagina + nInicio, nFin - nInicio);
+      Decodifica(F_Pagina.data() + Fila.nInicio, Fila.nFin - Fila.nInicio);
     }
+    ++F_nLeidas;
     return true;
   }
 }
 
-void TLectorTabla::LeeFilaRemota(quint32 nPgFila, std::string& sDestino) {
+TFilaPagina TLectorTabla::UbicaRemota(quint32 nPgFila, quint32 nDueno, const char* pDetalle) {
   const quint32 nPagina = nPgFila >> 8;
-  const int nFila = int(nPgFila & 0xFF);
-  if (nPagina == 0 || mdb_read_alt_pg(F_pMdb, nPagina) != F_nTamPagina) Danada("puntero a otra página");
-  const unsigned char* p = F_pMdb->alt_pg_buf;
-  const int nFilas = Le16(p + F_nInicioCuenta);
-  if (nFila >= nFilas || F_nInicioCuenta + 2 + 2 * nFilas > F_nTamPagina) Danada("fila de otra página");
-  const int nInicio = Le16(p + F_nInicioCuenta + 2 + 2 * nFila) & CC_MASCARA_POSICION;
-  const int nFin = nFila == 0 ? F_nTamPagina : Le16(p + F_nInicioCuenta + 2 * nFila) & CC_MASCARA_POSICION;
-  if (nInicio < F_nInicioCuenta + 2 + 2 * nFilas || nFin > F_nTamPagina || nInicio > nFin)
-    Danada("fila de otra página");
-  sDestino.append(reinterpret_cast<const char*>(p + nInicio), size_t(nFin - nInicio));
+  if (nPagina != F_nOtra) {
+    F_nOtra = 0;
+    if (!F_Archivo.LeePagina(nPagina, F_Otra.data())) Danada(QString::fromUtf8(pDetalle));
+    F_nOtra = nPagina;
+  }
+  TFilaPagina Fila;
+  if (F_Otra[0] != CC_PAGINA_DATOS || Le32(F_Otra.data() + 4) != nDueno ||
+      !UbicaFila(F_Otra.data(), F_nTamPagina, F_nInicioCuenta, FilasDePagina(F_Otra.data(), F_nTamPagina, F_nInicioCuenta),
+                 int(nPgFila & 0xFF), Fila))
+    Danada(QString::fromUtf8(pDetalle));
+  return Fila;
+}
+
+void TLectorTabla::LeePieza(quint32 nPgFila, std::string& sDestino) {
+  if (!F_Piezas.insert(nPgFila).second) Danada(QStringLiteral("un valor largo repite una pieza"));
+  const TFilaPagina Fila = UbicaRemota(nPgFila, CC_DUENO_LVAL, "pieza de un valor largo");
+  sDestino.append(reinterpret_cast<const char*>(F_Otra.data() + Fila.nInicio), size_t(Fila.nFin - Fila.nInicio));
+}
+
+void TLectorTabla::CuentaLargo(size_t nBytes) {
+  F_nLargos += qint64(nBytes);
+  if (F_nLargos > F_nMaxLargos) Danada(QStringLiteral("valores largos mayores que el archivo"));
 }
 
 void TLectorTabla::Decodifica(const unsigned char* pFila, int nLargo) {
   const int nTamCuenta = F_bJet3 ? 1 : 2;
-  if (nLargo < nTamCuenta) Danada("fila demasiado corta");
+  if (nLargo < nTamCuenta) Danada(QStringLiteral("fila demasiado corta"));
   const int nColsFila = F_bJet3 ? pFila[0] : Le16(pFila);
   const int nTamMascara = (nColsFila + 7) / 8;
   const int nFinFila = nLargo - 1;  // last byte of the row
-  if (nTamCuenta + nTamMascara > nLargo) Danada("máscara de nulos");
+  if (nTamCuenta + nTamMascara > nLargo) Danada(QStringLiteral("máscara de nulos"));
   const unsigned char* pMascara = pFila + nLargo - nTamMascara;
 
   int nVarFila = 0;
   int Posiciones[CC_MAX_VARIABLES + 1];
-  if (F_pTabla->num_var_cols > 0) {
+  if (F_Def.nVariables > 0) {
     if (F_bJet3) {
       nVarFila = pFila[nFinFila - nTamMascara];
       // Jet 3 keeps one-byte offsets plus a table of 256-byte jumps.
       int nSaltos = (nLargo - 1) / 256;
       const int nColPtr = nFinFila - nTamMascara - nSaltos - 1;
-      if (nColPtr - nVarFila < 0) Danada("tabla de columnas variables");
+      if (nColPtr - nVarFila < 0) Danada(QStringLiteral("tabla de columnas variables"));
       if ((nColPtr - nVarFila) / 256 < nSaltos) --nSaltos;
       int nSaltosUsados = 0;
       for (int i = 0; i <= nVarFila; ++i) {
@@ -161,21 +162,21 @@ void TLectorTabla::Decodifica(const unsigned char* pFila, int nLargo) {
         Posiciones[i] = pFila[nColPtr - i] + nSaltosUsados * 256;
       }
     } else {
-      if (nFinFila - nTamMascara - 1 < nTamCuenta) Danada("tabla de columnas variables");
+      if (nFinFila - nTamMascara - 1 < nTamCuenta) Danada(QStringLiteral("tabla de columnas variables"));
       nVarFila = Le16(pFila + nFinFila - nTamMascara - 1);
       if (nVarFila > CC_MAX_VARIABLES || nFinFila - nTamMascara - 3 - 2 * nVarFila < nTamCuenta)
-        Danada("tabla de columnas variables");
+        Danada(QStringLiteral("tabla de columnas variables"));
       for (int i = 0; i <= nVarFila; ++i) Posiciones[i] = Le16(pFila + nFinFila - nTamMascara - 3 - 2 * i);
     }
     for (int i = 0; i <= nVarFila; ++i)
       if (Posiciones[i] < nTamCuenta || Posiciones[i] > nLargo || (i > 0 && Posiciones[i] < Posiciones[i - 1]))
-        Danada("posición de una columna variable");
+        Danada(QStringLiteral("posición de una columna variable"));
   }
 
   const int nFijasFila = nColsFila - nVarFila;
   int nFijasVistas = 0;
-  for (qsizetype c = 0; c < F_Columnas.size(); ++c) {
-    const TColumnaJet& Columna = F_Columnas[c];
+  for (qsizetype c = 0; c < F_Def.Columnas.size(); ++c) {
+    const TColumnaJet& Columna = F_Def.Columnas[c];
     TCelda& Celda = F_Celdas[size_t(c)];
     const int nBit = Columna.nNumFila;
     const bool bValor = nBit < nColsFila && (pMascara[nBit / 8] & (1 << (nBit % 8)));
@@ -189,7 +190,7 @@ void TLectorTabla::Decodifica(const unsigned char* pFila, int nLargo) {
       nInicio = Posiciones[Columna.nNumVariable];
       nTam = Posiciones[Columna.nNumVariable + 1] - nInicio;
     }
-    if (Columna.nTipo == MDB_BOOL) {
+    if (Columna.nTipo == CC_JET_BOOLEANO) {
       Celda.eClase = TClaseCelda::Entero;
       Celda.nEntero = bValor ? -1 : 0;
       continue;
@@ -198,60 +199,60 @@ void TLectorTabla::Decodifica(const unsigned char* pFila, int nLargo) {
       Celda.eClase = TClaseCelda::Nulo;
       continue;
     }
-    if (nInicio + nTam > nLargo - nTamMascara) Danada("valor fuera de la fila");
+    if (nInicio + nTam > nLargo - nTamMascara) Danada(QStringLiteral("valor fuera de la fila"));
     DecodificaValor(Columna, pFila + nInicio, nTam, Celda);
   }
 }
 
 void TLectorTabla::DecodificaValor(const TColumnaJet& Columna, const unsigned char* p, int nLargo, TCelda& Celda) {
   static constexpr int CC_TAMANOS[] = {0, 0, 1, 2, 4, 8, 4, 8, 8, 0, 0, 0, 0, 0, 0, 16, 17};
-  if (Columna.nTipo < int(std::size(CC_TAMANOS)) && nLargo < CC_TAMANOS[Columna.nTipo]) Danada("valor incompleto");
+  if (Columna.nTipo < int(std::size(CC_TAMANOS)) && nLargo < CC_TAMANOS[Columna.nTipo]) Danada(QStringLiteral("valor incompleto"));
   switch (Columna.nTipo) {
-    case MDB_BYTE:
+    case CC_JET_BYTE:
       Celda.eClase = TClaseCelda::Entero;
       Celda.nEntero = p[0];
       return;
-    case MDB_INT:
+    case CC_JET_ENTERO:
       Celda.eClase = TClaseCelda::Entero;
       Celda.nEntero = qint16(Le16(p));
       return;
-    case MDB_LONGINT:
+    case CC_JET_LARGO:
       Celda.eClase = TClaseCelda::Entero;
       Celda.nEntero = qint32(Le32(p));
       return;
-    case MDB_MONEY:  // exact integer kept; the double is the nearest to the decimal value
+    case CC_JET_MONEDA:  // exact integer kept; the double is the nearest to the decimal value
       Celda.eClase = TClaseCelda::Real;
       Celda.nEntero = qFromLittleEndian<qint64>(p);
       Celda.dReal = double(Celda.nEntero) / 10000.0;
       return;
-    case MDB_FLOAT:
+    case CC_JET_SIMPLE:
       Celda.eClase = TClaseCelda::Real;
       Celda.dReal = RealDeSimple(qFromLittleEndian<float>(p));
       return;
-    case MDB_DOUBLE:
-    case MDB_DATETIME:
+    case CC_JET_DOBLE:
+    case CC_JET_FECHA:
       Celda.eClase = TClaseCelda::Real;
       Celda.dReal = qFromLittleEndian<double>(p);
       return;
-    case MDB_NUMERIC:
+    case CC_JET_NUMERICO:
       Celda.eClase = TClaseCelda::Real;
       Celda.dReal = RealDeDecimal(p, Columna.nEscala);
       return;
-    case MDB_REPID:
+    case CC_JET_GUID:
       Celda.eClase = TClaseCelda::Texto;
       TextoGuid(p, Celda.sDatos);
       return;
-    case MDB_TEXT:
+    case CC_JET_TEXTO:
       Celda.eClase = TClaseCelda::Texto;
       Celda.sDatos.clear();
       AgregaTexto(p, nLargo, Celda.sDatos);
       return;
-    case MDB_BINARY:
+    case CC_JET_BINARIO:
       Celda.eClase = TClaseCelda::Blob;
       Celda.sDatos.assign(reinterpret_cast<const char*>(p), size_t(nLargo));
       return;
-    case MDB_MEMO:
-    case MDB_OLE:
+    case CC_JET_MEMO:
+    case CC_JET_OLE:
       DecodificaLargo(Columna, p, nLargo, Celda);
       return;
     default:  // types Jet 3/4 files of ours never hold (complex columns of later formats)
@@ -261,7 +262,7 @@ void TLectorTabla::DecodificaValor(const TColumnaJet& Columna, const unsigned ch
 }
 
 void TLectorTabla::DecodificaLargo(const TColumnaJet& Columna, const unsigned char* p, int nLargo, TCelda& Celda) {
-  const bool bTexto = Columna.nTipo == MDB_MEMO;
+  const bool bTexto = Columna.nTipo == CC_JET_MEMO;
   Celda.eClase = bTexto ? TClaseCelda::Texto : TClaseCelda::Blob;
   Celda.sDatos.clear();
   if (nLargo < CC_CABECERA_LARGO) return;  // an empty long value
@@ -270,26 +271,29 @@ void TLectorTabla::DecodificaLargo(const TColumnaJet& Columna, const unsigned ch
   int nDatos = nLargo - CC_CABECERA_LARGO;
   if (!(nCabecera & CC_LARGO_EN_FILA)) {
     F_sLargo.clear();
+    const size_t nTotal = nCabecera & 0x3FFFFFFF;
     if (nCabecera & CC_LARGO_UNA_FILA) {
-      LeeFilaRemota(Le32(p + 4), F_sLargo);
+      LeePieza(Le32(p + 4), F_sLargo);
+      if (F_sLargo.size() < nTotal) Danada(QStringLiteral("valor largo incompleto"));
+      F_sLargo.resize(nTotal);
     } else {
       // Chained rows: each starts with the pointer to the next piece (0 = last).
-      const size_t nTotal = nCabecera & 0x3FFFFFFF;
       quint32 nSiguiente = Le32(p + 4);
-      std::string sPieza;
-      for (int nPiezas = 0; nSiguiente != 0 && F_sLargo.size() < nTotal; ++nPiezas) {
-        if (nPiezas > 100000) Danada("cadena de valores largos");
+      std::string& sPieza = F_sPieza;
+      while (nSiguiente != 0 && F_sLargo.size() < nTotal) {
         sPieza.clear();
-        LeeFilaRemota(nSiguiente, sPieza);
-        if (sPieza.size() < 4) Danada("pieza de un valor largo");
+        LeePieza(nSiguiente, sPieza);
+        if (sPieza.size() < 4) Danada(QStringLiteral("pieza de un valor largo"));
         nSiguiente = Le32(reinterpret_cast<const unsigned char*>(sPieza.data()));
         F_sLargo.append(sPieza, 4);
       }
-      if (F_sLargo.size() > nTotal) F_sLargo.resize(nTotal);
+      if (F_sLargo.size() < nTotal) Danada(QStringLiteral("cadena de un valor largo incompleta"));
+      F_sLargo.resize(nTotal);
     }
     pDatos = reinterpret_cast<const unsigned char*>(F_sLargo.data());
     nDatos = int(F_sLargo.size());
   }
+  CuentaLargo(size_t(nDatos) * (bTexto ? CC_LARGOS_POR_BYTE : 1));
   if (bTexto) AgregaTexto(pDatos, nDatos, Celda.sDatos);
   else Celda.sDatos.assign(reinterpret_cast<const char*>(pDatos), size_t(nDatos));
 }

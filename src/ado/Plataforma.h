@@ -3,7 +3,6 @@
 #include <QString>
 #include <array>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
 // What the engine does differently on each system; PlataformaPosix.cpp and
@@ -24,9 +23,5 @@ THuellaArchivo HuellaArchivo(const QString& sRuta);
 // UTF-8 of each byte of single-byte text in Windows code page nCodigo
 // (1252 when the system does not know that code page).
 std::array<std::string, 256> TablaCodigoPagina(int nCodigo);
-
-// A new scratch file in the user's temporary folder, removed when closed;
-// nullptr when none can be made.
-std::FILE* ArchivoTemporal();
 
 }  // namespace ado

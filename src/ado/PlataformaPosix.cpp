@@ -31,6 +31,4 @@ std::array<std::string, 256> TablaCodigoPagina(int nCodigo) {
   return Tabla;
 }
 
-std::FILE* ArchivoTemporal() { return std::tmpfile(); }
-
 }  // namespace ado

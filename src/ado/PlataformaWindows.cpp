@@ -36,16 +36,4 @@ std::array<std::string, 256> TablaCodigoPagina(int nCodigo) {
   return Tabla;
 }
 
-// msvcrt's tmpfile() writes to the root of C:, which users may not write to.
-std::FILE* ArchivoTemporal() {
-  wchar_t sCarpeta[MAX_PATH + 1] = {};
-  wchar_t sArchivo[MAX_PATH + 1] = {};
-  if (!GetTempPathW(MAX_PATH + 1, sCarpeta) || !GetTempFileNameW(sCarpeta, L"enc", 0, sArchivo))
-    return nullptr;
-  // "D": deleted when closed.
-  std::FILE* pArchivo = _wfopen(sArchivo, L"w+bD");
-  if (!pArchivo) DeleteFileW(sArchivo);
-  return pArchivo;
-}
-
 }  // namespace ado

@@ -65,7 +65,7 @@ TEST_F(ArchivoMdbgen, CadaTipoConSuValor) {
 
   // Before 1899-12-30 the whole part is negative and the fraction still adds time.
   ado::TArchivoMdb Archivo(Ruta());
-  ado::TLectorTabla Lector(Archivo, Archivo.Entrada(QStringLiteral("OPERACIÓN AÑO")));
+  ado::TLectorTabla Lector(Archivo, *Archivo.Entrada(QStringLiteral("OPERACIÓN AÑO")));
   ASSERT_TRUE(Lector.Siguiente() && Lector.Siguiente());
   EXPECT_EQ(Lector.Celdas()[7].dReal, -18095.5);
 }
@@ -126,6 +126,9 @@ TEST_F(ArchivoMdbgen, FilaDesbordadaSeSigue) {
   for (int i = 0; i < 4; ++i) Bytes[nBase + nFila0 + i] = char(nPuntero >> (8 * i));
   Bytes[nBase + 15] = char(Bytes[nBase + 15] | 0x40);
   Bytes[nBase + 19] = char(Bytes[nBase + 19] | 0x80);
+  // Access counts the moved row once: the definition's stored count drops to 2.
+  const qsizetype nDefinicion = qsizetype(quint8(Bytes[nBase + 4]) | quint8(Bytes[nBase + 5]) << 8) * 4096;
+  Bytes[nDefinicion + 16] = 2;
   Archivo.seek(0);
   Archivo.write(Bytes);
   Archivo.close();

@@ -41,7 +41,7 @@ TEST(ArchivosReales, Jet3ConPaginaDeCodigosYNombreAcentuado) {
 // Every Currency value of the orders, summed as stored integers, equals mdbtools' decimal sum.
 TEST(ArchivosReales, MonedaExactaEnElArchivo) {
   ado::TArchivoMdb Archivo(RutaReal(QStringLiteral("nwind.mdb")));
-  ado::TLectorTabla Lector(Archivo, Archivo.Entrada(QStringLiteral("orders")));
+  ado::TLectorTabla Lector(Archivo, *Archivo.Entrada(QStringLiteral("orders")));
   qsizetype nFlete = 0;
   while (Lector.Columnas()[nFlete].sNombre != QStringLiteral("Freight")) ++nFlete;
   qint64 nSuma = 0;
@@ -60,7 +60,7 @@ TEST(ArchivosReales, MonedaExactaEnElArchivo) {
 // mdbtools 1.0 prints these dates wrongly; the stored day numbers are the reference.
 TEST(ArchivosReales, FechasAntesDe1900ComoNumeroDeDia) {
   ado::TArchivoMdb Archivo(RutaReal(QStringLiteral("DateTestDatabase.mdb")));
-  ado::TLectorTabla Lector(Archivo, Archivo.Entrada(QStringLiteral("DateTest")));
+  ado::TLectorTabla Lector(Archivo, *Archivo.Entrada(QStringLiteral("DateTest")));
   QList<QList<double>> Dias;
   while (Lector.Siguiente()) {
     QList<double> Fila;
@@ -107,5 +107,39 @@ TEST(ArchivosReales, SinPasswordAbreConCualquiera) {
   const auto Conexion = Conecta(RutaReal(QStringLiteral("access2003-no-password.mdb")), QStringLiteral("otra"));
   EXPECT_EQ(Lee(Conexion, QStringLiteral("SELECT COUNT(*) AS N FROM Table1"), {"N"}).size(), 1);
 }
+
+}  // namespace
+
+namespace {
+
+// Every table of every real file, system tables included, reads exactly the rows its
+// definition stores (the reader refuses any other count): tables and rows read.
+struct TArchivoReal {
+  const char* pArchivo;
+  int nTablas;
+  qint64 nFilas;
+};
+
+class TodasLasTablas : public testing::TestWithParam<TArchivoReal> {};
+
+TEST_P(TodasLasTablas, LeenLasFilasGuardadas) {
+  ado::TArchivoMdb Archivo(RutaReal(QString::fromUtf8(GetParam().pArchivo)));
+  int nTablas = 0;
+  qint64 nFilas = 0;
+  for (const ado::TEntradaTabla& Entrada : Archivo.Tablas()) {
+    ado::TLectorTabla Lector(Archivo, Entrada);
+    while (Lector.Siguiente()) ++nFilas;
+    ++nTablas;
+  }
+  EXPECT_EQ(nTablas, GetParam().nTablas);
+  EXPECT_EQ(nFilas, GetParam().nFilas);
+}
+
+INSTANTIATE_TEST_SUITE_P(Archivos, TodasLasTablas,
+                         testing::Values(TArchivoReal{"nwind.mdb", 19, 7508}, TArchivoReal{"DateTestDatabase.mdb", 11, 167},
+                                         TArchivoReal{"access97-test.mdb", 10, 92},
+                                         TArchivoReal{"access2000-test.mdb", 9, 92},
+                                         TArchivoReal{"access2000-with-password.mdb", 11, 141},
+                                         TArchivoReal{"access2003-no-password.mdb", 11, 158}));
 
 }  // namespace

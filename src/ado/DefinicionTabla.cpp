@@ -1,0 +1,101 @@
+#include "ado/DefinicionTabla.h"
+
+#include "ado/ErrorADO.h"
+#include "ado/PaginaJet.h"
+#include "ado/TextoJet.h"
+
+#include <QSet>
+#include <algorithm>
+#include <vector>
+
+namespace ado {
+namespace {
+
+// Offsets of the definition and of a column descriptor, Jet 3 and Jet 4.
+struct TFormatoDefinicion {
+  int nFilas, nVariables, nColumnas, nIndicesReales, nMapaUso, nInicioColumnas, nTamIndice;
+  int nTamColumna, nNumColumna, nNumVariable, nEscala, nBanderas, nInicioFijo, nTamano;
+};
+constexpr TFormatoDefinicion CC_JET3 = {12, 23, 25, 31, 35, 43, 8, 18, 1, 3, 9, 13, 14, 16};
+constexpr TFormatoDefinicion CC_JET4 = {16, 43, 45, 51, 55, 63, 12, 25, 5, 7, 11, 15, 21, 23};
+constexpr int CC_MAX_COLUMNAS = 255;
+constexpr int CC_MAX_NOMBRE = 64;
+
+bool NombreValido(const QString& sNombre) {
+  if (sNombre.isEmpty() || sNombre.size() > CC_MAX_NOMBRE || sNombre.front() == u' ') return false;
+  for (const QChar c : sNombre)
+    if (c.unicode() < 0x20 || c == u'.' || c == u'!' || c == u'`' || c == u'[' || c == u']' || c == QChar::ReplacementCharacter)
+      return false;
+  return true;
+}
+
+}  // namespace
+
+TDefinicionTabla LeeDefinicion(const TArchivoMdb& Archivo, const TEntradaTabla& Entrada) {
+  const auto Danada = [&](const QString& sDetalle) { return ErrorDanada(Archivo.Ruta(), Entrada.sNombre, sDetalle); };
+  const int nTamPagina = Archivo.TamPagina();
+  const TFormatoDefinicion& F = Archivo.EsJet3() ? CC_JET3 : CC_JET4;
+
+  // The definition is one byte stream: the first page whole, then each continuation page after its 8-byte header.
+  std::vector<unsigned char> d(static_cast<size_t>(nTamPagina));
+  if (!Archivo.LeePagina(Entrada.nPagina, d.data()) || d[0] != CC_PAGINA_DEFINICION)
+    throw Danada(QStringLiteral("página de la definición"));
+  QSet<quint32> Vistas{Entrada.nPagina};
+  std::vector<unsigned char> Pagina(static_cast<size_t>(nTamPagina));
+  for (quint32 nSiguiente = Le32(d.data() + 4); nSiguiente != 0; nSiguiente = Le32(Pagina.data() + 4)) {
+    if (Vistas.contains(nSiguiente) || !Archivo.LeePagina(nSiguiente, Pagina.data()) || Pagina[0] != CC_PAGINA_DEFINICION)
+      throw Danada(QStringLiteral("página de continuación de la definición"));
+    Vistas.insert(nSiguiente);
+    d.insert(d.end(), Pagina.begin() + 8, Pagina.end());
+  }
+
+  TDefinicionTabla Def;
+  Def.nFilas = Le32(d.data() + F.nFilas);
+  Def.nVariables = Le16(d.data() + F.nVariables);
+  const int nColumnas = Le16(d.data() + F.nColumnas);
+  const quint32 nIndices = Le32(d.data() + F.nIndicesReales);
+  Def.nMapaUso = Le32(d.data() + F.nMapaUso);
+  if (nColumnas < 1 || nColumnas > CC_MAX_COLUMNAS || nIndices > quint32(d.size()))
+    throw Danada(QStringLiteral("número de columnas"));
+  size_t nPos = size_t(F.nInicioColumnas) + size_t(nIndices) * size_t(F.nTamIndice);
+  if (nPos + size_t(nColumnas) * size_t(F.nTamColumna) > d.size()) throw Danada(QStringLiteral("columnas"));
+  QSet<int> Numeros;
+  for (int i = 0; i < nColumnas; ++i, nPos += size_t(F.nTamColumna)) {
+    const unsigned char* c = d.data() + nPos;
+    TColumnaJet Columna;
+    Columna.nTipo = c[0];
+    Columna.nNumFila = c[F.nNumColumna];
+    Columna.nNumVariable = Le16(c + F.nNumVariable);
+    if (Columna.nTipo == CC_JET_NUMERICO || Columna.nTipo == CC_JET_MONEDA || Columna.nTipo == CC_JET_SIMPLE ||
+        Columna.nTipo == CC_JET_DOBLE)
+      Columna.nEscala = c[F.nEscala];
+    Columna.bFija = c[F.nBanderas] & 0x01;
+    Columna.nInicioFijo = Le16(c + F.nInicioFijo);
+    Columna.nTamano = Columna.nTipo == CC_JET_BOOLEANO ? 0 : Le16(c + F.nTamano);
+    if (Numeros.contains(Columna.nNumFila)) throw Danada(QStringLiteral("número de columna repetido"));
+    Numeros.insert(Columna.nNumFila);
+    Def.Columnas.append(Columna);
+  }
+  QSet<QString> Nombres;
+  for (TColumnaJet& Columna : Def.Columnas) {
+    const size_t nTamLargo = Archivo.EsJet3() ? 1 : 2;
+    if (nPos + nTamLargo > d.size()) throw Danada(QStringLiteral("nombres de columnas"));
+    const size_t nLargo = Archivo.EsJet3() ? d[nPos] : Le16(d.data() + nPos);
+    nPos += nTamLargo;
+    if (nPos + nLargo > d.size()) throw Danada(QStringLiteral("nombres de columnas"));
+    std::string sNombre;
+    if (Archivo.EsJet3()) AgregaTextoJet3(d.data() + nPos, int(nLargo), Archivo.CodigoJet3(), sNombre);
+    else AgregaTextoJet4(d.data() + nPos, int(nLargo), sNombre);
+    nPos += nLargo;
+    Columna.sNombre = QString::fromStdString(sNombre);
+    const QString sClave = Columna.sNombre.toCaseFolded();
+    if (!NombreValido(Columna.sNombre) || Nombres.contains(sClave))
+      throw Danada(QStringLiteral("nombre de columna no válido"));
+    Nombres.insert(sClave);
+  }
+  std::stable_sort(Def.Columnas.begin(), Def.Columnas.end(),
+                   [](const TColumnaJet& a, const TColumnaJet& b) { return a.nNumFila < b.nNumFila; });
+  return Def;
+}
+
+}  // namespace ado
