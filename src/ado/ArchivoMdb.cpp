@@ -1,5 +1,6 @@
 #include "ado/ArchivoMdb.h"
 
+#include "ado/DefinicionTabla.h"
 #include "ado/ErrorADO.h"
 #include "ado/LectorTabla.h"
 #include "ado/Plataforma.h"
@@ -76,7 +77,9 @@ void TArchivoMdb::LeeCatalogo() {
       continue;
     const quint32 nPagina = quint32(Id.nEntero & 0x00FFFFFF);
     if (nPagina == CC_PAGINA_CATALOGO) continue;
-    Tablas.push_back({QString::fromStdString(Nombre.sDatos), nPagina});
+    const QString sNombre = QString::fromStdString(Nombre.sDatos);
+    if (!NombreJetValido(sNombre)) throw ErrorDanada(F_sRuta, QStringLiteral("catálogo de objetos"));
+    Tablas.push_back({sNombre, nPagina});
   }
   F_Tablas.insert(F_Tablas.end(), Tablas.begin(), Tablas.end());
 }

@@ -32,6 +32,11 @@ constexpr double CC_ULTIMO_DIA = 2958465;  // 9999-12-31
                   QStringLiteral("El archivo \"%1\" no es una base de datos de Access (Jet 3 o Jet 4).").arg(sRuta));
 }
 
+// A character someone can type: no controls, surrogates, private use or non-characters.
+bool CaracterDePassword(char16_t c) {
+  return c >= 0x20 && !(c >= 0x7F && c < 0xA0) && !(c >= 0xD800 && c < 0xF900) && c < 0xFFF0;
+}
+
 // The password area unmasked: text up to the first U+0000, then zeros only. False for
 // bytes Access never writes (a damaged date gives a wrong mask, hence garbage).
 bool PasswordJet4(const unsigned char* pBloque, QString& sPassword) {
@@ -44,7 +49,7 @@ bool PasswordJet4(const unsigned char* pBloque, QString& sPassword) {
   for (int i = 0; i < CC_LARGO_PASSWORD; i += 2) {
     const char16_t c = char16_t((pPassword[i] ^ mascara[i % 4]) | ((pPassword[i + 1] ^ mascara[(i + 1) % 4]) << 8));
     if (c == 0) bFin = true;
-    else if (bFin || c < 0x20 || (c >= 0xD800 && c < 0xE000) || c >= 0xFFFE) return false;
+    else if (bFin || !CaracterDePassword(c)) return false;
     else sPassword += QChar(c);
   }
   return true;

@@ -74,6 +74,11 @@ QString CargaTabla(TArchivoMdb& Archivo, sqlite3* db, const QString& sTabla,
   if (!pEntrada)
     throw EErrorADO(CC_ERROR_CONSULTA,
                     QStringLiteral("La tabla \"%1\" no existe en la base de datos \"%2\".").arg(sTabla, Archivo.Ruta()));
+  if (pEntrada->sNombre.startsWith(QStringLiteral("sqlite_"), Qt::CaseInsensitive))
+    throw EErrorADO(CC_ERROR_CONSULTA,
+                    QStringLiteral("La tabla \"%1\" de la base de datos \"%2\" no se puede leer: los nombres que "
+                                   "empiezan por \"sqlite_\" están reservados.")
+                        .arg(pEntrada->sNombre, Archivo.Ruta()));
   TLectorTabla Lector(Archivo, *pEntrada);
   const QString sNombre = Lector.Nombre();
   const qint64 nTotal = Lector.FilasDeclaradas();

@@ -21,15 +21,15 @@ constexpr TFormatoDefinicion CC_JET4 = {16, 43, 45, 51, 55, 63, 12, 25, 5, 7, 11
 constexpr int CC_MAX_COLUMNAS = 255;
 constexpr int CC_MAX_NOMBRE = 64;
 
-bool NombreValido(const QString& sNombre) {
+}  // namespace
+
+bool NombreJetValido(const QString& sNombre) {
   if (sNombre.isEmpty() || sNombre.size() > CC_MAX_NOMBRE || sNombre.front() == u' ') return false;
   for (const QChar c : sNombre)
     if (c.unicode() < 0x20 || c == u'.' || c == u'!' || c == u'`' || c == u'[' || c == u']' || c == QChar::ReplacementCharacter)
       return false;
   return true;
 }
-
-}  // namespace
 
 TDefinicionTabla LeeDefinicion(const TArchivoMdb& Archivo, const TEntradaTabla& Entrada) {
   const auto Danada = [&](const QString& sDetalle) { return ErrorDanada(Archivo.Ruta(), Entrada.sNombre, sDetalle); };
@@ -89,7 +89,7 @@ TDefinicionTabla LeeDefinicion(const TArchivoMdb& Archivo, const TEntradaTabla& 
     nPos += nLargo;
     Columna.sNombre = QString::fromStdString(sNombre);
     const QString sClave = Columna.sNombre.toCaseFolded();
-    if (!NombreValido(Columna.sNombre) || Nombres.contains(sClave))
+    if (!NombreJetValido(Columna.sNombre) || Nombres.contains(sClave))
       throw Danada(QStringLiteral("nombre de columna no válido"));
     Nombres.insert(sClave);
   }

@@ -45,6 +45,10 @@ struct TDefinicionTabla {
   QList<TColumnaJet> Columnas;  // by column number
 };
 
+// A name Jet accepts for a table or column: 1 to 64 characters, no control characters,
+// none of . ! ` [ ], not starting with a blank.
+bool NombreJetValido(const QString& sNombre);
+
 // Reads and checks the definition of a catalogue table: continuation pages, column
 // descriptors and names (1 to 64 characters, none Jet forbids, no two alike).
 // Throws the damaged-file error naming the table.

@@ -74,8 +74,9 @@ bool TLectorTabla::SiguientePagina() {
       Danada(QStringLiteral("se leyeron %1 de las %2 filas que guarda").arg(F_nLeidas).arg(F_Def.nFilas));
     return false;
   }
-  if (!F_Archivo.LeePagina(F_nPagina, F_Pagina.data()) || F_Pagina[0] != CC_PAGINA_DATOS ||
-      Le32(F_Pagina.data() + 4) != F_nPaginaDef)
+  if (!F_Archivo.LeePagina(F_nPagina, F_Pagina.data()))
+    Danada(QStringLiteral("no se puede leer la página %1").arg(F_nPagina));
+  if (F_Pagina[0] != CC_PAGINA_DATOS || Le32(F_Pagina.data() + 4) != F_nPaginaDef)
     Danada(QStringLiteral("la página %1 del mapa no es de la tabla").arg(F_nPagina));
   F_nFilasPagina = FilasDePagina(F_Pagina.data(), F_nTamPagina, F_nInicioCuenta);
   if (F_nFilasPagina < 0) Danada(QStringLiteral("tabla de filas de la página %1").arg(F_nPagina));

@@ -1,5 +1,6 @@
 #include "app/LineaComandos.h"
 
+#include "ado/ErrorADO.h"
 #include "app/ArgumentosGenerar.h"
 #include "app/AyudaPrograma.h"
 #include "app/MensajeroConsola.h"
@@ -193,6 +194,14 @@ int EjecutaLineaComandos(int argc, char** argv)
   ColectorConexiones = std::make_shared<TColectorConxs>();
   try {
     nSalida = Genera(Argumentos);
+  } catch (const ado::EErrorADO& Error) {
+    // A damaged back office refuses the run, as a missing one does.
+    if (Error.Clase() == ado::CC_ERROR_ARCHIVO) {
+      Escribe(stderr, Error.Mensaje());
+      nSalida = CC_RECHAZO;
+    } else {
+      Escribe(stderr, QStringLiteral("Error inesperado: %1").arg(QString::fromLocal8Bit(Error.what())));
+    }
   } catch (const std::exception& Error) {
     Escribe(stderr, QStringLiteral("Error inesperado: %1")
                         .arg(ExplicaErrorSistema(QString::fromLocal8Bit(Error.what()))));

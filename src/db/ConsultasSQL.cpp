@@ -24,6 +24,9 @@ bool CorreConsulta(ILogErrores& Errores, const QString& sConsulta, ado::TConsult
     return true;
   } catch (const ado::EErrorADO& Error) {
     qQuery.Close();
+    // A damaged back office ends the run: no caller may read a failed query as an
+    // answer (no rows in tCompUsr would mean "users connected", a question would be left out).
+    if (Error.Clase() == ado::CC_ERROR_ARCHIVO) throw;
     Errores.MuestraError(CC_ERR_BD101, TextoErrorBD(Error));
     return false;
   }

@@ -2,6 +2,7 @@
 // office written with mdbgen whose answers are known by construction.
 #include <gtest/gtest.h>
 
+#include "ado/ArchivoMdb.h"
 #include "mdbgen/EscritorMdb.h"
 
 #include <QDir>
@@ -250,6 +251,43 @@ TEST_F(LineaComandos, BaseDeDatosIlegibleSeExplicaEnEspanol)
                                 "/DataBase/Tolvex.mdb\": no tiene permiso (permiso denegado)."))
       << R.sError.toStdString();
   EXPECT_FALSE(R.sError.contains("Permission denied"));
+}
+
+// A damaged back office: status 3 and the damaged-file message naming the table, never
+// another refusal's message, never a report (a failed tCompUsr read used to say "users
+// connected"; a failed question used to leave a report with status 1).
+TEST_F(LineaComandos, BackOfficeDanadoSale3)
+{
+  struct TCaso {
+    const char* sTabla;  // its stored row count is raised by one
+    const char* sMensaje;
+  };
+  const QList<TCaso> Casos = {
+      {"tCompUsr", "está dañada (tabla \"tCompUsr\", se leyeron 0 de las 1 filas que guarda)."},
+      {"tMovtos", "está dañada (tabla \"tMovtos\", se leyeron "},
+      {nullptr, "está dañada (cabecera del archivo)."},
+  };
+  for (const TCaso& Caso : Casos) {
+    EscribeTolvex(BackOffice());
+    const QString sRuta = Carpeta() + "/DataBase/Tolvex.mdb";
+    qsizetype nByte = 0x78;  // the header's creation date
+    if (Caso.sTabla)
+      nByte = qsizetype(ado::TArchivoMdb(sRuta).Entrada(QString::fromUtf8(Caso.sTabla))->nPagina) * 4096 + 16;
+    QFile Archivo(sRuta);
+    ASSERT_TRUE(Archivo.open(QIODevice::ReadWrite));
+    QByteArray Bytes = Archivo.readAll();
+    Bytes[nByte] = char(Caso.sTabla ? Bytes[nByte] + 1 : Bytes[nByte] ^ 0x10);
+    Archivo.seek(0);
+    Archivo.write(Bytes);
+    Archivo.close();
+    const TEjecucion R = Ejecuta(Argumentos());
+    EXPECT_EQ(R.nSalida, 3) << R.sError.toStdString();
+    EXPECT_TRUE(R.sError.contains(QStringLiteral("La base de datos \"%1\" ").arg(sRuta) + QString::fromUtf8(Caso.sMensaje)))
+        << R.sError.toStdString();
+    EXPECT_FALSE(R.sError.contains("Hay un usuario conectado")) << R.sError.toStdString();
+    EXPECT_FALSE(R.sError.contains("contraseña")) << R.sError.toStdString();
+    EXPECT_FALSE(QFile::exists(Salida("r.json")));
+  }
 }
 
 // A question whose table is missing: the report is still written, status 1.

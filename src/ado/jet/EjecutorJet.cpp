@@ -213,7 +213,7 @@ void TEjecutorJet::IndexaComoPideElPlan(const TConsulta& consulta, const QString
   sqlite3_finalize(plan);
   for (const auto& [sTabla, columnas] : indices) {
     const bool bTemporal = std::any_of(F_temporales.begin(), F_temporales.end(),
-                                       [&](const auto& par) { return par.second == sTabla; });
+                                       [&sBuscada = sTabla](const auto& par) { return par.second == sBuscada; });
     QStringList citadas;
     for (const QString& sColumna : columnas) citadas << CitaNombre(sColumna);
     const QString sNombre = CitaNombre(QStringLiteral("jet_ix_%1_%2").arg(sTabla, columnas.join(u'_')).toUpper());
