@@ -200,7 +200,8 @@ int EjecutaLineaComandos(int argc, char** argv)
       Escribe(stderr, Error.Mensaje());
       nSalida = CC_RECHAZO;
     } else {
-      Escribe(stderr, QStringLiteral("Error inesperado: %1").arg(QString::fromLocal8Bit(Error.what())));
+      Escribe(stderr, QStringLiteral("Error inesperado: %1")
+                          .arg(ExplicaErrorSistema(QString::fromLocal8Bit(Error.what()))));
     }
   } catch (const std::exception& Error) {
     Escribe(stderr, QStringLiteral("Error inesperado: %1")
