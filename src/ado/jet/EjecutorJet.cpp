@@ -50,6 +50,16 @@ void AgrupaTextosAlFinal(TConsulta& consulta, const QStringList& textos) {
   });
 }
 
+// A plain column of the select that is also one of its GROUP BY terms.
+bool EsColumnaDelGrupo(const TExpresion& e, const TSelect& select) {
+  if (e.clase != TExpresion::TClase::Columna) return false;
+  return std::any_of(select.agrupaPor.begin(), select.agrupaPor.end(), [&](const auto& g) {
+    return g->clase == TExpresion::TClase::Columna && g->sTexto.compare(e.sTexto, Qt::CaseInsensitive) == 0 &&
+           (g->sCalificador.isEmpty() || e.sCalificador.isEmpty() ||
+            g->sCalificador.compare(e.sCalificador, Qt::CaseInsensitive) == 0);
+  });
+}
+
 // A derived table that reduces its rows: worth keeping even when only its parent reads it.
 bool Agrupa(const TConsulta& consulta) {
   for (const TSelect& select : consulta.partes)
@@ -93,6 +103,7 @@ sqlite3_stmt* TEjecutorJet::Prepara(const QString& sJet) {
   const auto consulta = AnalizaJet(sJet);
   std::set<QString> vistas;
   AseguraTablas(*consulta, vistas);
+  FijaGrafiaDeGrupos(*consulta);
   if (!F_bCacheActiva) return PreparaSQLite(EmiteSQLite(*consulta));
   MaterializaConsulta(*consulta, false);
   const QString sSql = EmiteSQLite(*consulta);
@@ -135,6 +146,42 @@ void TEjecutorJet::AseguraTablasFuente(const TFuente& fuente, std::set<QString>&
   }
 }
 
+// Texts that differ only in letter case fall in one group; SQLite shows the spelling of the
+// group's last row, so the answer would depend on the plan (kept tables or not, which index).
+// A grouped text column shows the group's smallest spelling in binary order instead.
+void TEjecutorJet::FijaGrafiaDeGrupos(TConsulta& consulta) {
+  for (TSelect& select : consulta.partes)
+    for (auto& fuente : select.fuentes) FijaGrafiaFuente(*fuente);
+  if (consulta.partes.size() != 1 || !EsAgrupada(consulta.partes.front())) return;
+  TSelect& select = consulta.partes.front();
+  sqlite3_stmt* stmt = PreparaSQLite(EmiteSQLite(consulta));
+  std::vector<bool> textos;
+  for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
+    const char* sTipo = sqlite3_column_decltype(stmt, i);
+    textos.push_back(!sTipo || EsTipoTexto(QString::fromUtf8(sTipo)));
+  }
+  sqlite3_finalize(stmt);
+  for (size_t i = 0; i < select.elementos.size() && i < textos.size(); ++i) {
+    TElementoSelect& elemento = select.elementos[i];
+    if (!textos[i] || !elemento.pExpresion || !EsColumnaDelGrupo(*elemento.pExpresion, select)) continue;
+    if (elemento.sAlias.isEmpty()) elemento.sAlias = elemento.pExpresion->sTexto;
+    auto grafia = std::make_unique<TExpresion>();
+    grafia->clase = TExpresion::TClase::Funcion;
+    grafia->sTexto = QStringLiteral("JET_GRAFIA");
+    grafia->pos = elemento.pExpresion->pos;
+    grafia->hijos.push_back(std::move(elemento.pExpresion));
+    elemento.pExpresion = std::move(grafia);
+  }
+}
+
+void TEjecutorJet::FijaGrafiaFuente(TFuente& fuente) {
+  if (fuente.clase == TFuente::TClase::Derivada) FijaGrafiaDeGrupos(*fuente.pConsulta);
+  if (fuente.clase == TFuente::TClase::Union) {
+    FijaGrafiaFuente(*fuente.pIzquierda);
+    FijaGrafiaFuente(*fuente.pDerecha);
+  }
+}
+
 void TEjecutorJet::MaterializaConsulta(TConsulta& consulta, bool bMaterializada) {
   for (TSelect& select : consulta.partes)
     for (auto& fuente : select.fuentes) MaterializaFuente(*fuente, select.fuentes.size() == 1, bMaterializada);
@@ -170,7 +217,7 @@ void TEjecutorJet::Materializa(TFuente& fuente) {
       const char* sTipo = sqlite3_column_decltype(stmt, i);
       columnas << CitaNombre(sNombre) + DeclaracionColumna(sTipo);
       vistas << sNombre.toUpper();
-      if (sTipo && EsTipoTexto(QString::fromUtf8(sTipo))) textos << sNombre.toUpper();
+      if (!sTipo || EsTipoTexto(QString::fromUtf8(sTipo))) textos << sNombre.toUpper();
     }
     sqlite3_finalize(stmt);
     if (vistas.removeDuplicates() > 0) return;

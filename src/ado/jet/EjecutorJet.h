@@ -16,8 +16,7 @@ struct TFuente;
 
 // Runs Jet SQL on an SQLite session that RegistraReglas prepared. Within one snapshot of
 // the loaded tables, identical derived tables are computed once into temporary tables
-// (keyed by their translated text), and the join columns on which SQLite would build a
-// throw-away index get a kept one.
+// (keyed by their translated text), and the join columns on which SQLite would build a throw-away index get a kept one.
 class TEjecutorJet {
  public:
   TEjecutorJet(sqlite3* db, std::function<void(const QString& sTabla)> AseguraTabla);
@@ -39,6 +38,8 @@ class TEjecutorJet {
  private:
   void AseguraTablas(const TConsulta& consulta, std::set<QString>& vistas);
   void AseguraTablasFuente(const TFuente& fuente, std::set<QString>& vistas);
+  void FijaGrafiaDeGrupos(TConsulta& consulta);
+  void FijaGrafiaFuente(TFuente& fuente);
   void MaterializaConsulta(TConsulta& consulta, bool bMaterializada);
   void MaterializaFuente(TFuente& fuente, bool bSolaFuente, bool bPadreMaterializado);
   void Materializa(TFuente& fuente);

@@ -33,6 +33,8 @@ const TReglaFuncion CC_FUNCIONES[] = {
     {"MIN", 1, "min(%1)", TResultado::Valor, false, true},
     {"MAX", 1, "max(%1)", TResultado::Valor, false, true},
     {"AVG", 1, "avg(%1)", TResultado::Numero, false, true},
+    // the spelling a group of texts equal but for letter case shows, whatever the row order
+    {"JET_GRAFIA", 1, "(min(%1 COLLATE BINARY) COLLATE JET)", TResultado::Valor, false, true},
 };
 
 const char* const CC_RESERVADAS[] = {
