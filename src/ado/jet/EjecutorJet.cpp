@@ -60,6 +60,18 @@ bool EsColumnaDelGrupo(const TExpresion& e, const TSelect& select) {
   });
 }
 
+// A derived table that only picks rows and columns of one table.
+bool SoloFiltra(const TConsulta& consulta) {
+  if (consulta.partes.size() != 1 || !consulta.orden.empty()) return false;
+  const TSelect& select = consulta.partes.front();
+  if (select.bDistinct || EsAgrupada(select) || select.fuentes.size() != 1 ||
+      select.fuentes.front()->clase != TFuente::TClase::Tabla)
+    return false;
+  return std::all_of(select.elementos.begin(), select.elementos.end(), [](const TElementoSelect& e) {
+    return e.bEstrella || e.pExpresion->clase == TExpresion::TClase::Columna;
+  });
+}
+
 // A derived table that reduces its rows: worth keeping even when only its parent reads it.
 bool Agrupa(const TConsulta& consulta) {
   for (const TSelect& select : consulta.partes)
@@ -115,6 +127,8 @@ void TEjecutorJet::Olvida() {
   for (const auto& [sSql, sTabla] : F_temporales)
     Ejecuta(QStringLiteral("DROP TABLE IF EXISTS temp.") + CitaNombre(sTabla));
   F_temporales.clear();
+  F_filas.clear();
+  F_enSitio.clear();
 }
 
 void TEjecutorJet::SetCacheActiva(bool bActiva) {
@@ -198,7 +212,7 @@ void TEjecutorJet::MaterializaFuente(TFuente& fuente, bool bSolaFuente, bool bPa
       // A plain filter or union that alone feeds a table being kept streams into it.
       const bool bMaterializar = !(bPadreMaterializado && bSolaFuente && !Agrupa(*fuente.pConsulta));
       MaterializaConsulta(*fuente.pConsulta, bMaterializar);
-      if (bMaterializar) Materializa(fuente);
+      if (bMaterializar && !(SoloFiltra(*fuente.pConsulta) && GuardaLaMayoria(*fuente.pConsulta))) Materializa(fuente);
       break;
     }
   }
@@ -233,6 +247,7 @@ void TEjecutorJet::Materializa(TFuente& fuente) {
       sqlite3_exec(F_db, ("DROP TABLE temp." + CitaNombre(sTabla)).toUtf8().constData(), nullptr, nullptr, nullptr);
       throw;
     }
+    F_filas[sTabla] = sqlite3_changes64(F_db);
     it = F_temporales.emplace(sSql, sTabla).first;
   }
   fuente.clase = TFuente::TClase::Tabla;
@@ -272,6 +287,25 @@ void TEjecutorJet::IndexaComoPideElPlan(const TConsulta& consulta, const QString
     if (sqlite3_exec(F_db, sIndice.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK && !bTemporal)
       F_indicesBase.insert(sNombre);
   }
+}
+
+// A filter of a kept table that keeps at least half of its rows is read in place (SQLite
+// reads the kept table through its indexes): a copy would cost more than the rows it leaves
+// out. A narrower one is copied, so its rows lie together. Decided once per text and snapshot.
+bool TEjecutorJet::GuardaLaMayoria(const TConsulta& filtro) {
+  const auto itFilas = F_filas.find(filtro.partes.front().fuentes.front()->sNombre);
+  if (itFilas == F_filas.end()) return false;
+  const QString sSql = EmiteSQLite(filtro);
+  auto it = F_enSitio.find(sSql);
+  if (it == F_enSitio.end()) {
+    sqlite3_stmt* stmt = PreparaSQLite(QStringLiteral("SELECT count(*) FROM (") + sSql + QLatin1Char(')'));
+    const int nPaso = sqlite3_step(stmt);
+    const qint64 nFilas = nPaso == SQLITE_ROW ? sqlite3_column_int64(stmt, 0) : 0;
+    sqlite3_finalize(stmt);
+    if (nPaso != SQLITE_ROW) LanzaError(MensajeSQLite(QString::fromUtf8(sqlite3_errmsg(F_db))));
+    it = F_enSitio.emplace(sSql, 2 * nFilas >= itFilas->second).first;
+  }
+  return it->second;
 }
 
 void TEjecutorJet::Ejecuta(const QString& sSql) {

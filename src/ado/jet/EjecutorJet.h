@@ -16,7 +16,8 @@ struct TFuente;
 
 // Runs Jet SQL on an SQLite session that RegistraReglas prepared. Within one snapshot of
 // the loaded tables, identical derived tables are computed once into temporary tables
-// (keyed by their translated text), and the join columns on which SQLite would build a throw-away index get a kept one.
+// (keyed by their translated text), a filter that keeps most rows of one is read in place,
+// and the join columns on which SQLite would build a throw-away index get a kept one.
 class TEjecutorJet {
  public:
   TEjecutorJet(sqlite3* db, std::function<void(const QString& sTabla)> AseguraTabla);
@@ -43,6 +44,7 @@ class TEjecutorJet {
   void MaterializaConsulta(TConsulta& consulta, bool bMaterializada);
   void MaterializaFuente(TFuente& fuente, bool bSolaFuente, bool bPadreMaterializado);
   void Materializa(TFuente& fuente);
+  bool GuardaLaMayoria(const TConsulta& filtro);
   void IndexaComoPideElPlan(const TConsulta& consulta, const QString& sSql);
   void Ejecuta(const QString& sSql);
   sqlite3_stmt* PreparaSQLite(const QString& sSql);
@@ -52,6 +54,8 @@ class TEjecutorJet {
   bool F_bCacheActiva = true;
   std::map<QString, QString> F_temporales;  // translated SQL -> its temporary table
   int F_nTemporales = 0;
+  std::map<QString, qint64> F_filas;  // temporary table -> its rows
+  std::map<QString, bool> F_enSitio;  // filter of a temporary table -> read in place
   std::set<QString> F_indicesBase;  // kept indexes on loaded tables, quoted
 };
 
