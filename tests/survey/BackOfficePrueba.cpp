@@ -10,10 +10,10 @@ using mdbgen::TTipo;
 namespace {
 
 void EscribeTabla(mdbgen::TEscritorMdb& Escritor, const QString& sNombre, const QList<TColumna>& Columnas,
-                  const QList<TFila>& Filas) {
+                  const QList<TFila>& Filas, const QSet<qsizetype>& Borradas = {}) {
   Escritor.IniciaTabla(sNombre, Columnas);
-  for (const TFila& Fila : Filas) {
-    Escritor.AgregaFila(Fila);
+  for (qsizetype i = 0; i < Filas.size(); ++i) {
+    Escritor.AgregaFila(Filas[i], Borradas.contains(i));
   }
   Escritor.TerminaTabla();
 }
@@ -74,8 +74,8 @@ TFila Alerta(const char* sTipo, const char* sFecha, bool bReportada, const char*
 QString Escribe(const QTemporaryDir& Dir, const QString& sArchivo, const TDatos& Datos) {
   const QString sRuta = Dir.filePath(sArchivo);
   mdbgen::TEscritorMdb Escritor(sRuta);
-  EscribeTabla(Escritor, "tMovtos", ColumnasOperaciones(), Datos.tMovtos);
-  EscribeTabla(Escritor, "tProces", ColumnasOperaciones(), Datos.tProces);
+  EscribeTabla(Escritor, "tMovtos", ColumnasOperaciones(), Datos.tMovtos, Datos.BorradasMovtos);
+  EscribeTabla(Escritor, "tProces", ColumnasOperaciones(), Datos.tProces, Datos.BorradasProces);
   EscribeTabla(Escritor, "tCliente",
                {{"NumEmp", TTipo::Long},
                 {"ClaveCliente", TTipo::Long},

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -24,6 +25,9 @@ struct TDatos {
   QList<TFila> tDivisas;
   QList<TFila> tGrupos;
   QList<TFila> tRelevan;
+  // Positions of operation lines left as Access leaves deleted rows.
+  QSet<qsizetype> BorradasMovtos;
+  QSet<qsizetype> BorradasProces;
 };
 
 // "2014-03-31" or "2014-03-31 10:30:00".

@@ -26,12 +26,17 @@ class TMensajeroGrabado : public IMensajero {
   QStringList Textos;
 };
 
-// The survey with the text of its last query in view.
+// The survey with the text of its last query in view, and of every query it asked.
 class TEncuestaPrueba : public TRepEncGAFI2016 {
  public:
   using TRepEncGAFI2016::TRepEncGAFI2016;
   QString UltimoSQL() const { return F_qConsultaGen->SQL(); }
   bool ConsultaAbierta() const { return F_qConsultaGen->Active(); }
+  bool PideConsulta(const QString& sConsulta, ado::TConsultaADO& qQuery) override {
+    Consultas << sConsulta;
+    return TRepEncGAFI2016::PideConsulta(sConsulta, qQuery);
+  }
+  QStringList Consultas;
 };
 
 // A survey over the real data module (catalogues and questionnaire template),
