@@ -1,10 +1,11 @@
 // Times and peak memory of (a) opening and loading a back office, (b) the nine
 // questions, (c) the same questions without the derived-table cache and join
 // indexes (SQLite's own automatic indexes stay on), on generated back offices of
-// several sizes. Each size is measured in
-// a fresh child process so the peaks do not mix. Beside them, the time mdbtools'
-// mdb-export needs to dump the two operation tables, measured in the same run: on a
-// shared machine the ratio of (a+b) to it is steadier than either time.
+// several sizes; a size "5x200000" is a head office and four branches of 200,000
+// operations each, consolidated. Each size is measured in a fresh child process so
+// the peaks do not mix. Beside them, the time mdbtools' mdb-export needs to dump the
+// two operation tables (of the joined back office for branches), measured in the same
+// run: on a shared machine the ratio of (a+b) to it is steadier than either time.
 #include "MedicionProceso.h"
 
 #include "ado/ConexionADO.h"
@@ -13,12 +14,14 @@
 #include "data/DataModule.h"
 #include "survey/IIMensajero.h"
 #include "survey/RepEncGAFI2016.h"
+#include "survey/ReglasSucursales.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QProcess>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -58,17 +61,35 @@ bool NuevePreguntas(const std::shared_ptr<ado::TConexionADO>& Conexion, TdmMain&
   return bExito;
 }
 
+QString RutaBD(const QString& sCarpeta)
+{
+  return sCarpeta + QStringLiteral("/DataBase/Tolvex.mdb");
+}
+
+// The head office (branch 1) with branches 2 to nSucursales of backoffice-gen, which gives
+// branch s the company number s.
+ado::TConsolidacionJet Consolidacion(const QString& sCarpeta, int nSucursales)
+{
+  ado::TConsolidacionJet Consolidacion{1, {}, ReglasSucursales()};
+  for (int s = 2; s <= nSucursales; ++s)
+    Consolidacion.Sucursales.append(
+        {RutaBD(backoffice::CarpetaSucursal(sCarpeta, s)), QStringLiteral("voduzu"), s});
+  return Consolidacion;
+}
+
 // Child: prints "a_s a_mb b_s b_mb c_s c_mb ok".
-int MideUnaVez(const QString& sCarpeta)
+int MideUnaVez(const QString& sCarpeta, int nSucursales)
 {
   TdmMain dmMain;
   auto Conexion = std::make_shared<ado::TConexionADO>();
 
   const TMedicion Carga;
   Conexion->SetConnectionString(
-      QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1/DataBase/Tolvex.mdb;"
+      QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;"
                      "Persist Security Info=True;Jet OLEDB:Database Password=voduzu")
-          .arg(sCarpeta));
+          .arg(RutaBD(nSucursales > 0 ? backoffice::CarpetaSucursal(sCarpeta, 1) : sCarpeta)));
+  if (nSucursales > 0)
+    Conexion->SetConsolidacion(Consolidacion(sCarpeta, nSucursales));
   Conexion->SetConnected(true);
   for (const QString& sTabla : CC_TABLAS) {
     ado::TConsultaADO Consulta;
@@ -118,33 +139,41 @@ int Principal(const QStringList& Args)
 {
   const QString sCache = Args.value(1, QStringLiteral("bench/cache"));
   const QStringList Tamanos =
-      Args.value(2, QStringLiteral("10000,100000,1000000")).split(QLatin1Char(','));
+      Args.value(2, QStringLiteral("10000,100000,1000000,5x200000")).split(QLatin1Char(','));
   std::printf("%10s %8s %9s %8s %9s %10s %9s %6s %12s %8s %10s\n", "operaciones", "a) s", "a) MB", "b) s",
               "b) MB", "c) s", "c) MB", "c/b", "(a+b) us/op", "mdb s", "(a+b)/mdb");
   for (const QString& sTamano : Tamanos) {
-    const qint64 nOps = sTamano.toLongLong();
+    // "N" operations, or "SxN": S branches of N operations each.
+    const QStringList Partes = sTamano.split(QLatin1Char('x'));
+    const int nSucursales = Partes.size() == 2 ? Partes[0].toInt() : 0;
+    const qint64 nOps = Partes.last().toLongLong() * std::max(nSucursales, 1);
     const QString sCarpeta = QDir(sCache).absoluteFilePath(sTamano);
-    if (!QFile::exists(sCarpeta + QStringLiteral("/DataBase/Tolvex.mdb"))) {
+    const QString sMarca = RutaBD(nSucursales > 0 ? backoffice::CarpetaUnida(sCarpeta) : sCarpeta);
+    if (!QFile::exists(sMarca)) {
       const TMedicion Generacion;
-      backoffice::GeneraBackOffice(nOps, 2016, sCarpeta);
+      if (nSucursales > 0)
+        backoffice::GeneraSucursales(Partes.last().toLongLong(), 2016, nSucursales, sCarpeta);
+      else
+        backoffice::GeneraBackOffice(nOps, 2016, sCarpeta);
       std::fprintf(stderr, "generado %s en %.1f s\n", qPrintable(sCarpeta), Generacion.Segundos());
     }
     QProcess Hijo;
     Hijo.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    Hijo.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--medir"), sCarpeta});
+    Hijo.start(QCoreApplication::applicationFilePath(),
+               {QStringLiteral("--medir"), sCarpeta, QString::number(nSucursales)});
     Hijo.waitForFinished(-1);
     const QStringList V = QString::fromLatin1(Hijo.readAllStandardOutput()).simplified().split(' ');
     if (Hijo.exitCode() != 0 || V.size() != 7) {
-      std::printf("%10lld  falló la medición\n", nOps);
+      std::printf("%10s  falló la medición\n", qPrintable(sTamano));
       return 1;
     }
     const double a = V[0].toDouble(), b = V[2].toDouble(), c = V[4].toDouble();
-    const double dVolcado = SegundosVolcado(sCarpeta + QStringLiteral("/DataBase/Tolvex.mdb"));
+    const double dVolcado = SegundosVolcado(sMarca);
     if (dVolcado <= 0) {
-      std::printf("%10lld  falló mdb-export\n", nOps);
+      std::printf("%10s  falló mdb-export\n", qPrintable(sTamano));
       return 1;
     }
-    std::printf("%10lld %8.2f %9.0f %8.2f %9.0f %10.2f %9.0f %6.1f %12.2f %8.2f %10.2f%s\n", nOps, a,
+    std::printf("%10s %8.2f %9.0f %8.2f %9.0f %10.2f %9.0f %6.1f %12.2f %8.2f %10.2f%s\n", qPrintable(sTamano), a,
                 V[1].toDouble(), b, V[3].toDouble(), c, V[5].toDouble(), b > 0 ? c / b : 0,
                 (a + b) * 1e6 / nOps, dVolcado, (a + b) / dVolcado,
                 V[6] == QLatin1String("1") ? "" : "  (alguna pregunta falló)");
@@ -162,6 +191,6 @@ int main(int argc, char* argv[])
   QGuiApplication Aplicacion(argc, argv);
   const QStringList Args = Aplicacion.arguments();
   if (Args.value(1) == QLatin1String("--medir"))
-    return MideUnaVez(Args.value(2));
+    return MideUnaVez(Args.value(2), Args.value(3).toInt());
   return Principal(Args);
 }

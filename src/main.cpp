@@ -30,13 +30,16 @@ int main(int argc, char* argv[])
   const TArgumentosVentana Args = DameOrden(Aplicacion.arguments().mid(1)).Ventana;
   const QString sCarpeta = Args.sCarpeta.isEmpty() ? QCoreApplication::applicationDirPath()
                                                    : QDir(Args.sCarpeta).absolutePath();
+  QStringList Sucursales;
+  for (const QString& sSucursal : Args.Sucursales)
+    Sucursales << QDir(sSucursal).absolutePath();
   PreparaEntornoVentana(Aplicacion);
   ColectorConexiones = std::make_shared<TColectorConxs>();
   int nSalida = 0;
   {
     TdmMain dmMain;
     dmMain.repGeneral.SetVisor(std::make_shared<TVisorReporte>());
-    TfrmPrincipal frmPrincipal(dmMain, sCarpeta);
+    TfrmPrincipal frmPrincipal(dmMain, sCarpeta, nullptr, Sucursales);
     frmPrincipal.show();
     frmPrincipal.activateWindow();
     nSalida = Aplicacion.exec();

@@ -3,9 +3,11 @@
 #include "ado/ArchivoMdb.h"
 #include "ado/ErrorADO.h"
 #include "ado/LectorTabla.h"
+#include "ado/MapeoConsolidado.h"
 
 #include <sqlite3.h>
 #include <memory>
+#include <optional>
 
 namespace ado {
 namespace {
@@ -43,6 +45,21 @@ void Enlaza(sqlite3_stmt* pSentencia, int nParametro, const TCelda& Celda) {
   }
 }
 
+// Where each of the loaded table's columns is in a file's rows; a file that lacks one is refused.
+std::vector<int> PosicionesColumnas(const TLectorTabla& Lector, const QStringList& Nombres, const QString& sRuta) {
+  std::vector<int> Posiciones;
+  const QList<TColumnaJet>& Columnas = Lector.Columnas();
+  for (const QString& sNombre : Nombres) {
+    qsizetype i = 0;
+    while (i < Columnas.size() && Columnas[i].sNombre.compare(sNombre, Qt::CaseInsensitive) != 0) ++i;
+    if (i == Columnas.size())
+      throw EErrorADO(CC_ERROR_CONSULTA, QStringLiteral("La tabla \"%1\" de la base de datos \"%2\" no tiene la columna \"%3\".")
+                                             .arg(Lector.Nombre(), sRuta, sNombre));
+    Posiciones.push_back(int(i));
+  }
+  return Posiciones;
+}
+
 }  // namespace
 
 QString NombreSqlite(const QString& sNombre) {
@@ -68,27 +85,43 @@ QString TipoSqlite(int nTipoJet) {
   }
 }
 
-QString CargaTabla(TArchivoMdb& Archivo, sqlite3* db, const QString& sTabla,
-                   const TConexionADO::TProgresoCarga& Progreso) {
-  const TEntradaTabla* pEntrada = Archivo.Entrada(sTabla);
-  if (!pEntrada)
-    throw EErrorADO(CC_ERROR_CONSULTA,
-                    QStringLiteral("La tabla \"%1\" no existe en la base de datos \"%2\".").arg(sTabla, Archivo.Ruta()));
-  if (pEntrada->sNombre.startsWith(QStringLiteral("sqlite_"), Qt::CaseInsensitive))
-    throw EErrorADO(CC_ERROR_CONSULTA,
-                    QStringLiteral("La tabla \"%1\" de la base de datos \"%2\" no se puede leer: los nombres que "
-                                   "empiezan por \"sqlite_\" están reservados.")
-                        .arg(pEntrada->sNombre, Archivo.Ruta()));
-  TLectorTabla Lector(Archivo, *pEntrada);
-  const QString sNombre = Lector.Nombre();
-  const qint64 nTotal = Lector.FilasDeclaradas();
+namespace {
+
+// Rows of the files in order into the table named after the first file's spelling,
+// shaped as the first file defines it. nEmpresa is 0 for a file read alone.
+struct TFuente {
+  TArchivoMdb* pArchivo;
+  qint64 nEmpresa;
+};
+
+QString CargaFuentes(const std::vector<TFuente>& Fuentes, const TConsolidacionJet* pConsolidacion, sqlite3* db,
+                     const QString& sTabla, const TConexionADO::TProgresoCarga& Progreso) {
+  std::vector<std::unique_ptr<TLectorTabla>> Lectores;
+  qint64 nTotal = 0;
+  for (const TFuente& Fuente : Fuentes) {
+    TArchivoMdb& Archivo = *Fuente.pArchivo;
+    const TEntradaTabla* pEntrada = Archivo.Entrada(sTabla);
+    if (!pEntrada)
+      throw EErrorADO(CC_ERROR_CONSULTA,
+                      QStringLiteral("La tabla \"%1\" no existe en la base de datos \"%2\".").arg(sTabla, Archivo.Ruta()));
+    if (pEntrada->sNombre.startsWith(QStringLiteral("sqlite_"), Qt::CaseInsensitive))
+      throw EErrorADO(CC_ERROR_CONSULTA,
+                      QStringLiteral("La tabla \"%1\" de la base de datos \"%2\" no se puede leer: los nombres que "
+                                     "empiezan por \"sqlite_\" están reservados.")
+                          .arg(pEntrada->sNombre, Archivo.Ruta()));
+    Lectores.push_back(std::make_unique<TLectorTabla>(Archivo, *pEntrada));
+    nTotal += Lectores.back()->FilasDeclaradas();
+  }
+  const QString sNombre = Lectores.front()->Nombre();
   auto Avisa = [&](qint64 nFilas, qint64 nDe) {
     if (Progreso) Progreso(sNombre, nFilas, nDe);
   };
 
+  QStringList Nombres;
   QStringList Definiciones;
   QStringList Parametros;
-  for (const TColumnaJet& Columna : Lector.Columnas()) {
+  for (const TColumnaJet& Columna : Lectores.front()->Columnas()) {
+    Nombres << Columna.sNombre;
     Definiciones << NombreSqlite(Columna.sNombre) + u' ' + TipoSqlite(Columna.nTipo);
     Parametros << QStringLiteral("?");
   }
@@ -100,13 +133,25 @@ QString CargaTabla(TArchivoMdb& Archivo, sqlite3* db, const QString& sTabla,
                                            .arg(NombreSqlite(sNombre), Parametros.join(u',')));
     Avisa(0, nTotal);
     qint64 nFilas = 0;
-    while (Lector.Siguiente()) {
-      const std::vector<TCelda>& Celdas = Lector.Celdas();
-      for (size_t i = 0; i < Celdas.size(); ++i) Enlaza(Insercion.get(), int(i) + 1, Celdas[i]);
-      if (sqlite3_step(Insercion.get()) != SQLITE_DONE)
-        throw EErrorADO(CC_ERROR_CONSULTA, QString::fromUtf8(sqlite3_errmsg(db)));
-      sqlite3_reset(Insercion.get());
-      if (++nFilas % CC_FILAS_POR_AVISO == 0) Avisa(nFilas, std::max(nTotal, nFilas));
+    std::vector<TCelda> Auxiliares(size_t(Nombres.size()));
+    for (size_t f = 0; f < Lectores.size(); ++f) {
+      TLectorTabla& Lector = *Lectores[f];
+      const std::vector<int> Posiciones = PosicionesColumnas(Lector, Nombres, Fuentes[f].pArchivo->Ruta());
+      std::optional<TMapeoConsolidado> Mapeo;
+      if (pConsolidacion)
+        Mapeo.emplace(pConsolidacion->Reglas, sNombre, Nombres, int(f), int(Fuentes.size()), Fuentes[f].nEmpresa,
+                      pConsolidacion->nEmpresa);
+      while (Lector.Siguiente()) {
+        const std::vector<TCelda>& Celdas = Lector.Celdas();
+        for (size_t i = 0; i < Posiciones.size(); ++i) {
+          const TCelda& Celda = Celdas[size_t(Posiciones[i])];
+          Enlaza(Insercion.get(), int(i) + 1, Mapeo ? Mapeo->Mapea(i, Celda, Auxiliares[i]) : Celda);
+        }
+        if (sqlite3_step(Insercion.get()) != SQLITE_DONE)
+          throw EErrorADO(CC_ERROR_CONSULTA, QString::fromUtf8(sqlite3_errmsg(db)));
+        sqlite3_reset(Insercion.get());
+        if (++nFilas % CC_FILAS_POR_AVISO == 0) Avisa(nFilas, std::max(nTotal, nFilas));
+      }
     }
     Insercion.reset();
     Ejecuta(db, "COMMIT");
@@ -116,6 +161,21 @@ QString CargaTabla(TArchivoMdb& Archivo, sqlite3* db, const QString& sTabla,
     throw;
   }
   return sNombre;
+}
+
+}  // namespace
+
+QString CargaTabla(TArchivoMdb& Archivo, sqlite3* db, const QString& sTabla,
+                   const TConexionADO::TProgresoCarga& Progreso) {
+  return CargaFuentes({{&Archivo, 0}}, nullptr, db, sTabla, Progreso);
+}
+
+QString CargaTablaConsolidada(const std::vector<TArchivoMdb*>& Archivos, const TConsolidacionJet& Consolidacion,
+                              sqlite3* db, const QString& sTabla, const TConexionADO::TProgresoCarga& Progreso) {
+  std::vector<TFuente> Fuentes{{Archivos.front(), Consolidacion.nEmpresa}};
+  for (qsizetype i = 0; i < Consolidacion.Sucursales.size(); ++i)
+    Fuentes.push_back({Archivos[size_t(i) + 1], Consolidacion.Sucursales[i].nEmpresa});
+  return CargaFuentes(Fuentes, &Consolidacion, db, sTabla, Progreso);
 }
 
 }  // namespace ado

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "ado/ConexionADO.h"
+#include "ado/Consolidacion.h"
 
 #include <QString>
+#include <vector>
 
 struct sqlite3;
 
@@ -19,6 +21,11 @@ QString TipoSqlite(int nTipoJet);
 // such table or a page is damaged (nothing is left half loaded).
 QString CargaTabla(TArchivoMdb& Archivo, sqlite3* db, const QString& sTabla,
                    const TConexionADO::TProgresoCarga& Progreso);
+
+// The same table of the head office's file and of each branch's (Archivos in the order
+// of Consolidacion: head first), rows mapped by its rules, as one table of db.
+QString CargaTablaConsolidada(const std::vector<TArchivoMdb*>& Archivos, const TConsolidacionJet& Consolidacion,
+                              sqlite3* db, const QString& sTabla, const TConexionADO::TProgresoCarga& Progreso);
 
 // "name" quoted for SQLite.
 QString NombreSqlite(const QString& sNombre);

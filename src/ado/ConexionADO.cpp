@@ -27,11 +27,17 @@ void TConexionADO::SetConnected(bool bConectado) {
   const TDatosJet Datos = DatosJet(F_sCadena);
   F_Sesion = std::make_unique<TSesionJet>(Datos.sRuta, Datos.sPassword, F_Progreso);
   F_Sesion->SetCacheActiva(F_bCacheActiva);
+  F_Sesion->SetConsolidacion(F_Consolidacion);
 }
 
 void TConexionADO::SetCacheActiva(bool bActiva) {
   F_bCacheActiva = bActiva;
   if (F_Sesion) F_Sesion->SetCacheActiva(bActiva);
+}
+
+void TConexionADO::SetConsolidacion(const TConsolidacionJet& Consolidacion) {
+  F_Consolidacion = Consolidacion;
+  if (F_Sesion) F_Sesion->SetConsolidacion(Consolidacion);
 }
 
 sqlite3_stmt* TConexionADO::Prepara(const QString& sJet) {

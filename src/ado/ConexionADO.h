@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ado/Consolidacion.h"
+
 #include <QString>
 #include <functional>
 #include <memory>
@@ -38,12 +40,17 @@ class TConexionADO {
   // Derived-table cache and join indexes (on by default); off only to measure them.
   void SetCacheActiva(bool bActiva);
 
+  // Other back offices read together with this one (none by default); kept while
+  // connected and reconnected. Throws EErrorADO when a branch's file cannot be opened.
+  void SetConsolidacion(const TConsolidacionJet& Consolidacion);
+
  private:
   bool F_bLoginPrompt = true;
   int F_nModo = 0;
   QString F_sCadena;
   TProgresoCarga F_Progreso;
   bool F_bCacheActiva = true;
+  TConsolidacionJet F_Consolidacion;
   std::unique_ptr<TSesionJet> F_Sesion;  // present while connected
 };
 

@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QSet>
+#include <vector>
 #include <sqlite3.h>
 
 namespace ado {
@@ -29,8 +30,8 @@ struct TCierraSqlite {
 }  // namespace
 
 struct TSesionJet::TEstado {
-  THuellaArchivo Huella;
-  std::unique_ptr<TArchivoMdb> Archivo;
+  std::vector<THuellaArchivo> Huellas;  // the head office's file first, then each branch's
+  std::vector<std::unique_ptr<TArchivoMdb>> Archivos;
   std::unique_ptr<sqlite3, TCierraSqlite> db;
   QSet<QString> Cargadas;  // case-folded names
   std::unique_ptr<jet::TEjecutorJet> Ejecutor;  // after db: finished before it closes
@@ -45,11 +46,15 @@ TSesionJet::~TSesionJet() = default;
 
 void TSesionJet::Abre() {
   F_Estado.reset();
-  // The fingerprint is taken before reading, so a change during the load is seen next time.
+  // Fingerprints are taken before reading, so a change during the load is seen next time.
   auto Estado = std::make_unique<TEstado>();
-  Estado->Huella = HuellaArchivo(F_sRuta);
-  VerificaArchivoJet(F_sRuta, F_sPassword);
-  Estado->Archivo = std::make_unique<TArchivoMdb>(F_sRuta);
+  std::vector<std::pair<QString, QString>> Archivos{{F_sRuta, F_sPassword}};
+  for (const TSucursalJet& Sucursal : F_Consolidacion.Sucursales) Archivos.emplace_back(Sucursal.sRuta, Sucursal.sPassword);
+  for (const auto& [sRuta, sPassword] : Archivos) {
+    Estado->Huellas.push_back(HuellaArchivo(sRuta));
+    VerificaArchivoJet(sRuta, sPassword);
+    Estado->Archivos.push_back(std::make_unique<TArchivoMdb>(sRuta));
+  }
   SinContadoresDeMemoria();
   sqlite3* db = nullptr;
   const int nResultado = sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
@@ -65,7 +70,13 @@ void TSesionJet::Abre() {
 void TSesionJet::AseguraTabla(const QString& sTabla) {
   const QString sClave = sTabla.toCaseFolded();
   if (F_Estado->Cargadas.contains(sClave)) return;
-  CargaTabla(*F_Estado->Archivo, F_Estado->db.get(), sTabla, F_Progreso);
+  if (F_Consolidacion.Sucursales.isEmpty() || !F_Consolidacion.Reglas.Tablas.contains(sTabla, Qt::CaseInsensitive)) {
+    CargaTabla(*F_Estado->Archivos.front(), F_Estado->db.get(), sTabla, F_Progreso);
+  } else {
+    std::vector<TArchivoMdb*> Archivos;
+    for (const auto& Archivo : F_Estado->Archivos) Archivos.push_back(Archivo.get());
+    CargaTablaConsolidada(Archivos, F_Consolidacion, F_Estado->db.get(), sTabla, F_Progreso);
+  }
   F_Estado->Cargadas.insert(sClave);
 }
 
@@ -74,8 +85,22 @@ void TSesionJet::SetCacheActiva(bool bActiva) {
   if (F_Estado) F_Estado->Ejecutor->SetCacheActiva(bActiva);
 }
 
+void TSesionJet::SetConsolidacion(const TConsolidacionJet& Consolidacion) {
+  if (Consolidacion == F_Consolidacion) return;
+  F_Consolidacion = Consolidacion;
+  Abre();
+}
+
+bool TSesionJet::Vigente() const {
+  if (!F_Estado) return false;
+  if (HuellaArchivo(F_sRuta) != F_Estado->Huellas.front()) return false;
+  for (qsizetype i = 0; i < F_Consolidacion.Sucursales.size(); ++i)
+    if (HuellaArchivo(F_Consolidacion.Sucursales[i].sRuta) != F_Estado->Huellas[size_t(i) + 1]) return false;
+  return true;
+}
+
 sqlite3_stmt* TSesionJet::Prepara(const QString& sJet) {
-  if (!F_Estado || !(HuellaArchivo(F_sRuta) == F_Estado->Huella)) Abre();
+  if (!Vigente()) Abre();
   return F_Estado->Ejecutor->Prepara(sJet);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ado/ConexionADO.h"
+#include "ado/Consolidacion.h"
 
 #include <QString>
 #include <memory>
@@ -18,14 +19,19 @@ class TSesionJet {
   sqlite3_stmt* Prepara(const QString& sJet);
   // Derived-table cache and join indexes on or off (kept across reloads).
   void SetCacheActiva(bool bActiva);
+  // Branches read together with the file; a change loads everything afresh. Checks each
+  // branch's file and password; throws EErrorADO naming it.
+  void SetConsolidacion(const TConsolidacionJet& Consolidacion);
 
  private:
   struct TEstado;
   void Abre();
+  bool Vigente() const;  // loaded, and no file changed since
   void AseguraTabla(const QString& sTabla);
 
   QString F_sRuta;
   QString F_sPassword;
+  TConsolidacionJet F_Consolidacion;
   bool F_bCacheActiva = true;
   const TConexionADO::TProgresoCarga& F_Progreso;
   std::unique_ptr<TEstado> F_Estado;

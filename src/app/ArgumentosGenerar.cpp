@@ -57,7 +57,8 @@ std::optional<QString> LeeArgumentosGenerar(const QStringList& Argumentos,
     }
     const bool bConValor = DestinoOpcion(sOpcion, Args) ||
                            sOpcion == QLatin1String("--usuario") ||
-                           sOpcion == QLatin1String("--localidad");
+                           sOpcion == QLatin1String("--localidad") ||
+                           sOpcion == QLatin1String("--sucursal");
     if (!bConValor)
       return QStringLiteral("Opción desconocida: %1").arg(sOpcion);
     if (i + 1 >= Argumentos.size())
@@ -67,6 +68,8 @@ std::optional<QString> LeeArgumentosGenerar(const QStringList& Argumentos,
       Args.sUsuario = sValor;
     else if (sOpcion == QLatin1String("--localidad"))
       Args.Claves << sValor;
+    else if (sOpcion == QLatin1String("--sucursal"))
+      Args.Sucursales << sValor;
     else
       *DestinoOpcion(sOpcion, Args) = sValor;
   }
@@ -93,6 +96,8 @@ std::optional<QString> RevisaArgumentosGenerar(const TArgumentosGenerar& Args,
   if (!sTipo.isEmpty() && ConvierteTipoCambio(sTipo) <= 0 && !Cero.match(sTipo).hasMatch())
     return QStringLiteral("El tipo de cambio no es un número mayor que cero: %1")
         .arg(Args.sTipoCambio);
+  if (auto sRepetida = CarpetaRepetida(Args.sCarpeta, Args.Sucursales))
+    return TextoCarpetaRepetida(*sRepetida);
   QSet<QString> Vistas;
   TTablaMemoria Catalogo = vLocalidades;  // walked here without disturbing the picker's position
   Catalogo.SetFiltered(false);
@@ -105,4 +110,23 @@ std::optional<QString> RevisaArgumentosGenerar(const TArgumentosGenerar& Args,
     Vistas.insert(sClave);
   }
   return {};
+}
+
+std::optional<QString> CarpetaRepetida(const QString& sCarpeta, const QStringList& Sucursales)
+{
+  QSet<QString> Vistas;
+  for (const QString& sRuta : QStringList{sCarpeta} + Sucursales) {
+    const QFileInfo Info(sRuta);
+    const QString sResuelta = Info.exists() ? Info.canonicalFilePath() : Info.absoluteFilePath();
+    if (Vistas.contains(sResuelta))
+      return sRuta;
+    Vistas.insert(sResuelta);
+  }
+  return {};
+}
+
+QString TextoCarpetaRepetida(const QString& sCarpeta)
+{
+  return QStringLiteral("La carpeta %1 se indicó dos veces: cada back office se consolida una sola vez.")
+      .arg(sCarpeta);
 }

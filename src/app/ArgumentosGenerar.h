@@ -14,6 +14,7 @@ struct TArgumentosGenerar {
   QString sPassword;
   QString sTipoCambio = QStringLiteral("13.29");
   QStringList Claves;  // locality keys, highest risk first
+  QStringList Sucursales;  // roots of the branches consolidated with sCarpeta
   QString sPdf;
   QString sJson;
   bool bAyuda = false;
@@ -25,6 +26,12 @@ std::optional<QString> LeeArgumentosGenerar(const QStringList& Argumentos,
                                             TArgumentosGenerar& Args);
 
 // Checks that do not need the back office: output folders, the rate (a number
-// above zero, no grouping separators), five distinct known locality keys.
+// above zero, no grouping separators), five distinct known locality keys, no back
+// office named twice.
 std::optional<QString> RevisaArgumentosGenerar(const TArgumentosGenerar& Args,
                                                const TTablaMemoria& vLocalidades);
+
+// The first folder that names the same place as an earlier one (the head office's
+// first), compared once resolved; empty when all differ.
+std::optional<QString> CarpetaRepetida(const QString& sCarpeta, const QStringList& Sucursales);
+QString TextoCarpetaRepetida(const QString& sCarpeta);

@@ -4,10 +4,10 @@ QString TextoUso()
 {
   return QStringLiteral(
       "Uso:\n"
-      "  encuesta-gafi [--carpeta CARPETA]\n"
+      "  encuesta-gafi [--carpeta CARPETA] [--sucursal CARPETA]...\n"
       "  encuesta-gafi generar --carpeta CARPETA --usuario USUARIO --password CONTRASEÑA\n"
       "                [--tipo-cambio 13.29] --localidad CLAVE (cinco veces)\n"
-      "                [--pdf ARCHIVO.pdf] [--json ARCHIVO.json]\n"
+      "                [--pdf ARCHIVO.pdf] [--json ARCHIVO.json] [--sucursal CARPETA]...\n"
       "  encuesta-gafi --help\n"
       "  encuesta-gafi --version\n");
 }
@@ -35,6 +35,11 @@ QString TextoAyuda()
       "  --json         escribe cada variable del reporte con el texto que imprime\n"
       "                 (null cuando no imprime nada), en el orden de la plantilla\n"
       "  Al menos una de --pdf y --json.\n"
+      "  --sucursal     carpeta raíz del Tolvex de una sucursal, una vez por sucursal (también\n"
+      "                 en la ventana): el reporte consolida la matriz (--carpeta) y sus\n"
+      "                 sucursales en uno solo. Cada sucursal se revisa como la matriz (base de\n"
+      "                 datos, empresa de su Tolvex.INI, usuarios conectados, el mismo usuario\n"
+      "                 y contraseña); un rechazo nombra su carpeta\n"
       "  --help, -h     muestra esta ayuda\n"
       "  --version      muestra la versión del programa\n"
       "\n"

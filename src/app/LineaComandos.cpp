@@ -140,7 +140,7 @@ int Genera(const QStringList& Argumentos)
   EstableceDialogos(std::make_shared<TDialogosConsola>(*Mensajero));
   const auto Visor = std::make_shared<TVisorArchivos>(Args.sPdf, Args.sJson);
   dmMain.repGeneral.SetVisor(Visor);
-  TRutaReporte Ruta(Mensajero, dmMain, Args.sCarpeta);
+  TRutaReporte Ruta(Mensajero, dmMain, Args.sCarpeta, Args.Sucursales);
   const TResultadoRuta Resultado =
       Ruta.GeneraReporte(*Args.sUsuario, Args.sPassword, Args.sTipoCambio,
                          LocalidadesDeClaves(dmMain, Args.Claves), [&Mensajero] {

@@ -1,5 +1,7 @@
 #include "app/OrdenesPrograma.h"
 
+#include "app/ArgumentosGenerar.h"
+
 namespace {
 
 struct TPalabraOrden {
@@ -22,12 +24,19 @@ std::optional<QString> LeeArgumentosVentana(const QStringList& Argumentos,
 {
   for (qsizetype i = 0; i < Argumentos.size(); ++i) {
     const QString& sOpcion = Argumentos[i];
-    if (sOpcion != QLatin1String("--carpeta"))
+    if (sOpcion != QLatin1String("--carpeta") && sOpcion != QLatin1String("--sucursal"))
       return QStringLiteral("Opción desconocida: %1").arg(sOpcion);
     if (i + 1 >= Argumentos.size())
       return QStringLiteral("Falta el valor de %1").arg(sOpcion);
-    Args.sCarpeta = Argumentos[++i];
+    if (sOpcion == QLatin1String("--carpeta"))
+      Args.sCarpeta = Argumentos[++i];
+    else
+      Args.Sucursales << Argumentos[++i];
   }
+  if (!Args.Sucursales.isEmpty())
+    if (auto sRepetida = CarpetaRepetida(Args.sCarpeta.isEmpty() ? QStringLiteral(".") : Args.sCarpeta,
+                                         Args.Sucursales))
+      return TextoCarpetaRepetida(*sRepetida);
   return {};
 }
 

@@ -18,7 +18,8 @@ enum class TOrden {
 
 // The window's own options.
 struct TArgumentosVentana {
-  QString sCarpeta;  // the Tolvex root; empty: the program's folder
+  QString sCarpeta;        // the Tolvex root; empty: the program's folder
+  QStringList Sucursales;  // roots of the branches its report consolidates
 };
 
 struct TOrdenPrograma {

@@ -63,10 +63,15 @@ class TEnCurso {
 }  // namespace
 
 TfrmPrincipal::TfrmPrincipal(TdmMain& dmMain, QString sCarpetaTolvex,
-                             std::shared_ptr<IDialogos> Dialogos)
-    : F_dmMain(dmMain), F_sCarpetaTolvex(std::move(sCarpetaTolvex))
+                             std::shared_ptr<IDialogos> Dialogos, QStringList Sucursales)
+    : F_dmMain(dmMain),
+      F_sCarpetaTolvex(std::move(sCarpetaTolvex)),
+      F_Sucursales(std::move(Sucursales))
 {
-  setWindowTitle(CC_TITULO);
+  setWindowTitle(F_Sucursales.isEmpty()
+                     ? CC_TITULO
+                     : CC_TITULO + QStringLiteral("- Reporte consolidado de %1 back offices")
+                                       .arg(F_Sucursales.size() + 1));
   setFixedSize(621, 730);
   QPalette paleta = palette();
   paleta.setColor(QPalette::Window, Qt::white);
@@ -181,7 +186,7 @@ void TfrmPrincipal::bnGenReporteClick()
   if (CamposVacios())
     return;
   _MensajeroForm->MsjTxEspera(QStringLiteral("¡Advertencia!"), false);
-  if (!F_Dialogos->Advertencia(TextoConfirmacion())) {
+  if (!F_Dialogos->Advertencia(TextoConfirmacion(F_sCarpetaTolvex, F_Sucursales))) {
     _MensajeroForm->MsjTxEspera(QStringLiteral("Proceso cancelado."), false);
     return;
   }
@@ -219,7 +224,7 @@ bool TfrmPrincipal::CamposVacios()
 
 void TfrmPrincipal::GeneraReporte()
 {
-  TRutaReporte Ruta(_MensajeroForm, F_dmMain, F_sCarpetaTolvex);
+  TRutaReporte Ruta(_MensajeroForm, F_dmMain, F_sCarpetaTolvex, F_Sucursales);
   Ruta.GeneraReporte(c.edUsuario->text(), c.edPassw->text(), c.edCambio->text(), _ListaLocs,
                      [this] { _MensajeroForm->CampoObligatorio(c.txPassw, c.edPassw); });
 }

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <memory>
@@ -21,10 +22,11 @@ class TfrmPrincipal : public QWidget {
   Q_OBJECT
 
  public:
-  // sCarpetaTolvex: the Tolvex root the report road reads. Without Dialogos the
+  // sCarpetaTolvex: the Tolvex root the report road reads; Sucursales: the roots of
+  // the branches its report consolidates (the title says so). Without Dialogos the
   // window shows its own message boxes; either way they become the current ones.
   TfrmPrincipal(TdmMain& dmMain, QString sCarpetaTolvex,
-                std::shared_ptr<IDialogos> Dialogos = nullptr);
+                std::shared_ptr<IDialogos> Dialogos = nullptr, QStringList Sucursales = {});
   ~TfrmPrincipal() override;
 
   // The chosen localities, shared with the survey of a run.
@@ -43,6 +45,7 @@ class TfrmPrincipal : public QWidget {
 
   TdmMain& F_dmMain;
   QString F_sCarpetaTolvex;
+  QStringList F_Sucursales;
   std::shared_ptr<IDialogos> F_Dialogos;
   TControlesPrincipal c;
   std::shared_ptr<IMensajero> _MensajeroForm;

@@ -9,13 +9,7 @@
 #include "db/Dialogos.h"
 #include "db/ParamsGenProy.h"
 #include "survey/IIMensajero.h"
-
-namespace {
-
-const QString CC_ARCHIVOBD = QStringLiteral("DataBase/Tolvex.mdb");
-const QString CC_ARCHIVOINI = QStringLiteral("Tolvex.INI");
-
-}  // namespace
+#include "survey/ReglasSucursales.h"
 
 TRevisionCampos RevisaCampos(const QString& sUsuario, const QString& sTipoCambio,
                              int nLocalidades)
@@ -33,9 +27,9 @@ TRevisionCampos RevisaCampos(const QString& sUsuario, const QString& sTipoCambio
   return {};
 }
 
-QString TextoConfirmacion()
+QString TextoConfirmacion(const QString& sCarpeta, const QStringList& Sucursales)
 {
-  const QStringList Lineas = {
+  QStringList Lineas = {
       QStringLiteral("Para responder correctamente la encuesta, es muy importante que por favor "
                      "siga estas indicaciones:"),
       QStringLiteral("1.- Haga un respaldo de seguridad de la Base de Datos del Tolvex."),
@@ -65,12 +59,27 @@ QString TextoConfirmacion()
                      "análisis."),
       QStringLiteral("¿Ha seguido las indicaciones y desea continuar?"),
   };
+  if (!Sucursales.isEmpty()) {
+    Lineas.removeAt(6);
+    Lineas[6].replace(0, 1, u'6');
+    QStringList BackOffices = {QStringLiteral("matriz: ") + sCarpeta};
+    for (const QString& sSucursal : Sucursales)
+      BackOffices << QStringLiteral("sucursal: ") + sSucursal;
+    Lineas.insert(Lineas.size() - 1,
+                  QStringLiteral("El reporte consolidará %1 back offices (%2); el programa hace las "
+                                 "sumatorias y los cálculos.")
+                      .arg(BackOffices.size())
+                      .arg(BackOffices.join(QStringLiteral("; "))));
+  }
   return Lineas.join(QStringLiteral("\r\r\n"));
 }
 
 TRutaReporte::TRutaReporte(std::shared_ptr<IMensajero> Mensajero, TdmMain& dmMain,
-                           QString sCarpeta)
-    : F_Mensajero(std::move(Mensajero)), F_dmMain(dmMain), F_sCarpeta(std::move(sCarpeta))
+                           QString sCarpeta, QStringList Sucursales)
+    : F_Mensajero(std::move(Mensajero)),
+      F_dmMain(dmMain),
+      F_sCarpeta(std::move(sCarpeta)),
+      F_Sucursales(std::move(Sucursales))
 {
 }
 
@@ -94,16 +103,34 @@ TResultadoRuta TRutaReporte::GeneraReporte(const QString& sUsuario, const QStrin
           QStringLiteral("No se pudo extraer el Número de la Empresa predeterminada."));
       Resultado = TResultadoRuta::SinEmpresa;
     } else {
-      Encuesta = std::make_shared<TRepEncGAFI2016>(ConectorBDPrinc, F_dmMain.repGeneral,
-                                                   AvisoCarga.Mensajero(), dTCambio, nNumEmp, ListaLocs,
-                                                   F_dmMain);
+      const auto Survey = std::make_shared<TRepEncGAFI2016>(ConectorBDPrinc, F_dmMain.repGeneral,
+                                                            AvisoCarga.Mensajero(), dTCambio, nNumEmp,
+                                                            ListaLocs, F_dmMain);
+      Encuesta = Survey;
       if (Encuesta->UsuariosConectados()) {
         Dialogos().Mensaje(QStringLiteral(
             "Hay un usuario conectado a la BD. Cierre Tolvex antes de continuar."));
         Resultado = TResultadoRuta::UsuariosConectados;
       } else if (Encuesta->ValidaAcceso(sUsuario, sPassw, true)) {
-        Resultado = Encuesta->GeneraReporte() ? TResultadoRuta::Exito
-                                              : TResultadoRuta::FallaPregunta;
+        ado::TConsolidacionJet Consolidacion{nNumEmp, {}, ReglasSucursales()};
+        QStringList BackOffices = {QStringLiteral("matriz %1 (empresa %2)").arg(F_sCarpeta).arg(nNumEmp)};
+        Resultado = TResultadoRuta::Exito;  // until a branch is refused
+        for (const QString& sSucursal : F_Sucursales) {
+          ado::TSucursalJet Sucursal;
+          QString sDescripcion;
+          Resultado = RevisaSucursal(sSucursal, sUsuario, sPassw, AccesoRechazado, Sucursal, sDescripcion);
+          if (Resultado != TResultadoRuta::Exito)
+            break;
+          Consolidacion.Sucursales << Sucursal;
+          BackOffices << sDescripcion;
+        }
+        if (Resultado == TResultadoRuta::Exito) {
+          ConectorBDPrinc->SetConsolidacion(F_Sucursales.isEmpty() ? ado::TConsolidacionJet{}
+                                                                   : Consolidacion);
+          Survey->SetBackOffices(BackOffices);
+          Resultado = Encuesta->GeneraReporte() ? TResultadoRuta::Exito
+                                                : TResultadoRuta::FallaPregunta;
+        }
       } else {
         F_Mensajero->MsjTxEspera(QStringLiteral("La contraseña es incorrecta o, el usuario no "
                                                 "tiene permisos de administrador."),
@@ -139,7 +166,12 @@ bool TRutaReporte::ConectaBDLocal(std::shared_ptr<ado::TConexionADO>& adoConnect
 
 bool TRutaReporte::DameEmpAct(int& nEmpAct) const
 {
-  const QString sRutaIni = BuscaArchivo(F_sCarpeta, CC_ARCHIVOINI);
+  return DameEmpresaCarpeta(F_sCarpeta, nEmpAct);
+}
+
+bool DameEmpresaCarpeta(const QString& sCarpeta, int& nEmpAct)
+{
+  const QString sRutaIni = BuscaArchivo(sCarpeta, CC_ARCHIVOINI);
   if (sRutaIni.isEmpty())
     return false;
   nEmpAct = LeeEnteroIni(sRutaIni, QStringLiteral("Control"), QStringLiteral("EmpresaActiva"), 0);

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
 
+#include "ado/Consolidacion.h"
 #include "survey/RepEncGAFI2016.h"
 
 class IMensajero;
@@ -12,6 +14,13 @@ class TdmMain;
 namespace ado {
 class TConexionADO;
 }
+
+// The Tolvex files of a root folder.
+inline const QString CC_ARCHIVOBD = QStringLiteral("DataBase/Tolvex.mdb");
+inline const QString CC_ARCHIVOINI = QStringLiteral("Tolvex.INI");
+
+// Company number of the Tolvex.INI in sCarpeta; false unless one above 0 was read.
+bool DameEmpresaCarpeta(const QString& sCarpeta, int& nEmpAct);
 
 // The road from the user's entries to the shown report, without widgets: the
 // window and the command line drive it through the messenger and the dialogs
@@ -28,8 +37,10 @@ struct TRevisionCampos {
 TRevisionCampos RevisaCampos(const QString& sUsuario, const QString& sTipoCambio,
                              int nLocalidades);
 
-// The instructions the user confirms before a run; lines joined by CR CR LF.
-QString TextoConfirmacion();
+// The instructions the user confirms before a run; lines joined by CR CR LF. With
+// branches (folders) the report is consolidated: the confirmation lists the back offices
+// and drops the instruction to make one report per branch and join them by hand.
+QString TextoConfirmacion(const QString& sCarpeta = {}, const QStringList& Sucursales = {});
 
 enum class TResultadoRuta {
   Exito,               // every question answered, the report shown
@@ -43,12 +54,14 @@ enum class TResultadoRuta {
 
 class TRutaReporte {
  public:
-  // sCarpeta: the Tolvex root, which holds DataBase/Tolvex.mdb and Tolvex.INI.
-  TRutaReporte(std::shared_ptr<IMensajero> Mensajero, TdmMain& dmMain, QString sCarpeta);
+  // sCarpeta: the Tolvex root, which holds DataBase/Tolvex.mdb and Tolvex.INI; Sucursales:
+  // the roots of the branches whose back offices the report consolidates with it.
+  TRutaReporte(std::shared_ptr<IMensajero> Mensajero, TdmMain& dmMain, QString sCarpeta,
+               QStringList Sucursales = {});
 
   // The run after the confirmation: connects, reads the company, refuses while
-  // users are connected, checks the login and runs the survey; ends with the
-  // final status text. AccesoRechazado runs after the login was refused (the
+  // users are connected, checks the login, checks every branch the same way (a
+  // refusal names its folder) and runs the survey; ends with the final status text. AccesoRechazado runs after the login was refused (the
   // window points the user at the password). Errors that escape the layers
   // below go on to the caller; the survey is released on the way out.
   TResultadoRuta GeneraReporte(const QString& sUsuario, const QString& sPassw,
@@ -59,8 +72,15 @@ class TRutaReporte {
   bool DameEmpAct(int& nEmpAct) const;
 
  private:
+  // The branch in sCarpeta checked as the head office is; on success Sucursal says
+  // how the engine reads it and sDescripcion names it in the report.
+  TResultadoRuta RevisaSucursal(const QString& sCarpeta, const QString& sUsuario,
+                                const QString& sPassw, const std::function<void()>& AccesoRechazado,
+                                ado::TSucursalJet& Sucursal, QString& sDescripcion);
+
   std::shared_ptr<IMensajero> F_Mensajero;
   TdmMain& F_dmMain;
   QString F_sCarpeta;
+  QStringList F_Sucursales;
   bool F_bBDEncontrada = false;  // set by ConectaBDLocal: the file was there
 };

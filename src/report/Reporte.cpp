@@ -34,12 +34,30 @@ void TReporte::Limpia()
 {
   F_paginas.clear();
   F_variables = TVariablesReporte();
+  F_textosMemo.clear();
   F_preparado = TReportePreparado();
 }
 
 void TReporte::RestauraValoresIniciales()
 {
   F_variables.RestauraValoresIniciales();
+  F_textosMemo.clear();
+}
+
+void TReporte::SetTextoMemo(const QString& sMemo, const QString& sTexto)
+{
+  F_textosMemo.insert(sMemo, sTexto);
+}
+
+QString TReporte::TextoMemo(const QString& sMemo) const
+{
+  if (F_textosMemo.contains(sMemo))
+    return F_textosMemo.value(sMemo);
+  for (const TPagina& pagina : F_paginas)
+    for (const TMemo& memo : pagina.memos)
+      if (memo.sNombre == sMemo)
+        return memo.sTexto;
+  return {};
 }
 
 void TReporte::SetVariable(const QString& sCategoria, const QString& sNombre, const QString& sValor)
@@ -96,7 +114,11 @@ const TReportePreparado& TReporte::Preparado() const
 
 TReportePreparado TReporte::Prepara() const
 {
-  return TReportePreparado(F_paginas, F_variables, F_dibujos);
+  QList<TPagina> paginas = F_paginas;
+  for (TPagina& pagina : paginas)
+    for (TMemo& memo : pagina.memos)
+      memo.sTexto = F_textosMemo.value(memo.sNombre, memo.sTexto);
+  return TReportePreparado(paginas, F_variables, F_dibujos);
 }
 
 bool TReporte::ExportaPDF(const QString& sRuta, QString& sError) const

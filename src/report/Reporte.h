@@ -28,9 +28,13 @@ class TReporte {
   void Limpia();  // no pages, no variables; registered drawings stay
 
   // Variables
-  void RestauraValoresIniciales();  // every variable back to its template value
+  void RestauraValoresIniciales();  // every variable and memo text back to the template's
   void SetVariable(const QString& sCategoria, const QString& sNombre, const QString& sValor);
   QStringList NombresVariables() const;  // template order, no category entries
+  // Fixed text of the memo named sMemo (on any page) in place of the template's, until
+  // RestauraValoresIniciales; TextoMemo gives what it prints now ("" for no such memo).
+  void SetTextoMemo(const QString& sMemo, const QString& sTexto);
+  QString TextoMemo(const QString& sMemo) const;
   std::optional<QString> TextoImpreso(const QString& sNombre) const;  // nullopt = prints nothing
 
   void SetNombreArchivo(const QString& sNombre);
@@ -53,6 +57,7 @@ class TReporte {
   QList<TPagina> F_paginas;
   QMap<QString, TDibujo> F_dibujos;
   TVariablesReporte F_variables;
+  QMap<QString, QString> F_textosMemo;  // by memo name: a run's own fixed texts
   QString F_sNombreArchivo;
   std::optional<TAjustesPDF> F_ajustesPDF;
   std::shared_ptr<IVisorReporte> F_visor;

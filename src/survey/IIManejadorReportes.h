@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Where the survey delivers its answers: the questionnaire template.
 class IManejadorReportes {
@@ -11,4 +12,7 @@ class IManejadorReportes {
   virtual void MuestraReporte() = 0;
   // Every variable back to its template value, so a run never shows an earlier run's answers.
   virtual void RestauraValoresIniciales() = 0;
+  // The notice page names the back offices a consolidated report joins, in place of the
+  // note that told the centre to add up its branches' reports by hand.
+  virtual void AvisoConsolidado(const QStringList& BackOffices) = 0;
 };

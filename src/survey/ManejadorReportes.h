@@ -17,6 +17,7 @@ class TManejadorReportes : public IManejadorReportes {
   // Returns when the preview is closed.
   void MuestraReporte() override;
   void RestauraValoresIniciales() override;
+  void AvisoConsolidado(const QStringList& BackOffices) override;
 
  private:
   TReporte& F_Reporte;

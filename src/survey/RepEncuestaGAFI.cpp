@@ -36,7 +36,12 @@ bool TRepEncuestaGAFI::GeneraReporte() {
   const std::shared_ptr<IBoolPersist> bExito = std::make_shared<TBoolPersist>(true);
   F_mjReportes->RestauraValoresIniciales();
   F_Mensajero->MsjTxEspera(QStringLiteral("Iniciando..."), false);
-  F_mjReportes->AgregaDatoReporte(CC_NOM_CATEGORIA, CC_VARNOMCC, GetEmpresa().sRazonSocial);
+  QString sNombreCC = GetEmpresa().sRazonSocial;
+  if (F_BackOffices.size() > 1) {
+    sNombreCC += QStringLiteral(" · Reporte consolidado de %1 back offices").arg(F_BackOffices.size());
+    F_mjReportes->AvisoConsolidado(F_BackOffices);
+  }
+  F_mjReportes->AgregaDatoReporte(CC_NOM_CATEGORIA, CC_VARNOMCC, sNombreCC);
   F_Mensajero->MsjEnTx(QStringLiteral("Por favor espere..."));
   for (int nCont = 1; nCont <= F_nTotalPreguntas; ++nCont) {
     bExito->SetValor(ContestaPregunta(nCont));

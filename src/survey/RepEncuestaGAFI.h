@@ -3,6 +3,7 @@
 #include <memory>
 
 #include <QString>
+#include <QStringList>
 
 #include "db/TolvexBD.h"
 #include "survey/IIManejadorReportes.h"
@@ -29,6 +30,10 @@ class TRepEncuestaGAFI : public TTolvexBD, public IRepEncuestaGAFI {
   }
   bool UsuariosConectados() override { return TTolvexBD::UsuariosConectados(); }
 
+  // The back offices a consolidated report joins, head office first (one line each);
+  // none or one: the report of one back office.
+  void SetBackOffices(const QStringList& BackOffices) { F_BackOffices = BackOffices; }
+
   // nNumPreg counts from 1; true when the question was answered.
   virtual bool ContestaPregunta(int nNumPreg) = 0;
 
@@ -43,4 +48,7 @@ class TRepEncuestaGAFI : public TTolvexBD, public IRepEncuestaGAFI {
   std::shared_ptr<IMensajero> F_Mensajero;
   int F_nTotalPreguntas;
   std::shared_ptr<IManejadorReportes> F_mjReportes;
+
+ private:
+  QStringList F_BackOffices;
 };

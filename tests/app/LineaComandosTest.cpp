@@ -2,6 +2,7 @@
 // office written with mdbgen whose answers are known by construction.
 #include <gtest/gtest.h>
 
+#include "EjecutaPrograma.h"
 #include "ado/ArchivoMdb.h"
 #include "mdbgen/EscritorMdb.h"
 
@@ -14,33 +15,12 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <unistd.h>
 
 namespace {
 
 const QStringList CC_CLAVES = {"00101003", "00101027", "00102002", "00103002", "00103003"};
-
-struct TEjecucion {
-  int nSalida = -1;
-  QString sError;
-  QString sSalida;
-};
-
-// Prefijo: a program that starts ours (setpriv to run it as another user).
-TEjecucion Ejecuta(const QStringList& Argumentos, const QStringList& Prefijo = {})
-{
-  QProcess Programa;
-  QProcessEnvironment Entorno = QProcessEnvironment::systemEnvironment();
-  Entorno.insert("LC_ALL", "C.UTF-8");
-  Entorno.remove("DISPLAY");
-  Entorno.remove("QT_QPA_PLATFORM");
-  Programa.setProcessEnvironment(Entorno);
-  const QStringList Orden = Prefijo + QStringList{QStringLiteral(ENCUESTA_BUILD_DIR "/encuesta-gafi")};
-  Programa.start(Orden.first(), Orden.mid(1) + Argumentos);
-  Programa.waitForFinished(120000);
-  return {Programa.exitCode(), QString::fromUtf8(Programa.readAllStandardError()),
-          QString::fromUtf8(Programa.readAllStandardOutput())};
-}
 
 // The fixture's back office, optionally changed table by table before writing.
 QJsonObject BackOffice()
@@ -67,12 +47,15 @@ void CambiaTabla(QJsonObject& Bd, const QString& sTabla, const std::optional<QJs
 
 class LineaComandos : public ::testing::Test {
  protected:
-  // Writes the Tolvex folder: DataBase/Tolvex.mdb and Tolvex.INI.
-  void EscribeTolvex(const QJsonObject& Bd, const QByteArray& Ini = "[Control]\r\nEmpresaActiva=1\r\n")
+  // Writes the Tolvex folder (or sCarpeta): DataBase/Tolvex.mdb and Tolvex.INI.
+  void EscribeTolvex(const QJsonObject& Bd, const QByteArray& Ini = "[Control]\r\nEmpresaActiva=1\r\n",
+                     QString sCarpeta = {})
   {
-    QDir(F_dir.path()).mkpath(QStringLiteral("DataBase"));
-    mdbgen::EscribeDesdeJson(QJsonDocument(Bd).toJson(), Carpeta() + "/DataBase/Tolvex.mdb");
-    QFile Archivo(Carpeta() + "/Tolvex.INI");
+    if (sCarpeta.isEmpty())
+      sCarpeta = Carpeta();
+    QDir(sCarpeta).mkpath(QStringLiteral("DataBase"));
+    mdbgen::EscribeDesdeJson(QJsonDocument(Bd).toJson(), sCarpeta + "/DataBase/Tolvex.mdb");
+    QFile Archivo(sCarpeta + "/Tolvex.INI");
     Archivo.open(QIODevice::WriteOnly);
     Archivo.write(Ini);
   }
@@ -288,6 +271,50 @@ TEST_F(LineaComandos, BackOfficeDanadoSale3)
     EXPECT_FALSE(R.sError.contains("contraseña")) << R.sError.toStdString();
     EXPECT_FALSE(QFile::exists(Salida("r.json")));
   }
+}
+
+// Every branch is checked as the head office is; a refusal names the branch's folder.
+TEST_F(LineaComandos, SucursalRechazadaNombraSuCarpeta)
+{
+  EscribeTolvex(BackOffice());
+  const QString sSucursal = Carpeta() + "/sucursal";
+  const QByteArray CC_INI = "[Control]\r\nEmpresaActiva=2\r\n";
+  QJsonObject Conectados = BackOffice();
+  CambiaTabla(Conectados, "tCompUsr", QJsonArray{QJsonArray{"CAJERO"}});
+  QJsonObject OtraContrasena = BackOffice();
+  CambiaTabla(OtraContrasena, "tEmps", QJsonArray{QJsonArray{"ADMIN", "SUCURSAL", 0}});
+  QJsonObject OtraClaveBD = BackOffice();
+  OtraClaveBD["password"] = "otra";
+  struct TCaso {
+    const char* sNombre;
+    std::function<void()> Prepara;
+    QString sMensaje;
+  };
+  const QList<TCaso> Casos = {
+      {"sin base de datos", [&] { QDir(sSucursal).mkpath("."); },
+       "no se encontró la base de datos del Tolvex (DataBase\\Tolvex.mdb)."},
+      {"otra contraseña de la BD", [&] { EscribeTolvex(OtraClaveBD, CC_INI, sSucursal); },
+       "no fue posible conectar con la BD."},
+      {"sin empresa", [&] { EscribeTolvex(BackOffice(), "[Control]\r\n", sSucursal); },
+       "No se pudo extraer el Número de la Empresa predeterminada."},
+      {"usuarios conectados", [&] { EscribeTolvex(Conectados, CC_INI, sSucursal); },
+       "Hay un usuario conectado a la BD. Cierre Tolvex antes de continuar."},
+      {"otra contraseña", [&] { EscribeTolvex(OtraContrasena, CC_INI, sSucursal); },
+       "La contraseña es incorrecta o, el usuario no tiene permisos de administrador."},
+  };
+  for (const TCaso& Caso : Casos) {
+    QDir(sSucursal).removeRecursively();
+    Caso.Prepara();
+    const TEjecucion R = Ejecuta(Argumentos({"--sucursal", sSucursal}));
+    EXPECT_EQ(R.nSalida, 3) << Caso.sNombre << ": " << R.sError.toStdString();
+    EXPECT_TRUE(R.sError.contains("Sucursal " + sSucursal + ": " + Caso.sMensaje))
+        << Caso.sNombre << ": " << R.sError.toStdString();
+    EXPECT_FALSE(QFile::exists(Salida("r.json"))) << Caso.sNombre;
+  }
+
+  const TEjecucion Repetida = Ejecuta(Argumentos({"--sucursal", Carpeta() + "/."}));
+  EXPECT_EQ(Repetida.nSalida, 2);
+  EXPECT_TRUE(Repetida.sError.contains("se indicó dos veces")) << Repetida.sError.toStdString();
 }
 
 // A question whose table is missing: the report is still written, status 1.

@@ -134,6 +134,25 @@ TEST(TextoConfirmacion, OnceLineasSeparadasPorCRCRLF)
   EXPECT_FALSE(TextoConfirmacion().endsWith(u'\n'));
 }
 
+// A consolidated run: no instruction to join the branches' reports by hand, the back
+// offices listed before the question.
+TEST(TextoConfirmacion, ConsolidadoListaLosBackOfficesSinLaIndicacion6)
+{
+  const QStringList Lineas = TextoConfirmacion(QStringLiteral("/tolvex"), {QStringLiteral("/suc2"), QStringLiteral("/suc3")})
+                                 .split(QStringLiteral("\r\r\n"));
+  const QStringList Simples = TextoConfirmacion().split(QStringLiteral("\r\r\n"));
+  ASSERT_EQ(Lineas.size(), 11);
+  EXPECT_EQ(Lineas.mid(0, 6), Simples.mid(0, 6));
+  EXPECT_EQ(Lineas[6], QStringLiteral("6.- La encuesta en su mayoría, tiene preguntas que no son posibles de "
+                                      "contestar por medio de la Base de Datos del Tolvex, por lo que deberá "
+                                      "contestarlas a criterio y de acuerdo la operatividad de su CC."));
+  EXPECT_EQ(Lineas.mid(7, 2), Simples.mid(8, 2));
+  EXPECT_EQ(Lineas[9], QStringLiteral("El reporte consolidará 3 back offices (matriz: /tolvex; sucursal: /suc2; "
+                                      "sucursal: /suc3); el programa hace las sumatorias y los cálculos."));
+  EXPECT_EQ(Lineas[10], Simples[10]);
+  EXPECT_FALSE(Lineas.join(u'\n').contains(QStringLiteral("condensarla manualmente")));
+}
+
 struct TCasoCampos {
   const char* sUsuario;
   const char* sTipoCambio;

@@ -94,6 +94,22 @@ TEST(PlantillaCuestionario, RestauraLosValoresDeLaPlantilla)
   EXPECT_EQ(reporte.TextoImpreso("preg_8.1"), std::nullopt);
 }
 
+// A run may print its own fixed text in a memo; the next restore brings the template's back.
+TEST(PlantillaCuestionario, TextoDeUnMemoParaUnaCorrida)
+{
+  TReporte reporte;
+  CargaPlantillaCuestionario(reporte);
+  const QString sAviso = reporte.TextoMemo("txAviso");
+  EXPECT_TRUE(sAviso.startsWith("NOTA 1: Si cuenta con sucursales"));
+  reporte.SetTextoMemo("txAviso", "CONSOLIDADO");
+  EXPECT_EQ(reporte.TextoMemo("txAviso"), "CONSOLIDADO");
+  EXPECT_EQ(reporte.Prepara().Pagina(0).memos.first().sTexto, "CONSOLIDADO");
+  EXPECT_EQ(reporte.Paginas().first().memos.first().sTexto, sAviso);
+  reporte.RestauraValoresIniciales();
+  EXPECT_EQ(reporte.Prepara().Pagina(0).memos.first().sTexto, sAviso);
+  EXPECT_EQ(reporte.TextoMemo("noExiste"), "");
+}
+
 }  // namespace
 
 namespace {
