@@ -152,7 +152,7 @@ struct TCasoSinPantalla {
 // display is needed, each ends with its documented status and names the way on.
 TEST(LineaComandosSinPantalla, AyudaVersionYErroresDeUso)
 {
-  const QStringList Uso = {"Uso:\n  encuesta-gafi [--carpeta CARPETA]\n  encuesta-gafi generar ",
+  const QStringList Uso = {"Uso:\n  encuesta-gafi [--carpeta CARPETA] [--sucursal CARPETA]...\n  encuesta-gafi generar ",
                            "  encuesta-gafi --help\n",
                            "Use encuesta-gafi --help para ver todas las opciones.\n"};
   const QList<TCasoSinPantalla> Casos = {
@@ -166,6 +166,9 @@ TEST(LineaComandosSinPantalla, AyudaVersionYErroresDeUso)
       {{"generar", "--formato", "x"}, 2, false, Uso + QStringList{"Opción desconocida: --formato\n"}},
       {{}, 2, false, Uso + QStringList{"No hay pantalla para abrir la ventana. Sin pantalla, use la orden generar.\n"}},
       {{"--carpeta", "/tmp"}, 2, false, Uso + QStringList{"No hay pantalla para abrir la ventana."}},
+      {{"--carpeta", "/tmp", "--sucursal"}, 2, false, Uso + QStringList{"Falta el valor de --sucursal\n"}},
+      {{"--carpeta", "/tmp", "--sucursal", "/tmp/"}, 2, false,
+       Uso + QStringList{"La carpeta /tmp/ se indicó dos veces: cada back office se consolida una sola vez.\n"}},
   };
   for (const TCasoSinPantalla& Caso : Casos) {
     const QString sCaso = Caso.Argumentos.join(' ');

@@ -84,15 +84,19 @@ class RutaReporte : public VentanaPrueba {
     dmMain.repGeneral.SetVisor(Visor);
   }
 
-  // A complete back office (the command line's fixture) and the fields filled in.
-  void PreparaCompleto()
+  // A complete back office (the command line's fixture) and the fields filled in; the
+  // same back office in each branch folder.
+  void PreparaCompleto(const QStringList& Sucursales = {})
   {
     QFile Json(QStringLiteral(ENCUESTA_TEST_DATA "/datos/tolvex_generar.json"));
     ASSERT_TRUE(Json.open(QIODevice::ReadOnly));
-    ASSERT_TRUE(QDir(Dir.path()).mkdir(QStringLiteral("DataBase")));
-    mdbgen::EscribeDesdeJson(Json.readAll(), Dir.filePath(QStringLiteral("DataBase/Tolvex.mdb")));
-    Escribe(Dir.filePath(QStringLiteral("Tolvex.INI")), "[Control]\r\nEmpresaActiva=1\r\n");
-    Crea(Dir.path());
+    const QByteArray BackOffice = Json.readAll();
+    for (const QString& sCarpeta : QStringList{Dir.path()} + Sucursales) {
+      ASSERT_TRUE(QDir(sCarpeta).mkpath(QStringLiteral("DataBase")));
+      mdbgen::EscribeDesdeJson(BackOffice, sCarpeta + QStringLiteral("/DataBase/Tolvex.mdb"));
+      Escribe(sCarpeta + QStringLiteral("/Tolvex.INI"), "[Control]\r\nEmpresaActiva=1\r\n");
+    }
+    Crea(Dir.path(), Sucursales);
     dmMain.repGeneral.SetVisor(Visor);
     LlenaCampos("ADMIN", "ADMIN");
   }
@@ -444,6 +448,32 @@ TEST_F(RutaReporte, ConElBackOfficeCompletoElReporteSeGeneraCorrectamente)
   EXPECT_EQ(dmMain.repGeneral.TextoImpreso(QStringLiteral("preg_21.2")), QStringLiteral("2"));
   EXPECT_EQ(dmMain.repGeneral.TextoImpreso(QStringLiteral("preg_5.1.1")),
             QStringLiteral("AGUASCALIENTES (CLAVE: 00101003)"));
+}
+
+// With branches the title and the confirmation say the report is consolidated, and so
+// does the report: its foot and its notice page.
+TEST_F(RutaReporte, ConsolidadoConSucursales)
+{
+  const QString sSucursal = Dir.filePath(QStringLiteral("sucursal"));
+  PreparaCompleto({sSucursal});
+  EXPECT_EQ(Ventana->windowTitle(),
+            QStringLiteral("Encuesta de Evaluación de Riesgo GAFI - 2016 - Reporte consolidado de 2 back offices"));
+  Genera();
+  ASSERT_EQ(Dialogos->Advertencias.size(), 1);
+  EXPECT_EQ(Dialogos->Advertencias.first(), TextoConfirmacion(Dir.path(), {sSucursal}));
+  EXPECT_TRUE(Dialogos->Mensajes.isEmpty()) << Dialogos->Mensajes.join('\n').toStdString();
+  EXPECT_EQ(Estado(), CC_EXITO);
+  EXPECT_EQ(dmMain.repGeneral.TextoImpreso(QStringLiteral("NombreCC")),
+            QStringLiteral("Casa de Cambio O'Higgins, S.A. de C.V. · Reporte consolidado de 2 back offices"));
+  // The same back office twice: every count doubles.
+  EXPECT_EQ(dmMain.repGeneral.TextoImpreso(QStringLiteral("preg_21.2")), QStringLiteral("4"));
+  EXPECT_EQ(dmMain.repGeneral.TextoMemo(QStringLiteral("txAviso")),
+            QStringLiteral("REPORTE CONSOLIDADO de 2 back offices; el programa ya hizo las sumatorias y los "
+                           "cálculos para consolidarlos: matriz %1 (empresa 1); sucursal %2 (empresa 1).\n\n"
+                           "NOTA 2:La información que aparece entre paréntesis es solamente de carácter "
+                           "informativo y no debe capturarse en el cuestionario. La misma es auxiliar para "
+                           "hacer los cálculos en el caso que el CC cuente con sucursales.")
+                .arg(Dir.path(), sSucursal));
 }
 
 TEST_F(RutaReporte, UnErrorQueEscapaSeMuestraSinTextoFinal)

@@ -24,12 +24,12 @@ class VentanaPrueba : public testing::Test {
  protected:
   void SetUp() override { Crea(QString()); }
 
-  void Crea(const QString& sCarpeta)
+  void Crea(const QString& sCarpeta, const QStringList& Sucursales = {})
   {
     static const bool bEntorno = (PreparaEntornoVentana(*qApp), true);
     (void)bEntorno;
     ColectorConexiones = std::make_shared<TColectorConxs>();
-    Ventana = std::make_unique<TfrmPrincipal>(dmMain, sCarpeta, Dialogos);
+    Ventana = std::make_unique<TfrmPrincipal>(dmMain, sCarpeta, Dialogos, Sucursales);
     Ventana->show();
     Ventana->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(Ventana.get()));
