@@ -10,6 +10,7 @@ struct TPalabraOrden {
 // Words that, first on the command line, choose a command other than the window.
 const TPalabraOrden CC_ORDENES[] = {
     {QLatin1String("generar"), TOrden::Generar},
+    {QLatin1String("localidades"), TOrden::Localidades},
     {QLatin1String("--help"), TOrden::Ayuda},
     {QLatin1String("-h"), TOrden::Ayuda},
     {QLatin1String("--version"), TOrden::Version},
@@ -22,11 +23,14 @@ std::optional<QString> LeeArgumentosVentana(const QStringList& Argumentos,
 {
   for (qsizetype i = 0; i < Argumentos.size(); ++i) {
     const QString& sOpcion = Argumentos[i];
-    if (sOpcion != QLatin1String("--carpeta"))
+    QString* pDestino = sOpcion == QLatin1String("--carpeta")    ? &Args.sCarpeta
+                        : sOpcion == QLatin1String("--catalogo") ? &Args.sCatalogo
+                                                                 : nullptr;
+    if (!pDestino)
       return QStringLiteral("Opción desconocida: %1").arg(sOpcion);
     if (i + 1 >= Argumentos.size())
       return QStringLiteral("Falta el valor de %1").arg(sOpcion);
-    Args.sCarpeta = Argumentos[++i];
+    *pDestino = Argumentos[++i];
   }
   return {};
 }

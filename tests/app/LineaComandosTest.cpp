@@ -290,6 +290,49 @@ TEST_F(LineaComandos, BackOfficeDanadoSale3)
   }
 }
 
+// The back office's own keys, most operations first: one key with two city names, one
+// not in the catalogue; operations before November 2011 and cancelled ones not counted.
+TEST_F(LineaComandos, LocalidadesListaLasClavesDelBackOffice)
+{
+  QJsonObject Bd = BackOffice();
+  CambiaTabla(Bd, "tCiudad",
+              QJsonArray{QJsonArray{"C1", "AGUASCALIENTES", "00101003"},
+                         QJsonArray{"C2", "ASIENTOS", "00102002"},
+                         QJsonArray{"C3", "CIUDAD NUEVA", "99999999"},
+                         QJsonArray{"C4", "AGS.", "00101003"}});
+  CambiaTabla(Bd, "tCliente",
+              QJsonArray{QJsonArray{1, 10, false, "JOHN", "SMITH", QJsonValue(), true, 1, "C1"},
+                         QJsonArray{1, 11, false, "JUAN", "PÉREZ", "LÓPEZ", false, 1, "C1"},
+                         QJsonArray{1, 12, true, "ACME INC", QJsonValue(), QJsonValue(), true, 1, "C2"},
+                         QJsonArray{1, 13, false, "ANA", QJsonValue(), QJsonValue(), false, 1, "C3"},
+                         QJsonArray{1, 14, false, "LUIS", QJsonValue(), QJsonValue(), false, 1, "C4"}});
+  CambiaTabla(Bd, "tProces",
+              QJsonArray{QJsonArray{1, "C", 20, "2012-01-05", 1, 13.0, 10, 13, 130, false},
+                         QJsonArray{1, "C", 21, "2011-10-31", 1, 13.0, 10, 13, 130, false},
+                         QJsonArray{1, "V", 22, "2015-03-01", 2, 20.0, 5, 14, 100, false}});
+  EscribeTolvex(Bd);
+  const QStringList Entrada = {"localidades", "--carpeta", Carpeta(), "--usuario", "ADMIN",
+                               "--password", "ADMIN"};
+  const TEjecucion R = Ejecuta(Entrada);
+  ASSERT_EQ(R.nSalida, 0) << R.sError.toStdString();
+  EXPECT_EQ(R.sSalida,
+            "Claves de localidad del back office con operaciones desde el 1 de noviembre de 2011, "
+            "de más a menos:\n"
+            "00101003  6  AGUASCALIENTES / AGUASCALIENTES  (Tolvex: AGS., AGUASCALIENTES)\n"
+            "00102002  1  AGUASCALIENTES / ASIENTOS  (Tolvex: ASIENTOS)\n"
+            "99999999  1  no está en el catálogo  (Tolvex: CIUDAD NUEVA)\n");
+
+  // The same way in as generar, with the same refusals.
+  TEjecucion Rechazo = Ejecuta(QStringList(Entrada).replaceInStrings("ADMIN", "OTRA"));
+  EXPECT_EQ(Rechazo.nSalida, 3);
+  EXPECT_TRUE(Rechazo.sError.contains(
+      "La contraseña es incorrecta o, el usuario no tiene permisos de administrador."));
+  EXPECT_TRUE(Rechazo.sSalida.isEmpty());
+  Rechazo = Ejecuta(Entrada + QStringList{"--pdf", Salida("r.pdf")});
+  EXPECT_EQ(Rechazo.nSalida, 2);
+  EXPECT_TRUE(Rechazo.sError.contains("localidades no usa --pdf.")) << Rechazo.sError.toStdString();
+}
+
 // A question whose table is missing: the report is still written, status 1.
 TEST_F(LineaComandos, PreguntaFallidaSale1)
 {

@@ -18,6 +18,11 @@ namespace {
 const QString CC_FALLA = QStringLiteral("No fue posible generar el reporte. Llame a Soporte Técnico.");
 const QString CC_EXITO = QStringLiteral("El reporte se generó correctamente.");
 
+bool Acepta(const QList<THallazgo>&)
+{
+  return true;
+}
+
 // A back office with one administrator ADMIN/ADMIN and the given users connected.
 QByteArray BackOffice(const char* sConectados)
 {
@@ -206,7 +211,7 @@ TEST_F(RutaReporte, SinVentanaAvisaLaCargaYRechazaElAcceso)
   bool bAvisado = false;
   EXPECT_EQ(Ruta.GeneraReporte(QStringLiteral("ADMIN"), QStringLiteral("OTRA"),
                                QStringLiteral("13.29"), Ventana->ListaLocs(),
-                               [&bAvisado] { bAvisado = true; }),
+                               [&bAvisado] { bAvisado = true; }, Acepta),
             TResultadoRuta::AccesoRechazado);
   EXPECT_TRUE(bAvisado);
   const QStringList& Llamadas = Mensajero->Llamadas;
@@ -263,14 +268,14 @@ TEST_F(RutaReporte, SinVentanaCadaRechazoTieneSuResultado)
   auto Mensajero = std::make_shared<TMensajeroPrueba>();
   TRutaReporte Ruta(Mensajero, dmMain, Dir.path());
   EXPECT_EQ(Ruta.GeneraReporte(QStringLiteral("ADMIN"), QStringLiteral("ADMIN"),
-                               QStringLiteral("13.29"), Ventana->ListaLocs(), nullptr),
+                               QStringLiteral("13.29"), Ventana->ListaLocs(), nullptr, Acepta),
             TResultadoRuta::SinBD);
   EXPECT_EQ(Mensajero->Llamadas, QStringList{QStringLiteral("EnTx:") + CC_FALLA});
   // A file that is not a database: the connection layer speaks for itself.
   ASSERT_TRUE(QDir(Dir.path()).mkdir(QStringLiteral("DataBase")));
   Escribe(Dir.filePath(QStringLiteral("DataBase/Tolvex.mdb")), "no es una base de datos");
   EXPECT_EQ(Ruta.GeneraReporte(QStringLiteral("ADMIN"), QStringLiteral("ADMIN"),
-                               QStringLiteral("13.29"), Ventana->ListaLocs(), nullptr),
+                               QStringLiteral("13.29"), Ventana->ListaLocs(), nullptr, Acepta),
             TResultadoRuta::SinConexion);
   EXPECT_EQ(Mensajero->Llamadas.last(), QStringLiteral("EnTx:") + CC_FALLA);
 }
