@@ -320,14 +320,49 @@ TEST_F(RutaReporte, CuatroLocalidadesEnfocaElEstado)
   EXPECT_TRUE(Dialogos->Advertencias.isEmpty());
 }
 
+// The confirmation follows the login, with what the pre-flight checks found above it.
+const QString CC_HALLAZGOS = QStringLiteral(
+    "Revisión de la Base de Datos del Tolvex:\r\r\n"
+    "- Localidades elegidas sin ninguna ciudad del Tolvex con su clave: 00103002 CALVILLO, "
+    "00104002 COSIO, 00109002 TEPEZALA.\r\r\n\r\r\n");
+
 TEST_F(RutaReporte, NoEnLaConfirmacionCancela)
 {
-  Crea(Dir.path());
-  LlenaCampos("ADMIN", "ADMIN");
+  PreparaCompleto();
   Genera(false);
-  EXPECT_EQ(Dialogos->Advertencias, QStringList{TextoConfirmacion()});
+  EXPECT_EQ(Dialogos->Advertencias, QStringList{CC_HALLAZGOS + TextoConfirmacion()});
   EXPECT_EQ(Estado(), QStringLiteral("Proceso cancelado."));
   EXPECT_TRUE(Dialogos->Mensajes.isEmpty());
+  EXPECT_EQ(Visor->nMostrado, 0);
+  EXPECT_TRUE(Boton("bnGenReporte")->isEnabled());
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// "13,29" typed where the comma is not the decimal separator would become 1329.
+TEST_F(RutaReporte, TipoDeCambioLejanoSePreguntaYLaComaSeExplica)
+{
+  PreparaCompleto();
+  Edit("edCambio")->clear();
+  QTest::keyClicks(Edit("edCambio"), QStringLiteral("13,29"));
+  EXPECT_EQ(Edit("edCambio")->text(), QStringLiteral("1329"));
+  EXPECT_EQ(Estado(), QStringLiteral("Se ignoró la coma: el tipo de cambio lleva punto decimal "
+                                     "(13.29) y no lleva separadores de miles."));
+  Genera(true);  // the rate is answered No: nothing else is asked
+  EXPECT_EQ(Dialogos->Preguntas,
+            QStringList{QStringLiteral("El tipo de cambio 1,329.00 es muy distinto del sugerido "
+                                       "(13.29). ¿Desea continuar?")});
+  EXPECT_TRUE(Dialogos->Advertencias.isEmpty());
+  EXPECT_EQ(Estado(), QStringLiteral("Proceso cancelado."));
+  EXPECT_TRUE(Edit("edCambio")->hasFocus());
+  EXPECT_EQ(Visor->nMostrado, 0);
+  Dialogos->bRespuestaPregunta = true;
+  Genera(true);
+  EXPECT_EQ(Dialogos->Preguntas.size(), 2);
+  EXPECT_EQ(Visor->nMostrado, 1);
+  Edit("edCambio")->setText(QStringLiteral("26.58"));  // within twice the suggested rate
+  Genera(true);
+  EXPECT_EQ(Dialogos->Preguntas.size(), 2);
+  EXPECT_EQ(Visor->nMostrado, 2);
 }
 
 TEST_F(RutaReporte, SinBaseDeDatosEnLaCarpeta)
@@ -423,6 +458,7 @@ TEST_F(RutaReporte, ConElBackOfficeCompletoElReporteSeGeneraCorrectamente)
   PreparaCompleto();
   Genera();
   EXPECT_EQ(Visor->nMostrado, 1);
+  EXPECT_EQ(Dialogos->Advertencias, QStringList{CC_HALLAZGOS + TextoConfirmacion()});
   EXPECT_TRUE(Dialogos->Mensajes.isEmpty()) << Dialogos->Mensajes.join('\n').toStdString();
   EXPECT_EQ(Estado(), CC_EXITO);
   EXPECT_EQ(dmMain.repGeneral.TextoImpreso(QStringLiteral("NombreCC")),
