@@ -58,6 +58,7 @@ std::optional<QStringList> Columna(const std::shared_ptr<ado::TConexionADO>& Con
 
 QList<THallazgo> TRepEncGAFIBasic::RevisionPrevia()
 {
+  F_Mensajero->MsjEnTx(QStringLiteral("Revisando la base de datos del Tolvex..."));
   const std::shared_ptr<ado::TConexionADO> Conector = F_Conector.lock();
   QList<THallazgo> Hallazgos;
   const auto Revisa = [&](const QString& sRevision, const QString& sConsulta, const QString& sCampo,

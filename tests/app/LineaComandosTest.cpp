@@ -169,13 +169,15 @@ struct TCasoSinPantalla {
 // display is needed, each ends with its documented status and names the way on.
 TEST(LineaComandosSinPantalla, AyudaVersionYErroresDeUso)
 {
-  const QStringList Uso = {"Uso:\n  encuesta-gafi [--carpeta CARPETA]\n  encuesta-gafi generar ",
+  const QStringList Uso = {"Uso:\n  encuesta-gafi [--carpeta CARPETA] [--catalogo ARCHIVO.csv]\n"
+                           "  encuesta-gafi generar ",
                            "  encuesta-gafi --help\n",
                            "Use encuesta-gafi --help para ver todas las opciones.\n"};
   const QList<TCasoSinPantalla> Casos = {
       {{"--help"}, 0, true, {"encuesta-gafi generar", "Estado de salida:", "  --version"}},
       {{"-h"}, 0, true, {"encuesta-gafi generar", "Estado de salida:"}},
       {{"generar", "--help"}, 0, true, {"encuesta-gafi generar", "Estado de salida:"}},
+      {{"localidades", "--help"}, 0, true, {"encuesta-gafi localidades", "--forzar-tipo-cambio", "--catalogo"}},
       {{"--version"}, 0, true, {"encuesta-gafi 1.0.0\nEncuesta de Evaluación de Riesgo GAFI 2016\n"}},
       {{"--formato"}, 2, false, Uso + QStringList{"Opción desconocida: --formato\n\nUso:"}},
       {{"--carpeta"}, 2, false, Uso + QStringList{"Falta el valor de --carpeta\n"}},

@@ -234,11 +234,13 @@ TEST_F(RutaReporte, TrasCargarUnaTablaVuelveElTextoDeLaEncuesta)
   auto Mensajero = std::make_shared<TMensajeroPrueba>();
   TRutaReporte Ruta(Mensajero, dmMain, Dir.path());
   ASSERT_EQ(Ruta.GeneraReporte(QStringLiteral("ADMIN"), QStringLiteral("ADMIN"),
-                               QStringLiteral("13.29"), Ventana->ListaLocs(), nullptr),
+                               QStringLiteral("13.29"), Ventana->ListaLocs(), nullptr, Acepta),
             TResultadoRuta::Exito);
   const QStringList& Llamadas = Mensajero->Llamadas;
   const QString sTodas = Llamadas.join(u'|');
-  const qsizetype nInicio = Llamadas.indexOf(QStringLiteral("Espera:Iniciando..."));
+  // The pre-flight checks before the questions load most tables.
+  const qsizetype nInicio =
+      Llamadas.indexOf(QStringLiteral("EnTx:Revisando la base de datos del Tolvex..."));
   ASSERT_GE(nInicio, 0) << sTodas.toStdString();
   int nCargasEnPreguntas = 0;
   QString sEncuesta;  // the survey's last text
