@@ -20,6 +20,7 @@
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -98,11 +99,11 @@ void EscribeRechazo(TMensajeroConsola& Mensajero)
   Escribe(stderr, Mensajero.UltimoTexto());
 }
 
-// `localidades`: the back office's keys with operations, through the same way in as generar.
-int ListaLocalidades(const QStringList& Argumentos)
+// After reading a command's options: the status when the command ends there (a
+// usage error, or --help), nothing when it goes on.
+std::optional<int> TerminaAlLeer(const std::optional<QString>& sError, const TArgumentosGenerar& Args)
 {
-  TArgumentosGenerar Args;
-  if (auto sError = LeeArgumentosLocalidades(Argumentos, Args)) {
+  if (sError) {
     EscribeTexto(stderr, TextoErrorUso(*sError));
     return CC_ENTRADA;
   }
@@ -110,6 +111,15 @@ int ListaLocalidades(const QStringList& Argumentos)
     EscribeTexto(stdout, TextoAyuda());
     return CC_EXITO;
   }
+  return std::nullopt;
+}
+
+// `localidades`: the back office's keys with operations, through the same way in as generar.
+int ListaLocalidades(const QStringList& Argumentos)
+{
+  TArgumentosGenerar Args;
+  if (auto nSalida = TerminaAlLeer(LeeArgumentosLocalidades(Argumentos, Args), Args))
+    return *nSalida;
   if (Args.sUsuario.value_or(QString()).trimmed().isEmpty()) {
     Escribe(stderr, QStringLiteral("Por favor, escriba su usuario (Administrador)."));
     return CC_ENTRADA;
@@ -147,14 +157,8 @@ int ListaLocalidades(const QStringList& Argumentos)
 int Genera(const QStringList& Argumentos)
 {
   TArgumentosGenerar Args;
-  if (auto sError = LeeArgumentosGenerar(Argumentos, Args)) {
-    EscribeTexto(stderr, TextoErrorUso(*sError));
-    return CC_ENTRADA;
-  }
-  if (Args.bAyuda) {
-    EscribeTexto(stdout, TextoAyuda());
-    return CC_EXITO;
-  }
+  if (auto nSalida = TerminaAlLeer(LeeArgumentosGenerar(Argumentos, Args), Args))
+    return *nSalida;
   TdmMain dmMain;
   if (auto sError = CambiaCatalogo(dmMain, Args.sCatalogo)) {
     Escribe(stderr, *sError);
