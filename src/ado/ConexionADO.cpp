@@ -34,7 +34,7 @@ void TConexionADO::SetCacheActiva(bool bActiva) {
   if (F_Sesion) F_Sesion->SetCacheActiva(bActiva);
 }
 
-sqlite3_stmt* TConexionADO::Prepara(const QString& sJet) {
+jet::TSentenciaJet TConexionADO::Prepara(const QString& sJet) {
   if (!F_Sesion)
     throw EErrorADO(CC_ERROR_CONSULTA, QStringLiteral("La conexión no está abierta."));
   return F_Sesion->Prepara(sJet);

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "ado/jet/TipoJet.h"
+
 #include <QString>
 #include <functional>
 #include <memory>
-
-struct sqlite3_stmt;
 
 namespace ado {
 
@@ -32,8 +32,9 @@ class TConexionADO {
   void SetProgresoCarga(TProgresoCarga Progreso);
 
   // Translates and prepares a Jet statement on the current snapshot of the
-  // file (reloaded first when the file changed). The caller finalizes it.
-  sqlite3_stmt* Prepara(const QString& sJet);
+  // file (reloaded first when the file changed), with the Jet type of each
+  // result column. The caller finalizes the statement.
+  jet::TSentenciaJet Prepara(const QString& sJet);
 
   // Derived-table cache and join indexes (on by default); off only to measure them.
   void SetCacheActiva(bool bActiva);

@@ -74,7 +74,7 @@ void TSesionJet::SetCacheActiva(bool bActiva) {
   if (F_Estado) F_Estado->Ejecutor->SetCacheActiva(bActiva);
 }
 
-sqlite3_stmt* TSesionJet::Prepara(const QString& sJet) {
+jet::TSentenciaJet TSesionJet::Prepara(const QString& sJet) {
   if (!F_Estado || !(HuellaArchivo(F_sRuta) == F_Estado->Huella)) Abre();
   return F_Estado->Ejecutor->Prepara(sJet);
 }

@@ -35,14 +35,14 @@ QString TextoMoneda(double dValor) {
   return nDiezmilesimas < 0 ? u'-' + s : s;
 }
 
-QString TextoValor(sqlite3_stmt* p, int c, const QByteArray& sTipo) {
+QString TextoValor(sqlite3_stmt* p, int c, ado::jet::TTipoJet tipo) {
   switch (sqlite3_column_type(p, c)) {
     case SQLITE_NULL: return {};
     case SQLITE_INTEGER:
     case SQLITE_FLOAT: {
-      if (sTipo == "DATETIME")
+      if (tipo == ado::jet::TTipoJet::Fecha)
         return ado::FechaDeDiaJet(sqlite3_column_double(p, c)).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-      if (sTipo == "CURRENCY") return TextoMoneda(sqlite3_column_double(p, c));
+      if (tipo == ado::jet::TTipoJet::Moneda) return TextoMoneda(sqlite3_column_double(p, c));
       if (sqlite3_column_type(p, c) == SQLITE_INTEGER) return QString::number(sqlite3_column_int64(p, c));
       return QString::number(sqlite3_column_double(p, c), 'g', QLocale::FloatingPointShortest);
     }
@@ -63,21 +63,17 @@ QString CadenaJet(const QString& sRuta, const QString& sPassword) {
 }
 
 QString ConsultaCsv(ado::TConexionADO& Conexion, const QString& sSQL) {
-  const std::unique_ptr<sqlite3_stmt, TFinaliza> Sentencia(Conexion.Prepara(sSQL));
+  const ado::jet::TSentenciaJet Preparada = Conexion.Prepara(sSQL);
+  const std::unique_ptr<sqlite3_stmt, TFinaliza> Sentencia(Preparada.pSentencia);
   sqlite3_stmt* p = Sentencia.get();
   const int nColumnas = sqlite3_column_count(p);
-  QList<QByteArray> Tipos;
   QStringList Campos;
-  for (int c = 0; c < nColumnas; ++c) {
-    const char* pTipo = sqlite3_column_decltype(p, c);
-    Tipos << QByteArray(pTipo ? pTipo : "").toUpper();
-    Campos << CampoCsv(QString::fromUtf8(sqlite3_column_name(p, c)));
-  }
+  for (int c = 0; c < nColumnas; ++c) Campos << CampoCsv(QString::fromUtf8(sqlite3_column_name(p, c)));
   QString sCsv = Campos.join(u',') + u'\n';
   int nResultado;
   while ((nResultado = sqlite3_step(p)) == SQLITE_ROW) {
     Campos.clear();
-    for (int c = 0; c < nColumnas; ++c) Campos << CampoCsv(TextoValor(p, c, Tipos[c]));
+    for (int c = 0; c < nColumnas; ++c) Campos << CampoCsv(TextoValor(p, c, Preparada.tipos[size_t(c)]));
     sCsv += Campos.join(u',') + u'\n';
   }
   if (nResultado != SQLITE_DONE)

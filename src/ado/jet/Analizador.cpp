@@ -6,6 +6,8 @@
 #include "ado/jet/ReglasJet.h"
 #include "ado/jet/Tokenizador.h"
 
+#include <climits>
+
 namespace ado::jet {
 
 namespace {
@@ -300,7 +302,9 @@ class TAnalizador {
       while (Acepta(","));
     }
     Exige(")");
-    if (static_cast<int>(e->hijos.size()) != regla->nArgumentos)
+    const int nDados = static_cast<int>(e->hijos.size());
+    const int nMaximo = regla->nMaximoArgumentos < 0 ? INT_MAX : std::max(regla->nArgumentos, regla->nMaximoArgumentos);
+    if (nDados < regla->nArgumentos || nDados > nMaximo)
       LanzaError(QStringLiteral("Número de argumentos incorrecto para la función '%1'").arg(e->sTexto), e->pos);
     return e;
   }

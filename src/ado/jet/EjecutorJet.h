@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ado/jet/TipoJet.h"
+
 #include <QString>
 #include <functional>
 #include <map>
@@ -24,8 +26,8 @@ class TEjecutorJet {
 
   // Translates sJet, has every base table it names loaded (AseguraTabla may reload the
   // snapshot and call Olvida), and returns the prepared statement (the caller finalizes
-  // it). Throws EErrorADO.
-  sqlite3_stmt* Prepara(const QString& sJet);
+  // it) with the Jet type of each result column. Throws EErrorADO.
+  TSentenciaJet Prepara(const QString& sJet);
   // Drops the computed derived tables (after the loaded tables were reloaded).
   void Olvida();
 
@@ -46,13 +48,16 @@ class TEjecutorJet {
   void Materializa(TFuente& fuente);
   bool GuardaLaMayoria(const TConsulta& filtro);
   void IndexaComoPideElPlan(const TConsulta& consulta, const QString& sSql);
+  TColumnasTipadas Columnas(const QString& sTabla);
   void Ejecuta(const QString& sSql);
   sqlite3_stmt* PreparaSQLite(const QString& sSql);
 
   sqlite3* F_db;
   std::function<void(const QString&)> F_AseguraTabla;
   bool F_bCacheActiva = true;
+  std::function<TColumnasTipadas(const QString&)> F_Catalogo;
   std::map<QString, QString> F_temporales;  // translated SQL -> its temporary table
+  std::map<QString, TColumnasTipadas> F_columnasTemporales;  // temporary table -> its Jet columns
   int F_nTemporales = 0;
   std::map<QString, qint64> F_filas;  // temporary table -> its rows
   std::map<QString, bool> F_enSitio;  // filter of a temporary table -> read in place

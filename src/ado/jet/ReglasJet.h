@@ -1,6 +1,9 @@
 #pragma once
 
+#include "ado/jet/TipoJet.h"
+
 #include <QString>
+#include <initializer_list>
 
 namespace ado::jet {
 
@@ -19,6 +22,32 @@ struct TReglaOperador {
   const char* sJet;
   const char* sPlantilla;
   TResultado resultado;
+  TTipoJet tipo;  // the Jet type of the result unless a TReglaTipo says otherwise
+};
+
+// Jet's result types of arithmetic: Currency with Currency or an integer stays Currency and
+// exact; a date plus a number stays a date; a date joined to text becomes its text. The first
+// entry whose operator and operand types match decides the type and, when given, the template.
+struct TReglaTipo {
+  const char* sJet;
+  unsigned izquierda;  // set of TTipoJet (TiposJet)
+  unsigned derecha;
+  TTipoJet tipo;
+  const char* sPlantilla;  // nullptr: the operator's own
+};
+
+constexpr unsigned TiposJet(std::initializer_list<TTipoJet> tipos) {
+  unsigned n = 0;
+  for (TTipoJet tipo : tipos) n |= 1u << unsigned(tipo);
+  return n;
+}
+
+// Where a function's result type comes from.
+enum class TTipoDe {
+  Fijo,      // TReglaFuncion::tipo
+  Primero,   // the first argument's (MIN, MAX, SUM)
+  Ramas,     // the common type of the branches (IIF)
+  Moneda     // Currency when the first argument is Currency, otherwise tipo (AVG)
 };
 
 // Functions. %1, %2, %3 are the arguments; the first is written as a condition when
@@ -30,10 +59,15 @@ struct TReglaFuncion {
   TResultado resultado;
   bool bPrimeroCondicion;
   bool bAgregada;  // COUNT, SUM, MIN, MAX, AVG
+  TTipoJet tipo;
+  TTipoDe tipoDe = TTipoDe::Fijo;
+  const char* sPlantillaMoneda = nullptr;  // when the first argument is Currency
+  int nMaximoArgumentos = 0;              // above nArgumentos: optional ones; -1 any number
 };
 
 const TReglaOperador* ReglaOperador(const QString& sOperador);
 const TReglaFuncion* ReglaFuncion(const QString& sNombre);
+const TReglaTipo* ReglaTipo(const QString& sOperador, TTipoJet izquierda, TTipoJet derecha);
 
 // "+" between two operands that are certainly numbers stays SQLite's addition.
 inline constexpr const char* CC_SUMA_NUMERICA = "(%1 + %2)";
