@@ -33,8 +33,9 @@ class TConexionADO {
 
   // Translates and prepares a Jet statement on the current snapshot of the
   // file (reloaded first when the file changed), with the Jet type of each
-  // result column. The caller finalizes the statement.
-  jet::TSentenciaJet Prepara(const QString& sJet);
+  // result column; parametros gives the values of its PARAMETERS. The caller
+  // finalizes the statement.
+  jet::TSentenciaJet Prepara(const QString& sJet, const jet::TParametrosJet& parametros = {});
 
   // Derived-table cache and join indexes (on by default); off only to measure them.
   void SetCacheActiva(bool bActiva);

@@ -74,9 +74,9 @@ void TSesionJet::SetCacheActiva(bool bActiva) {
   if (F_Estado) F_Estado->Ejecutor->SetCacheActiva(bActiva);
 }
 
-jet::TSentenciaJet TSesionJet::Prepara(const QString& sJet) {
+jet::TSentenciaJet TSesionJet::Prepara(const QString& sJet, const jet::TParametrosJet& parametros) {
   if (!F_Estado || !(HuellaArchivo(F_sRuta) == F_Estado->Huella)) Abre();
-  return F_Estado->Ejecutor->Prepara(sJet);
+  return F_Estado->Ejecutor->Prepara(sJet, parametros);
 }
 
 }  // namespace ado

@@ -165,4 +165,30 @@ const TCasoRegional CC_REGIONALES[] = {
 INSTANTIATE_TEST_SUITE_P(Jet, FechaRegional, ::testing::ValuesIn(CC_REGIONALES),
                          [](const auto& info) { return std::string(info.param.sNombre); });
 
+// Format, CStr, CDate and the names of months follow the regional settings too.
+class FuncionesRegionales : public ::testing::TestWithParam<TCasoRegional> {};
+
+TEST_P(FuncionesRegionales, SiguenLaConfiguracionRegional) {
+  TBaseJet base(QLocale(GetParam().idioma, GetParam().pais));
+  Llena(base);
+  EXPECT_EQ(base.Consulta(QStringLiteral(
+                              "SELECT Format(1234.5, '#,##0.00') AS a, CStr(1.5) AS b, CStr(Fecha) AS c, Format(Fecha, 'mmmm') AS d, "
+                              "MonthName(1) AS e, Month(CDate('04/08/1994')) AS f, Format(Fecha, 'Long Date') AS g, "
+                              "Format(Fecha + 0.5, 'General Date') AS h FROM p WHERE Id = 1"))
+                .toStdString(),
+            GetParam().sEsperado);
+}
+
+const TCasoRegional CC_FUNCIONES_REGIONALES[] = {
+    {"EstadosUnidos", QLocale::English, QLocale::UnitedStates,
+     "a|b|c|d|e|f|g|h\n1,234.50|1.5|8/4/1994|August|January|4|Thursday, August 4, 1994|8/4/1994 12:00:00 PM"},
+    {"Mexico", QLocale::Spanish, QLocale::Mexico,
+     "a|b|c|d|e|f|g|h\n1,234.50|1.5|04/08/1994|agosto|enero|8|jueves, 4 de agosto de 1994|04/08/1994 12:00:00"},
+    {"Alemania", QLocale::German, QLocale::Germany,
+     "a|b|c|d|e|f|g|h\n1.234,50|1,5|04.08.1994|August|Januar|8|Donnerstag, 4. August 1994|04.08.1994 12:00:00"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Jet, FuncionesRegionales, ::testing::ValuesIn(CC_FUNCIONES_REGIONALES),
+                         [](const auto& info) { return std::string(info.param.sNombre); });
+
 }  // namespace

@@ -62,8 +62,8 @@ QString CadenaJet(const QString& sRuta, const QString& sPassword) {
   return s;
 }
 
-QString ConsultaCsv(ado::TConexionADO& Conexion, const QString& sSQL) {
-  const ado::jet::TSentenciaJet Preparada = Conexion.Prepara(sSQL);
+QString ConsultaCsv(ado::TConexionADO& Conexion, const QString& sSQL, const ado::jet::TParametrosJet& Parametros) {
+  const ado::jet::TSentenciaJet Preparada = Conexion.Prepara(sSQL, Parametros);
   const std::unique_ptr<sqlite3_stmt, TFinaliza> Sentencia(Preparada.pSentencia);
   sqlite3_stmt* p = Sentencia.get();
   const int nColumnas = sqlite3_column_count(p);

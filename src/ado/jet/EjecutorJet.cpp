@@ -4,6 +4,8 @@
 #include "ado/jet/EmisorSQLite.h"
 #include "ado/jet/ErrorJet.h"
 #include "ado/jet/ReglaAgrupacion.h"
+#include "ado/jet/ReglaParametros.h"
+#include "ado/jet/ReglaPivote.h"
 
 #include <QRegularExpression>
 #include <algorithm>
@@ -111,10 +113,12 @@ TEjecutorJet::TEjecutorJet(sqlite3* db, std::function<void(const QString& sTabla
   Ejecuta(QStringLiteral("PRAGMA temp_store = MEMORY"));
 }
 
-TSentenciaJet TEjecutorJet::Prepara(const QString& sJet) {
+TSentenciaJet TEjecutorJet::Prepara(const QString& sJet, const TParametrosJet& parametros) {
   const auto consulta = AnalizaJet(sJet);
+  SustituyeParametros(*consulta, parametros);
   std::set<QString> vistas;
   AseguraTablas(*consulta, vistas);
+  if (consulta->pTransforma) ResuelvePivote(*consulta, [this](const TConsulta& valores) { return LeeValores(valores); });
   FijaGrafiaDeGrupos(*consulta);
   if (F_bCacheActiva) MaterializaConsulta(*consulta, false);
   const TSqlTipado sql = EmiteSQLiteTipado(*consulta, F_Catalogo);
@@ -151,9 +155,12 @@ void TEjecutorJet::SetCacheActiva(bool bActiva) {
 
 bool TEjecutorJet::CacheActiva() const { return F_bCacheActiva; }
 
-void TEjecutorJet::AseguraTablas(const TConsulta& consulta, std::set<QString>& vistas) {
+void TEjecutorJet::AseguraTablas(TConsulta& consulta, std::set<QString>& vistas) {
   for (const TSelect& select : consulta.partes)
     for (const auto& fuente : select.fuentes) AseguraTablasFuente(*fuente, vistas);
+  RecorreExpresiones(consulta, [&](std::unique_ptr<TExpresion>& e) {
+    if (e->pConsulta) AseguraTablas(*e->pConsulta, vistas);  // subqueries
+  });
 }
 
 void TEjecutorJet::AseguraTablasFuente(const TFuente& fuente, std::set<QString>& vistas) {
@@ -317,6 +324,27 @@ bool TEjecutorJet::GuardaLaMayoria(const TConsulta& filtro) {
     it = F_enSitio.emplace(sSql, 2 * nFilas >= itFilas->second).first;
   }
   return it->second;
+}
+
+// The rows of a query of a value and its text (a crosstab's column headings).
+std::vector<std::pair<QVariant, QString>> TEjecutorJet::LeeValores(const TConsulta& consulta) {
+  std::vector<std::pair<QVariant, QString>> valores;
+  sqlite3_stmt* stmt = PreparaSQLite(EmiteSQLite(consulta, F_Catalogo));
+  int nPaso;
+  while ((nPaso = sqlite3_step(stmt)) == SQLITE_ROW) {
+    QVariant valor;
+    switch (sqlite3_column_type(stmt, 0)) {
+      case SQLITE_INTEGER: valor = qint64(sqlite3_column_int64(stmt, 0)); break;
+      case SQLITE_FLOAT: valor = sqlite3_column_double(stmt, 0); break;
+      case SQLITE_NULL: break;
+      default: valor = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0))); break;
+    }
+    valores.emplace_back(valor, QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1))));
+  }
+  const QString sError = QString::fromUtf8(sqlite3_errmsg(F_db));
+  sqlite3_finalize(stmt);
+  if (nPaso != SQLITE_DONE) LanzaError(MensajeSQLite(sError));
+  return valores;
 }
 
 // A kept derived table's columns as its query typed them; a loaded table's from the types

@@ -3,6 +3,7 @@
 #include "ado/jet/TipoJet.h"
 
 #include <QString>
+#include <QVariant>
 #include <functional>
 #include <map>
 #include <memory>
@@ -27,7 +28,8 @@ class TEjecutorJet {
   // Translates sJet, has every base table it names loaded (AseguraTabla may reload the
   // snapshot and call Olvida), and returns the prepared statement (the caller finalizes
   // it) with the Jet type of each result column. Throws EErrorADO.
-  TSentenciaJet Prepara(const QString& sJet);
+  // The values of the query's PARAMETERS come from parametros.
+  TSentenciaJet Prepara(const QString& sJet, const TParametrosJet& parametros = {});
   // Drops the computed derived tables (after the loaded tables were reloaded).
   void Olvida();
 
@@ -39,7 +41,7 @@ class TEjecutorJet {
   bool CacheActiva() const;
 
  private:
-  void AseguraTablas(const TConsulta& consulta, std::set<QString>& vistas);
+  void AseguraTablas(TConsulta& consulta, std::set<QString>& vistas);
   void AseguraTablasFuente(const TFuente& fuente, std::set<QString>& vistas);
   void FijaGrafiaDeGrupos(TConsulta& consulta);
   void FijaGrafiaFuente(TFuente& fuente);
@@ -49,6 +51,7 @@ class TEjecutorJet {
   bool GuardaLaMayoria(const TConsulta& filtro);
   void IndexaComoPideElPlan(const TConsulta& consulta, const QString& sSql);
   TColumnasTipadas Columnas(const QString& sTabla);
+  std::vector<std::pair<QVariant, QString>> LeeValores(const TConsulta& consulta);
   void Ejecuta(const QString& sSql);
   sqlite3_stmt* PreparaSQLite(const QString& sSql);
 

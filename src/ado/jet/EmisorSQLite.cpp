@@ -21,7 +21,9 @@ TResultado Resultado(const TExpresion& e) {
     case TClase::Like:
     case TClase::EsNulo:
     case TClase::Entre:
-    case TClase::En: return TResultado::Logico;
+    case TClase::En:
+    case TClase::Existe:
+    case TClase::Cuantificada: return TResultado::Logico;
     case TClase::Funcion: return ReglaFuncion(e.sTexto)->resultado;
     case TClase::Unario:
       if (e.sTexto == QLatin1String("NOT") && Resultado(*e.hijos[0]) == TResultado::Logico) return TResultado::Logico;
@@ -99,6 +101,10 @@ class TEmisor {
   explicit TEmisor(const TCatalogoJet& catalogo) : F_catalogo(catalogo) {}
 
   TSqlTipado Consulta(const TConsulta& consulta, const TAmbito* pPadre) {
+    if (consulta.pTransforma) LanzaError(QStringLiteral("TRANSFORM necesita la base de datos para sus columnas"));
+    if (consulta.partes.size() == 1 && consulta.partes.front().nTop > 0) return Top(consulta, pPadre);
+    for (const TSelect& select : consulta.partes)
+      if (select.nTop > 0) LanzaError(QStringLiteral("TOP en una parte de UNION no está soportado"));
     TSqlTipado resultado;
     TAmbito ambitoOrden;
     for (size_t i = 0; i < consulta.partes.size(); ++i) {
@@ -129,7 +135,44 @@ class TEmisor {
   }
 
  private:
-  QString Select(const TSelect& select, TAmbito& ambito, TColumnasTipadas& columnas) {
+  // TOP n: the rows ranked within the first n by ORDER BY, so rows tied with the n-th come
+  // too; without ORDER BY simply the first n. TOP n PERCENT: n percent of the rows, rounded up.
+  TSqlTipado Top(const TConsulta& consulta, const TAmbito* pPadre) {
+    const TSelect& select = consulta.partes.front();
+    TAmbito ambito{{}, pPadre};
+    TSqlTipado resultado;
+    // the rank is written inside the SELECT, where its ORDER BY sees the tables
+    auto Ventana = [&] {
+      QStringList orden;
+      for (const TOrden& o : consulta.orden) {
+        const TExpresion* e = o.pExpresion.get();
+        if (e->clase == TClase::Numero) {  // an ordinal: the column's own expression
+          const TElementoSelect& elemento = select.elementos[size_t(e->sTexto.toInt() - 1)];
+          if (elemento.bEstrella)
+            LanzaError(QStringLiteral("ORDER BY con número de columna y * junto a TOP no está soportado"), e->pos);
+          e = elemento.pExpresion.get();
+        }
+        orden << Valor(*e) + (o.bDescendente ? QStringLiteral(" DESC") : QString());
+      }
+      QString sVentana = orden.isEmpty() ? QStringLiteral("row_number() OVER ()")
+                                         : QStringLiteral("rank() OVER (ORDER BY ") + orden.join(QStringLiteral(", ")) + QLatin1Char(')');
+      sVentana += QStringLiteral(" AS \"jet_rango\"");
+      if (select.bTopPorcentaje) sVentana += QStringLiteral(", count(*) OVER () AS \"jet_total\"");
+      return sVentana;
+    };
+    const QString sInterna = Select(select, ambito, resultado.columnas, Ventana);
+    QStringList columnas;
+    for (const TColumnaTipada& columna : resultado.columnas) columnas << CitaNombre(columna.sNombre);
+    const QString sLimite = select.bTopPorcentaje
+                                ? QStringLiteral("(\"jet_rango\" - 1) * 100 < \"jet_total\" * %1").arg(select.nTop)
+                                : QStringLiteral("\"jet_rango\" <= %1").arg(select.nTop);
+    resultado.sSql = QStringLiteral("SELECT ") + columnas.join(QStringLiteral(", ")) + QStringLiteral(" FROM (") + sInterna +
+                     QStringLiteral(") WHERE ") + sLimite + QStringLiteral(" ORDER BY \"jet_rango\"");
+    return resultado;
+  }
+
+  QString Select(const TSelect& select, TAmbito& ambito, TColumnasTipadas& columnas,
+                 const std::function<QString()>& ColumnasExtra = {}) {
     const TAmbito* pAnterior = std::exchange(F_pAmbito, &ambito);
     QString sFrom;
     for (size_t i = 0; i < select.fuentes.size(); ++i) {
@@ -137,7 +180,9 @@ class TEmisor {
       sFrom += Fuente(*select.fuentes[i], ambito);
     }
     QString s = select.bDistinct ? QStringLiteral("SELECT DISTINCT ") : QStringLiteral("SELECT ");
-    s += Elementos(select, ambito, columnas) + sFrom;
+    s += Elementos(select, ambito, columnas);
+    if (ColumnasExtra) s += QStringLiteral(", ") + ColumnasExtra();
+    s += sFrom;
     if (select.pDonde) s += QStringLiteral(" WHERE ") + Condicion(*select.pDonde);
     if (!select.agrupaPor.empty()) {
       s += QStringLiteral(" GROUP BY ");
@@ -270,7 +315,13 @@ class TEmisor {
       case TClase::Like:
       case TClase::EsNulo:
       case TClase::Entre:
-      case TClase::En: return TTipoJet::Booleano;
+      case TClase::En:
+      case TClase::Existe:
+      case TClase::Cuantificada: return TTipoJet::Booleano;
+      case TClase::Subconsulta: {
+        const TSqlTipado sub = TEmisor(F_catalogo).Consulta(*e.pConsulta, F_pAmbito);
+        return sub.columnas.empty() ? TTipoJet::Valor : sub.columnas.front().tipo;
+      }
       case TClase::Columna: {
         const TColumnaTipada* columna = BuscaColumna(e.sCalificador, e.sTexto);
         return columna ? columna->tipo : TTipoJet::Valor;
@@ -346,13 +397,48 @@ class TEmisor {
                QStringLiteral(" BETWEEN ") + Valor(*e.hijos[1]) + QStringLiteral(" AND ") + Valor(*e.hijos[2]) +
                QLatin1Char(')');
       case TClase::En: {
+        if (e.pConsulta)
+          return QStringLiteral("(") + Valor(*e.hijos[0]) + (e.bNegada ? QStringLiteral(" NOT IN (") : QStringLiteral(" IN (")) +
+                 Sub(*e.pConsulta).sSql + QStringLiteral("))");
         QStringList lista;
         for (size_t i = 1; i < e.hijos.size(); ++i) lista << Valor(*e.hijos[i]);
         return QStringLiteral("(") + Valor(*e.hijos[0]) + (e.bNegada ? QStringLiteral(" NOT IN (") : QStringLiteral(" IN (")) +
                lista.join(QStringLiteral(", ")) + QStringLiteral("))");
       }
+      case TClase::Existe: return QStringLiteral("EXISTS (") + Sub(*e.pConsulta).sSql + QLatin1Char(')');
+      case TClase::Subconsulta: return Escalar(e);
+      case TClase::Cuantificada: return Cuantificada(e);
     }
     LanzaError(QStringLiteral("Expresión no soportada"), e.pos);
+  }
+
+  // A subquery sees the columns of the query around it (correlated).
+  TSqlTipado Sub(const TConsulta& consulta) {
+    return TEmisor(F_catalogo).Consulta(consulta, F_pAmbito);
+  }
+
+  // (SELECT x ...) as a value: Null without rows; more than one row is Jet's error.
+  QString Escalar(const TExpresion& e) {
+    const TSqlTipado sub = Sub(*e.pConsulta);
+    if (sub.columnas.size() != 1) LanzaError(QStringLiteral("La subconsulta debe devolver un solo campo"), e.pos);
+    return QStringLiteral("(SELECT CASE WHEN count(*) > 1 THEN jet_varias_filas() ELSE min(%1) END FROM (%2))")
+        .arg(CitaNombre(sub.columnas.front().sNombre), sub.sSql);
+  }
+
+  // x op ANY|ALL (SELECT y ...): true when op holds for some|every y; Null when it holds for
+  // none|all of the known ones and some y is Null; ALL of no rows is true, ANY false.
+  QString Cuantificada(const TExpresion& e) {
+    const TSqlTipado sub = Sub(*e.pConsulta);
+    const TReglaOperador* regla = ReglaOperador(e.sTexto);
+    if (sub.columnas.size() != 1) LanzaError(QStringLiteral("La subconsulta debe devolver un solo campo"), e.pos);
+    // the subquery's column renamed, so that x still names the outer query's column
+    const QString sComparacion = Aplica(regla->sPlantilla, {Valor(*e.hijos[0]), QStringLiteral("\"jet_v\"")});
+    const bool bTodos = e.sCalificador == QLatin1String("ALL");
+    return QStringLiteral("(SELECT CASE WHEN max(r = %1) THEN %2 WHEN count(r) < count(*) THEN NULL ELSE %3 END "
+                          "FROM (SELECT %4 AS r FROM (SELECT %5 AS \"jet_v\" FROM (%6))))")
+        .arg(bTodos ? QStringLiteral("0") : QStringLiteral("1"), bTodos ? QStringLiteral("0") : QStringLiteral("1"),
+             bTodos ? QStringLiteral("1") : QStringLiteral("0"), sComparacion, CitaNombre(sub.columnas.front().sNombre),
+             sub.sSql);
   }
 
   QString Funcion(const TExpresion& e) {
@@ -360,8 +446,8 @@ class TEmisor {
     QStringList argumentos;
     for (size_t i = 0; i < e.hijos.size(); ++i)
       argumentos << (i == 0 && regla->bPrimeroCondicion ? Condicion(*e.hijos[i]) : Valor(*e.hijos[i]));
-    const bool bMoneda = regla->sPlantillaMoneda && !e.hijos.empty() && Tipo(*e.hijos[0]) == TTipoJet::Moneda;
-    return Aplica(bMoneda ? regla->sPlantillaMoneda : regla->sPlantilla, argumentos);
+    const bool bEspecial = regla->sPlantillaEspecial && !e.hijos.empty() && Tipo(*e.hijos[0]) == regla->tipoEspecial;
+    return Aplica(bEspecial ? regla->sPlantillaEspecial : regla->sPlantilla, argumentos);
   }
 
   QString Unario(const TExpresion& e) {

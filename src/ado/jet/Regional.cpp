@@ -1,6 +1,7 @@
 #include "ado/jet/Regional.h"
 
 #include "ado/FechaADO.h"
+#include "ado/jet/FechaJet.h"
 
 #include <QRegularExpression>
 #include <cmath>
@@ -18,6 +19,33 @@ TRegional::TRegional(const QLocale& locale)
 QString TRegional::FechaCorta(const QDateTime& fecha) const { return F_locale.toString(fecha.date(), F_sFechaCorta); }
 
 QString TRegional::HoraLarga(const QDateTime& fecha) const { return F_locale.toString(fecha.time(), F_sHoraLarga); }
+
+std::optional<double> TRegional::LeeFecha(const QString& sTexto) const {
+  static const QRegularExpression reFecha(QStringLiteral("^(\\d{1,4})[/.-](\\d{1,2})[/.-](\\d{1,4})(?:\\s+(.*))?$"));
+  const QString s = sTexto.trimmed();
+  if (const auto literal = LeeFechaJet(s); literal && s.contains(QLatin1Char(':')) && !s.contains(u'/')) return DiaJet(*literal);
+  const auto m = reFecha.match(s);
+  if (!m.hasMatch()) return std::nullopt;
+  int n[3] = {m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()};
+  int nAnio, nMes, nDia;
+  if (m.captured(1).size() > 2) {  // yyyy-mm-dd
+    nAnio = n[0], nMes = n[1], nDia = n[2];
+  } else {
+    const qsizetype d = F_sFechaCorta.indexOf(u'd'), mm = F_sFechaCorta.indexOf(u'M');
+    nAnio = m.captured(3).size() <= 2 ? (n[2] < 30 ? 2000 + n[2] : 1900 + n[2]) : n[2];
+    nDia = d < mm ? n[0] : n[1];
+    nMes = d < mm ? n[1] : n[0];
+  }
+  const QDate dia(nAnio, nMes, nDia);
+  if (!dia.isValid()) return std::nullopt;
+  QTime hora(0, 0);
+  if (!m.captured(4).isEmpty()) {
+    const auto conHora = LeeFechaJet(QStringLiteral("2000/01/01 ") + m.captured(4).trimmed());
+    if (!conHora) return std::nullopt;
+    hora = conHora->time();
+  }
+  return DiaJet(QDateTime(dia, hora, Qt::UTC));
+}
 
 QString TRegional::FechaGeneral(double dDia) const {
   const QDateTime fecha = FechaDeDiaJet(dDia);

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QLocale>
+#include <optional>
 
 namespace ado::jet {
 
@@ -16,6 +17,9 @@ class TRegional {
   QString FechaGeneral(double dDia) const;
   QString FechaCorta(const QDateTime& fecha) const;
   QString HoraLarga(const QDateTime& fecha) const;
+  // A date written in the regional order of day, month and year (or as yyyy-mm-dd), with an
+  // optional time; a time alone is on day zero. Jet's day number, or nullopt.
+  std::optional<double> LeeFecha(const QString& sTexto) const;
 
  private:
   QLocale F_locale;

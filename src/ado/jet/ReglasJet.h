@@ -50,19 +50,20 @@ enum class TTipoDe {
   Moneda     // Currency when the first argument is Currency, otherwise tipo (AVG)
 };
 
-// Functions. %1, %2, %3 are the arguments; the first is written as a condition when
-// bPrimeroCondicion (IIF), otherwise every argument is a value.
+// Functions. %1, %2, %3 are the arguments and %* all of them, comma-separated; the first
+// is written as a condition when bPrimeroCondicion (IIF), otherwise every argument is a value.
 struct TReglaFuncion {
   const char* sJet;
   int nArgumentos;
+  int nMaximoArgumentos;  // -1: any number; not above nArgumentos: exactly nArgumentos
   const char* sPlantilla;
   TResultado resultado;
-  bool bPrimeroCondicion;
-  bool bAgregada;  // COUNT, SUM, MIN, MAX, AVG
   TTipoJet tipo;
   TTipoDe tipoDe = TTipoDe::Fijo;
-  const char* sPlantillaMoneda = nullptr;  // when the first argument is Currency
-  int nMaximoArgumentos = 0;              // above nArgumentos: optional ones; -1 any number
+  bool bAgregada = false;  // COUNT, SUM, MIN, MAX, AVG, FIRST, ...
+  bool bPrimeroCondicion = false;
+  TTipoJet tipoEspecial = TTipoJet::Valor;  // when the first argument has this type ...
+  const char* sPlantillaEspecial = nullptr;  // ... this template applies
 };
 
 const TReglaOperador* ReglaOperador(const QString& sOperador);

@@ -107,9 +107,10 @@ void SumaFin(sqlite3_context* ctx) {
   sqlite3_result_double(ctx, DobleDeDiezmilesimas(suma->nDiezmilesimas) + suma->dResto);
 }
 
-void Verifica(sqlite3* db, int nResultado) {
-  if (nResultado != SQLITE_OK)
-    LanzaError(QStringLiteral("No se pudieron registrar las reglas de Jet: %1").arg(QString::fromUtf8(sqlite3_errmsg(db))));
+
+// A subquery used as a value returned more than one row.
+void VariasFilas(sqlite3_context* ctx, int, sqlite3_value**) {
+  sqlite3_result_error(ctx, "A lo sumo un registro puede ser devuelto por esta subconsulta.", -1);
 }
 
 }  // namespace
@@ -117,16 +118,22 @@ void Verifica(sqlite3* db, int nResultado) {
 void RegistraReglas(sqlite3* db, const QLocale& locale) {
   const int nDeterminista = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
   // The emitter quotes every name with "": an unknown one must fail, never become a text.
-  Verifica(db, sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr));
-  Verifica(db, sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr));
-  Verifica(db, sqlite3_create_collation(db, "JET", SQLITE_UTF8, nullptr, Colacion));
-  Verifica(db, sqlite3_create_function(db, "jet_like", 2, nDeterminista, nullptr, Like, nullptr, nullptr));
-  Verifica(db, sqlite3_create_function(db, "jet_mas", 2, nDeterminista, nullptr, Mas, nullptr, nullptr));
-  Verifica(db, sqlite3_create_function(db, "jet_concat", 2, nDeterminista, nullptr, Concatena, nullptr, nullptr));
-  Verifica(db, sqlite3_create_function(db, "jet_div", 2, nDeterminista, nullptr, Divide, nullptr, nullptr));
-  Verifica(db, sqlite3_create_function(db, "jet_sum", 1, nDeterminista, nullptr, nullptr, SumaPaso, SumaFin));
+  VerificaRegistro(db, sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr));
+  VerificaRegistro(db, sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr));
+  VerificaRegistro(db, sqlite3_create_collation(db, "JET", SQLITE_UTF8, nullptr, Colacion));
+  VerificaRegistro(db, sqlite3_create_function(db, "jet_like", 2, nDeterminista, nullptr, Like, nullptr, nullptr));
+  VerificaRegistro(db, sqlite3_create_function(db, "jet_mas", 2, nDeterminista, nullptr, Mas, nullptr, nullptr));
+  VerificaRegistro(db, sqlite3_create_function(db, "jet_concat", 2, nDeterminista, nullptr, Concatena, nullptr, nullptr));
+  VerificaRegistro(db, sqlite3_create_function(db, "jet_div", 2, nDeterminista, nullptr, Divide, nullptr, nullptr));
+  VerificaRegistro(db, sqlite3_create_function(db, "jet_sum", 1, nDeterminista, nullptr, nullptr, SumaPaso, SumaFin));
+  RegistraFuncion(db, "jet_varias_filas", 0, VariasFilas);
   RegistraFuncionesMoneda(db);
-  RegistraFuncionesFecha(db, TRegional(locale));
+  const TRegional regional(locale);
+  RegistraFuncionesFecha(db, regional);
+  RegistraFuncionesNumero(db);
+  RegistraFuncionesTexto(db, regional);
+  RegistraFuncionesFormato(db, regional);
+  RegistraAgregados(db);
 }
 
 }  // namespace ado::jet

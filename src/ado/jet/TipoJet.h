@@ -38,3 +38,12 @@ struct TSentenciaJet {
 };
 
 }  // namespace ado::jet
+
+#include <map>
+
+namespace ado::jet {
+
+// Values of a query's PARAMETERS: name (any letter case) -> value as the user wrote it.
+using TParametrosJet = std::map<QString, QString>;
+
+}  // namespace ado::jet

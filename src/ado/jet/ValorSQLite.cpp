@@ -73,10 +73,14 @@ __int128 DiezmilesimasDe(const TNumero& numero) {
 }
 
 void RegistraFuncion(sqlite3* db, const char* sNombre, int nArgumentos, TFuncionSQLite Funcion,
-                     const TRegional* regional) {
+                     const TRegional* regional, bool bDeterminista) {
   const int nResultado = sqlite3_create_function_v2(
-      db, sNombre, nArgumentos, SQLITE_UTF8 | SQLITE_DETERMINISTIC, regional ? new TRegional(*regional) : nullptr,
+      db, sNombre, nArgumentos, SQLITE_UTF8 | (bDeterminista ? SQLITE_DETERMINISTIC : 0), regional ? new TRegional(*regional) : nullptr,
       Funcion, nullptr, nullptr, [](void* p) { delete static_cast<TRegional*>(p); });
+  VerificaRegistro(db, nResultado);
+}
+
+void VerificaRegistro(sqlite3* db, int nResultado) {
   if (nResultado != SQLITE_OK)
     LanzaError(QStringLiteral("No se pudieron registrar las reglas de Jet: %1").arg(QString::fromUtf8(sqlite3_errmsg(db))));
 }

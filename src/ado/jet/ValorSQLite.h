@@ -39,10 +39,12 @@ double DobleDeDiezmilesimas(__int128 nDiezmilesimas);
 __int128 DiezmilesimasDe(const TNumero& numero);
 
 using TFuncionSQLite = void (*)(sqlite3_context*, int, sqlite3_value**);
-// Registers a deterministic scalar function (nArgumentos -1: any number); with regional, the
+// Registers a scalar function (deterministic unless it reads the clock) (nArgumentos -1: any number); with regional, the
 // function reads a copy of it through sqlite3_user_data. Throws EErrorADO.
 void RegistraFuncion(sqlite3* db, const char* sNombre, int nArgumentos, TFuncionSQLite Funcion,
-                     const TRegional* regional = nullptr);
+                     const TRegional* regional = nullptr, bool bDeterminista = true);
 const TRegional& RegionalDe(sqlite3_context* ctx);
+// Throws EErrorADO when a registration failed.
+void VerificaRegistro(sqlite3* db, int nResultado);
 
 }  // namespace ado::jet
