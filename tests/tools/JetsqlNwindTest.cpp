@@ -1,8 +1,6 @@
 // jetsql's CSV of Jet SELECTs on the real Northwind file, one table of cases per feature
 // group; expected values worked out from the file's data (mdb-export) and Jet's rules.
-#include "ado/ConexionADO.h"
-#include "ado/ErrorADO.h"
-#include "jetsql/CsvJet.h"
+#include "CsvPrueba.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -18,26 +16,15 @@ struct TCaso {
 
 class Nwind : public ::testing::TestWithParam<TCaso> {
  protected:
-  static void SetUpTestSuite() {
-    F_Conexion = std::make_unique<ado::TConexionADO>();
-    F_Conexion->SetConnectionString(jetsql::CadenaJet(QStringLiteral(ENCUESTA_SHARED_DIR "/realdata/nwind.mdb"), {}));
-    F_Conexion->SetConnected(true);
-  }
+  static void SetUpTestSuite() { F_Conexion = ConectaCsv(QStringLiteral(ENCUESTA_SHARED_DIR "/realdata/nwind.mdb")); }
   static void TearDownTestSuite() { F_Conexion.reset(); }
-
-  static QString Csv(const char* sJet, const ado::jet::TParametrosJet& parametros) {
-    try {
-      return jetsql::ConsultaCsv(*F_Conexion, QString::fromUtf8(sJet), parametros);
-    } catch (const ado::EErrorADO& Error) {
-      return Error.Clase() + QStringLiteral(" - ") + Error.Mensaje();
-    }
-  }
 
   static inline std::unique_ptr<ado::TConexionADO> F_Conexion;
 };
 
 TEST_P(Nwind, DaElResultadoDeJet) {
-  EXPECT_EQ(Csv(GetParam().sJet, GetParam().parametros).toStdString(), GetParam().sCsv) << GetParam().sJet;
+  EXPECT_EQ(CsvOError(*F_Conexion, GetParam().sJet, GetParam().parametros).toStdString(), GetParam().sCsv)
+      << GetParam().sJet;
 }
 
 auto Nombre = [](const auto& info) { return std::string(info.param.sNombre); };

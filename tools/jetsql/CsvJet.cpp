@@ -3,6 +3,7 @@
 #include "ado/ConexionADO.h"
 #include "ado/ErrorADO.h"
 #include "ado/FechaADO.h"
+#include "ado/jet/ValorSQLite.h"
 
 #include <sqlite3.h>
 #include <cmath>
@@ -25,14 +26,13 @@ QString CampoCsv(const QString& s) {
   return bComillas ? Comillas(s) : s;
 }
 
+// Currency as its decimal, trailing zeros dropped; an __int128 holds even the largest
+// Currency values times 10,000 once they went through a double.
 QString TextoMoneda(double dValor) {
-  const qint64 nDiezmilesimas = std::llround(dValor * 10000.0);
-  const quint64 nAbsoluto = nDiezmilesimas < 0 ? quint64(0) - quint64(nDiezmilesimas) : quint64(nDiezmilesimas);
-  QString s = QString::number(nAbsoluto / 10000);
-  QString sDecimales = QStringLiteral("%1").arg(nAbsoluto % 10000, 4, 10, QLatin1Char('0'));
-  while (sDecimales.endsWith(u'0')) sDecimales.chop(1);
-  if (!sDecimales.isEmpty()) s += u'.' + sDecimales;
-  return nDiezmilesimas < 0 ? u'-' + s : s;
+  QString s = QString::fromLatin1(ado::jet::DecimalComoTexto(__int128(std::nearbyint(dValor * 10000.0))));
+  while (s.endsWith(u'0')) s.chop(1);
+  if (s.endsWith(u'.')) s.chop(1);
+  return s;
 }
 
 QString TextoValor(sqlite3_stmt* p, int c, ado::jet::TTipoJet tipo) {

@@ -142,7 +142,8 @@ std::optional<QString> FormateaNumero(double d, const QString& sFormato, const T
     QString s = QString::fromLatin1(QByteArray::number(d, 'g', 15).toUpper());
     return s.replace(u'.', locale.decimalPoint());
   }
-  if (EsNombre(sFormato, "Currency")) return locale.currencySymbol() + Fijo(d, 2, true, locale).replace(QLatin1String("-"), QString()).prepend(d < 0 ? QStringLiteral("-") : QString());
+  if (EsNombre(sFormato, "Currency"))
+    return (d < 0 ? QStringLiteral("-") : QString()) + locale.currencySymbol() + Fijo(std::fabs(d), 2, true, locale);
   if (EsNombre(sFormato, "Fixed")) return Fijo(d, 2, false, locale);
   if (EsNombre(sFormato, "Standard")) return Fijo(d, 2, true, locale);
   if (EsNombre(sFormato, "Percent")) return Fijo(d * 100, 2, false, locale) + QLatin1Char('%');
@@ -187,7 +188,9 @@ QString FormateaFecha(double dDia, const QString& sFormato, const TRegional& reg
       return true;
     };
     const QChar c = sFormato[i];
-    const bool bMinutos = bTrasHora || QRegularExpression(QStringLiteral("^m{1,2}[^dy]*s"), QRegularExpression::CaseInsensitiveOption).match(sResto).hasMatch();
+    // m after an hour, or before seconds, is minutes
+    static const QRegularExpression reAntesDeSegundos(QStringLiteral("^m{1,2}[^dy]*s"), QRegularExpression::CaseInsensitiveOption);
+    const bool bMinutos = bTrasHora || reAntesDeSegundos.match(sResto).hasMatch();
     if (c == u'"') {
       const qsizetype j = sFormato.indexOf(u'"', i + 1);
       s += sFormato.mid(i + 1, (j < 0 ? sFormato.size() : j) - i - 1);

@@ -42,22 +42,16 @@ bool Entero(sqlite3_context* ctx, double d, double dMinimo, double dMaximo, qint
 
 constexpr double CC_MIN_LARGO = -2147483648.0, CC_MAX_LARGO = 2147483647.0;
 
+// a \ b and a Mod b: both operands rounded half to even first; the quotient truncated, the
+// remainder with the sign of a.
+template <bool B_RESTO>
 void DivisionEntera(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   double d[2];
   qint64 a, b;
   if (!Numeros(ctx, argc, argv, d) || !Entero(ctx, d[0], -9.2e18, 9.2e18, a) || !Entero(ctx, d[1], -9.2e18, 9.2e18, b))
     return;
   if (b == 0) return sqlite3_result_error(ctx, "División por cero.", -1);
-  sqlite3_result_int64(ctx, a / b);
-}
-
-void Modulo(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-  double d[2];
-  qint64 a, b;
-  if (!Numeros(ctx, argc, argv, d) || !Entero(ctx, d[0], -9.2e18, 9.2e18, a) || !Entero(ctx, d[1], -9.2e18, 9.2e18, b))
-    return;
-  if (b == 0) return sqlite3_result_error(ctx, "División por cero.", -1);
-  sqlite3_result_int64(ctx, a % b);
+  sqlite3_result_int64(ctx, B_RESTO ? a % b : a / b);
 }
 
 void ResultadoReal(sqlite3_context* ctx, double d) {
@@ -203,8 +197,8 @@ void Selecciona(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 }  // namespace
 
 void RegistraFuncionesNumero(sqlite3* db) {
-  RegistraFuncion(db, "jet_div_entera", 2, DivisionEntera);
-  RegistraFuncion(db, "jet_mod", 2, Modulo);
+  RegistraFuncion(db, "jet_div_entera", 2, DivisionEntera<false>);
+  RegistraFuncion(db, "jet_mod", 2, DivisionEntera<true>);
   RegistraFuncion(db, "jet_potencia", 2, Potencia);
   RegistraFuncion(db, "jet_cint", 1, AEntero<-32768, 32767>);
   RegistraFuncion(db, "jet_cbyte", 1, AEntero<0, 255>);
