@@ -41,10 +41,17 @@ const QList<TObservacion>& Observaciones()
 
 }  // namespace
 
-void EscribeAlertas(TSalida& Salida, TAzar& Azar, qint64 nOperaciones, const TClientela& Clientela)
+void EscribeAlertas(TSalida& Salida, TAzar& Azar, qint64 nOperaciones, const TClientela& Clientela,
+                    const TNumeracion& Numeracion)
 {
+  if (!Salida.Escribe("tRelevan"))
+    return;
+  QList<TObservacion> observaciones = Observaciones();
+  if (Numeracion.Sucursal() > 1)
+    observaciones.append(
+        {QStringLiteral("OPERACION REVISADA POR EL GERENTE DE LA SUCURSAL %1").arg(Numeracion.Sucursal()), 8});
   QList<double> pesos;
-  for (const TObservacion& observacion : Observaciones())
+  for (const TObservacion& observacion : observaciones)
     pesos.append(observacion.dPeso);
   const QList<double> acumulados = Acumulados(pesos);
 
@@ -63,9 +70,9 @@ void EscribeAlertas(TSalida& Salida, TAzar& Azar, qint64 nOperaciones, const TCl
     const QTime hora = QTime(8, 0).addSecs(static_cast<int>(Azar.Entero(0, 12 * 3600 - 1)));
     const double dTipo = Azar.Real();
     const QString sTipo = dTipo < 0.75 ? "I" : dTipo < 0.95 ? "R" : "P";
-    Salida.AgregaFila({Entero(CC_EMPRESA), Entero(i + 1), Texto(sTipo), Fecha(fecha, hora),
-                       Entero(Azar.Entero(1, Clientela.nClientes1)), Azar.Probabilidad(0.35),
-                       Texto(Observaciones()[Azar.Ponderado(acumulados)].sTexto)});
+    Salida.AgregaFila({Entero(Numeracion.Empresa()), Entero(Numeracion.Clave(i + 1)), Texto(sTipo),
+                       Fecha(fecha, hora), Entero(Numeracion.Clave(Azar.Entero(1, Clientela.nClientes1))),
+                       Azar.Probabilidad(0.35), Texto(observaciones[Azar.Ponderado(acumulados)].sTexto)});
   }
   Salida.TerminaTabla();
 }

@@ -41,11 +41,23 @@ QList<TLocalidad> LeeLocalidades()
   return localidades;
 }
 
-// The busiest places first (the capital, the telling localities), then the first
-// locality of every state and country and a seeded sample of the others.
-QList<TCiudad> Ciudades(TAzar& Azar)
+const QStringList& LocalidadesPropias()
 {
-  const QList<TLocalidad> localidades = LeeLocalidades();
+  static const QStringList claves = {"00517002", "00518002", "03143002", "03145002",
+                                     "00702002", "02205002", "00405002"};
+  return claves;
+}
+
+// The busiest places first (the capital, the telling localities), then the first
+// locality of every state and country and a seeded sample of the others; a branch
+// after the first adds its own locality, which the other branches never sample.
+QList<TCiudad> Ciudades(TAzar& Azar, const TNumeracion& Numeracion)
+{
+  QList<TLocalidad> localidades = LeeLocalidades();
+  if (Numeracion.Sucursales() > 1)
+    localidades.removeIf([](const TLocalidad& localidad) {
+      return LocalidadesPropias().contains(localidad.sClave);
+    });
   const QStringList fijas = {"01001002", "00101003", "03422466", "01991002", "02401008",
                              "10100005", "40200103", "50100107", "70200403"};
   QStringList claves = fijas;
@@ -86,6 +98,12 @@ QList<TCiudad> Ciudades(TAzar& Azar)
   ciudades.append({"C0900", "CIUDAD DE MEXICO", "01001002", 0.45});
   ciudades.append({"OG'01", "COLONIA O'GORMAN", "01001002", 0.60});
   ciudades.append({"C0901", "SIN LOCALIDAD", QString(), 0.02});
+  if (Numeracion.Sucursal() > 1) {
+    const QString sClave = LocalidadPropia(Numeracion.Sucursal());
+    for (const TLocalidad& localidad : LeeLocalidades())
+      if (localidad.sClave == sClave)
+        ciudades.append({"C0950", localidad.sNombre, sClave, 0.5});
+  }
   return ciudades;
 }
 
@@ -127,7 +145,7 @@ TCliente ClientePersona(TAzar& Azar)
   return cliente;
 }
 
-TCliente ClienteMoral(TAzar& Azar)
+TCliente ClienteMoral(TAzar& Azar, int nSucursal)
 {
   TCliente cliente;
   cliente.bMoral = true;
@@ -145,6 +163,8 @@ TCliente ClienteMoral(TAzar& Azar)
     cliente.nSector = Azar.Probabilidad(0.5) ? 2 : static_cast<int>(Azar.Entero(7, 10));
   else
     cliente.nSector = Azar.Probabilidad(0.5) ? 28 : 99;
+  if (nSucursal > 1 && Azar.Probabilidad(0.25))
+    cliente.nSector = CC_SECTOR_PROPIO;
   return cliente;
 }
 
@@ -157,15 +177,22 @@ TCliente PublicoEnGeneral()
 
 }  // namespace
 
-TClientela EscribeCiudadesYClientes(TSalida& Salida, TAzar& Azar, qint64 nOperaciones)
+QString LocalidadPropia(int nSucursal)
 {
-  const QList<TCiudad> ciudades = Ciudades(Azar);
+  return LocalidadesPropias()[(nSucursal - 2) % LocalidadesPropias().size()];
+}
+
+TClientela EscribeCiudadesYClientes(TSalida& Salida, TAzar& Azar, qint64 nOperaciones,
+                                    const TNumeracion& Numeracion)
+{
+  const QList<TCiudad> ciudades = Ciudades(Azar, Numeracion);
   Salida.IniciaTabla("tCiudad", {{"ClaveCiudad", TTipo::Text, 10},
                                  {"Ciudad", TTipo::Text, 60},
                                  {"ClaveLocalidad", TTipo::Text, 10}});
   QList<double> pesos;
   for (const TCiudad& ciudad : ciudades) {
-    Salida.AgregaFila({Texto(ciudad.sClave), Texto(ciudad.sNombre), Texto(ciudad.sLocalidad)});
+    Salida.AgregaFila({Texto(Numeracion.Clave(ciudad.sClave)), Texto(ciudad.sNombre),
+                       Texto(ciudad.sLocalidad)});
     pesos.append(ciudad.dPeso);
   }
   Salida.TerminaTabla();
@@ -189,7 +216,7 @@ TClientela EscribeCiudadesYClientes(TSalida& Salida, TAzar& Azar, qint64 nOperac
     const bool bOtra = nClave > clientela.nClientes1;
     const bool bPublico = nClave == 1 || nClave == clientela.nClientes1 + 1;
     TCliente cliente = bPublico ? PublicoEnGeneral()
-                       : nClave == 2 || Azar.Probabilidad(0.18) ? ClienteMoral(Azar)
+                       : nClave == 2 || Azar.Probabilidad(0.18) ? ClienteMoral(Azar, Numeracion.Sucursal())
                                                                 : ClientePersona(Azar);
     if (nClave == 2) {  // "PUBLICO" in other letter case, not the walk-in public
       cliente.sNombre = "Transportes Publicos del Centro, S.A. de C.V.";
@@ -200,10 +227,12 @@ TClientela EscribeCiudadesYClientes(TSalida& Salida, TAzar& Azar, qint64 nOperac
                             : dCiudad < 0.015 ? QStringLiteral("C9999")  // a city since removed
                                               : ciudades[Azar.Ponderado(acumulados)].sClave;
     const QDate alta = QDate(CC_PRIMER_ANIO - 3, 1, 1).addDays(Azar.Entero(0, 365 * 7));
-    Salida.AgregaFila({Entero(bOtra ? CC_OTRA_EMPRESA : CC_EMPRESA), Entero(nClave),
-                       Texto(cliente.sNombre), Texto(cliente.sPaterno), Texto(cliente.sMaterno),
-                       cliente.bMoral, cliente.bExtranjero, Entero(cliente.nSector),
-                       Texto(bPublico ? ciudades.first().sClave : sCiudad), Fecha(alta)});
+    Salida.AgregaFila({Entero(bOtra ? Numeracion.OtraEmpresa() : Numeracion.Empresa()),
+                       Entero(Numeracion.Clave(nClave)), Texto(cliente.sNombre),
+                       Texto(cliente.sPaterno), Texto(cliente.sMaterno), cliente.bMoral,
+                       cliente.bExtranjero, Entero(Numeracion.Clave(cliente.nSector)),
+                       Texto(Numeracion.Clave(bPublico ? ciudades.first().sClave : sCiudad)),
+                       Fecha(alta)});
   }
   Salida.TerminaTabla();
   return clientela;

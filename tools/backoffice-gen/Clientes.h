@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Azar.h"
+#include "Numeracion.h"
 #include "Salida.h"
 
 namespace backoffice {
@@ -12,7 +13,11 @@ struct TClientela {
   qint64 nClientes2 = 0;
 };
 
+// The locality that only branch nSucursal (2 and up) has clients in, with many of them.
+QString LocalidadPropia(int nSucursal);
+
 // tCiudad (cities on localities of the compiled-in catalogue) and tCliente.
-TClientela EscribeCiudadesYClientes(TSalida& Salida, TAzar& Azar, qint64 nOperaciones);
+TClientela EscribeCiudadesYClientes(TSalida& Salida, TAzar& Azar, qint64 nOperaciones,
+                                    const TNumeracion& Numeracion);
 
 }  // namespace backoffice

@@ -13,8 +13,9 @@ namespace {
 // Produces the operation lines in date order, one call per line.
 class TFlujoOperaciones {
  public:
-  TFlujoOperaciones(std::uint64_t nSemilla, qint64 nLineas, const TClientela& Clientela)
-      : F_azar(nSemilla), F_nLineas(nLineas), F_clientela(Clientela)
+  TFlujoOperaciones(std::uint64_t nSemilla, qint64 nLineas, const TClientela& Clientela,
+                    const TNumeracion& Numeracion)
+      : F_azar(nSemilla), F_nLineas(nLineas), F_clientela(Clientela), F_numeracion(Numeracion)
   {
     QList<double> pesos;
     for (const TDivisa& divisa : Divisas()) {
@@ -45,9 +46,12 @@ class TFlujoOperaciones {
   bool Borrada() const { return F_bBorrada; }
   std::vector<mdbgen::TValor> Valores() const
   {
-    return {Entero(F_nEmpresa), Texto(F_sTipo), Entero(F_nFolio), Fecha(F_fecha, F_hora),
-            Entero(F_nPartida), Entero(F_pDivisa->nNumero), F_dCotizacion, F_dCantidad,
-            Entero(F_nCliente), Pesos(F_dCantidad * F_dCotizacion), F_bCancelado};
+    const bool bPropia = F_nEmpresa == CC_EMPRESA;
+    return {Entero(bPropia ? F_numeracion.Empresa() : F_numeracion.OtraEmpresa()), Texto(F_sTipo),
+            Entero(F_numeracion.Clave(F_nFolio)), Fecha(F_fecha, F_hora), Entero(F_nPartida),
+            Entero(F_numeracion.Clave(F_pDivisa->nNumero)), F_dCotizacion, F_dCantidad,
+            Entero(F_numeracion.Clave(F_nCliente)), Pesos(F_dCantidad * F_dCotizacion),
+            F_bCancelado};
   }
 
  private:
@@ -106,6 +110,7 @@ class TFlujoOperaciones {
   TAzar F_azar;
   qint64 F_nLineas;
   TClientela F_clientela;
+  TNumeracion F_numeracion;
   QList<double> F_acumDivisas;
   QList<std::pair<double, double>> F_logMontos;  // log of the usual amounts, by currency
   qint64 F_nEmitidas = 0;
@@ -114,7 +119,7 @@ class TFlujoOperaciones {
   int F_nPendientes = 0;
   QDate F_fecha;
   QTime F_hora;
-  int F_nEmpresa = CC_EMPRESA;
+  int F_nEmpresa = CC_EMPRESA;  // CC_OTRA_EMPRESA: the other company's operation
   qint64 F_nFolio = 0;
   QString F_sTipo;
   bool F_bCancelado = false;
@@ -132,8 +137,10 @@ class TFlujoOperaciones {
 }  // namespace
 
 void EscribeOperaciones(TSalida& Salida, const QString& sTabla, std::uint64_t nSemilla,
-                        qint64 nLineas, const TClientela& Clientela)
+                        qint64 nLineas, const TClientela& Clientela, const TNumeracion& Numeracion)
 {
+  if (!Salida.Escribe(sTabla))
+    return;
   const bool bMovtos = sTabla == QLatin1String("tMovtos");
   Salida.IniciaTabla(sTabla, {{"NumEmp", TTipo::Long},
                               {"Tipo", TTipo::Text, 1},
@@ -146,7 +153,7 @@ void EscribeOperaciones(TSalida& Salida, const QString& sTabla, std::uint64_t nS
                               {"ClaveCliente", TTipo::Long},
                               {"ImporteCaptura", TTipo::Currency},
                               {"Cancelado", TTipo::Boolean}});
-  TFlujoOperaciones flujo(nSemilla, nLineas, Clientela);
+  TFlujoOperaciones flujo(nSemilla, nLineas, Clientela, Numeracion);
   while (flujo.Siguiente())
     if (flujo.EnMovtos() == bMovtos)
       Salida.AgregaFila(flujo.Valores(), flujo.Borrada());

@@ -2,6 +2,7 @@
 
 #include "Azar.h"
 #include "Clientes.h"
+#include "Numeracion.h"
 #include "Salida.h"
 
 namespace backoffice {
@@ -11,6 +12,6 @@ namespace backoffice {
 // the day-end process (tProces), recent ones and a few stragglers of 2014 are
 // still in tMovtos. Together the two tables hold nLineas lines.
 void EscribeOperaciones(TSalida& Salida, const QString& sTabla, std::uint64_t nSemilla,
-                        qint64 nLineas, const TClientela& Clientela);
+                        qint64 nLineas, const TClientela& Clientela, const TNumeracion& Numeracion);
 
 }  // namespace backoffice

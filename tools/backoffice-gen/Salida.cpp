@@ -4,14 +4,14 @@
 
 namespace backoffice {
 
-void TSalida::IniciaTabla(const QString& sTabla, const QList<mdbgen::TColumna>& columnas)
+void TSalidaMdb::IniciaTabla(const QString& sTabla, const QList<mdbgen::TColumna>& columnas)
 {
   F_escritor.IniciaTabla(sTabla, columnas);
   F_sTabla = sTabla;
   F_resumen[sTabla];  // an empty table is listed too
 }
 
-void TSalida::AgregaFila(const std::vector<mdbgen::TValor>& valores, bool bBorrada)
+void TSalidaMdb::AgregaFila(const std::vector<mdbgen::TValor>& valores, bool bBorrada)
 {
   F_escritor.AgregaFila(valores, bBorrada);
   TConteo& conteo = F_resumen[F_sTabla];
@@ -20,9 +20,29 @@ void TSalida::AgregaFila(const std::vector<mdbgen::TValor>& valores, bool bBorra
     ++conteo.nBorradas;
 }
 
-void TSalida::TerminaTabla()
+void TSalidaMdb::TerminaTabla()
 {
   F_escritor.TerminaTabla();
+}
+
+void TSalidaTabla::IniciaTabla(const QString& sTabla, const QList<mdbgen::TColumna>& columnas)
+{
+  F_bActiva = Escribe(sTabla);
+  if (F_bActiva && F_bPrimera)
+    F_destino.IniciaTabla(sTabla, columnas);
+}
+
+void TSalidaTabla::AgregaFila(const std::vector<mdbgen::TValor>& valores, bool bBorrada)
+{
+  if (F_bActiva)
+    F_destino.AgregaFila(valores, bBorrada);
+}
+
+void TSalidaTabla::TerminaTabla()
+{
+  if (F_bActiva && F_bUltima)
+    F_destino.TerminaTabla();
+  F_bActiva = false;
 }
 
 mdbgen::TValor Texto(const QString& sTexto)

@@ -16,20 +16,54 @@ struct TConteo {
 };
 using TResumen = QMap<QString, TConteo>;  // by table name
 
-// Writes tables through the Jet writer and counts what it wrote.
+// Where the generated tables go.
 class TSalida {
  public:
-  explicit TSalida(mdbgen::TEscritorMdb& Escritor) : F_escritor(Escritor) {}
+  virtual ~TSalida() = default;
+  // False when the table's rows go nowhere: its generator may skip the work.
+  virtual bool Escribe(const QString& sTabla) const = 0;
+  virtual void IniciaTabla(const QString& sTabla, const QList<mdbgen::TColumna>& columnas) = 0;
+  virtual void AgregaFila(const std::vector<mdbgen::TValor>& valores, bool bBorrada = false) = 0;
+  virtual void TerminaTabla() = 0;
+};
 
-  void IniciaTabla(const QString& sTabla, const QList<mdbgen::TColumna>& columnas);
-  void AgregaFila(const std::vector<mdbgen::TValor>& valores, bool bBorrada = false);
-  void TerminaTabla();
+// Writes tables through the Jet writer and counts what it wrote.
+class TSalidaMdb : public TSalida {
+ public:
+  explicit TSalidaMdb(mdbgen::TEscritorMdb& Escritor) : F_escritor(Escritor) {}
+
+  bool Escribe(const QString&) const override { return true; }
+  void IniciaTabla(const QString& sTabla, const QList<mdbgen::TColumna>& columnas) override;
+  void AgregaFila(const std::vector<mdbgen::TValor>& valores, bool bBorrada = false) override;
+  void TerminaTabla() override;
   const TResumen& Resumen() const { return F_resumen; }
 
  private:
   mdbgen::TEscritorMdb& F_escritor;
   QString F_sTabla;
   TResumen F_resumen;
+};
+
+// One table of one branch into the joined back office, whose table collects the branches
+// in order: the first branch starts it, the last one ends it; other tables go nowhere.
+class TSalidaTabla : public TSalida {
+ public:
+  TSalidaTabla(TSalida& Destino, QString sTabla, bool bPrimera, bool bUltima)
+      : F_destino(Destino), F_sTabla(std::move(sTabla)), F_bPrimera(bPrimera), F_bUltima(bUltima)
+  {
+  }
+
+  bool Escribe(const QString& sTabla) const override { return sTabla == F_sTabla; }
+  void IniciaTabla(const QString& sTabla, const QList<mdbgen::TColumna>& columnas) override;
+  void AgregaFila(const std::vector<mdbgen::TValor>& valores, bool bBorrada = false) override;
+  void TerminaTabla() override;
+
+ private:
+  TSalida& F_destino;
+  QString F_sTabla;
+  bool F_bPrimera;
+  bool F_bUltima;
+  bool F_bActiva = false;  // writing the chosen table
 };
 
 // Values: a null QString is Null.

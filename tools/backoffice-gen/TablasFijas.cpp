@@ -61,16 +61,23 @@ const QList<TSector>& Sectores()
   return sectores;
 }
 
+TSector SectorPropio(int nSucursal)
+{
+  static const QStringList claves = {"8113029", "3900009", "8113128", "4111035"};
+  return {CC_SECTOR_PROPIO, QStringLiteral("GIRO PROPIO DE LA SUCURSAL %1").arg(nSucursal),
+          claves[(nSucursal - 2) % claves.size()], (nSucursal % 2) == 0 ? 'F' : 'V'};
+}
+
 namespace {
 
-void EscribeEmpresaYUsuarios(TSalida& Salida)
+void EscribeEmpresaYUsuarios(TSalida& Salida, const TNumeracion& Numeracion)
 {
   Salida.IniciaTabla("tEmpresa", {{"NumEmp", TTipo::Long},
                                   {"Empresa", TTipo::Text, 120},
                                   {"RFC", TTipo::Text, 13},
                                   {"RegistroCC", TTipo::Text, 20},
                                   {"Domicilio", TTipo::Text, 120}});
-  Salida.AgregaFila({Entero(CC_EMPRESA), Texto("CENTRO CAMBIARIO EL MIRADOR, S.A. DE C.V."),
+  Salida.AgregaFila({Entero(Numeracion.Empresa()), Texto("CENTRO CAMBIARIO EL MIRADOR, S.A. DE C.V."),
                      Texto("CCM110315KT2"), Texto("CC-2011-0457"),
                      Texto("AV. MADERO 214, CENTRO, AGUASCALIENTES, AGS.")});
   Salida.TerminaTabla();
@@ -96,7 +103,7 @@ void EscribeEmpresaYUsuarios(TSalida& Salida)
   Salida.TerminaTabla();
 }
 
-void EscribeDivisasYSectores(TSalida& Salida)
+void EscribeDivisasYSectores(TSalida& Salida, const TNumeracion& Numeracion)
 {
   Salida.IniciaTabla("tGrupos", {{"ClaveGrupo", TTipo::Long},
                                  {"Grupo", TTipo::Text, 40},
@@ -106,7 +113,7 @@ void EscribeDivisasYSectores(TSalida& Salida)
       {"ORO AMONEDADO", "05"}, {"PLATA AMONEDADA", "06"}, {"DOCUMENTOS", "02"},
       {"CHEQUES", "10"}};
   for (qsizetype i = 0; i < grupos.size(); ++i)
-    Salida.AgregaFila({Entero(i + 1), Texto(grupos[i].first), Texto(grupos[i].second)});
+    Salida.AgregaFila({Entero(Numeracion.Clave(i + 1)), Texto(grupos[i].first), Texto(grupos[i].second)});
   Salida.TerminaTabla();
 
   Salida.IniciaTabla("tDivisas", {{"NumeroDivisa", TTipo::Long},
@@ -114,24 +121,28 @@ void EscribeDivisasYSectores(TSalida& Salida)
                                   {"Simbolo", TTipo::Text, 5},
                                   {"ClaveGrupo", TTipo::Long}});
   for (const TDivisa& divisa : Divisas())
-    Salida.AgregaFila({Entero(divisa.nNumero), Texto(divisa.sNombre), Texto(divisa.sSimbolo),
-                       Entero(divisa.nGrupo)});
+    Salida.AgregaFila({Entero(Numeracion.Clave(divisa.nNumero)), Texto(divisa.sNombre),
+                       Texto(divisa.sSimbolo), Entero(Numeracion.Clave(divisa.nGrupo))});
   Salida.TerminaTabla();
 
   Salida.IniciaTabla("tSector", {{"ClaveSector", TTipo::Long},
                                  {"Sector", TTipo::Text, 60},
                                  {"ClaveActividad", TTipo::Text, 10}});
-  for (const TSector& sector : Sectores())
-    Salida.AgregaFila({Entero(sector.nClave), Texto(sector.sSector), Texto(sector.sActividad)});
+  QList<TSector> sectores = Sectores();
+  if (Numeracion.Sucursal() > 1)
+    sectores.append(SectorPropio(Numeracion.Sucursal()));
+  for (const TSector& sector : sectores)
+    Salida.AgregaFila({Entero(Numeracion.Clave(sector.nClave)), Texto(sector.sSector),
+                       Texto(sector.sActividad)});
   Salida.TerminaTabla();
 }
 
 }  // namespace
 
-void EscribeTablasFijas(TSalida& Salida)
+void EscribeTablasFijas(TSalida& Salida, const TNumeracion& Numeracion)
 {
-  EscribeEmpresaYUsuarios(Salida);
-  EscribeDivisasYSectores(Salida);
+  EscribeEmpresaYUsuarios(Salida, Numeracion);
+  EscribeDivisasYSectores(Salida, Numeracion);
 }
 
 }  // namespace backoffice

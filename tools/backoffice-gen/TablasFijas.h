@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Numeracion.h"
 #include "Salida.h"
 
 #include <QList>
@@ -7,8 +8,6 @@
 
 namespace backoffice {
 
-inline constexpr int CC_EMPRESA = 1;        // the active company of Tolvex.INI
-inline constexpr int CC_OTRA_EMPRESA = 2;   // a second company sharing the file
 inline constexpr int CC_PRIMER_ANIO = 2011;
 inline constexpr int CC_ULTIMO_ANIO = 2015;
 
@@ -31,8 +30,12 @@ struct TSector {
 
 const QList<TDivisa>& Divisas();
 const QList<TSector>& Sectores();
+// Branches after the first keep one more trade of their own (a financial entity or a
+// vulnerable activity), which no other branch has.
+inline constexpr int CC_SECTOR_PROPIO = 29;
+TSector SectorPropio(int nSucursal);
 
 // tEmpresa, tEmps, tCompUsr (empty), tGrupos, tDivisas, tSector.
-void EscribeTablasFijas(TSalida& Salida);
+void EscribeTablasFijas(TSalida& Salida, const TNumeracion& Numeracion);
 
 }  // namespace backoffice

@@ -1,4 +1,4 @@
-// backoffice-gen --operations N --seed S --out DIR
+// backoffice-gen --operations N --seed S --out DIR [--sucursales N]
 #include "GeneradorBackOffice.h"
 
 #include "mdbgen/EscritorMdb.h"
@@ -19,7 +19,13 @@ int main(int argc, char* argv[])
   const QCommandLineOption operaciones("operations", "Líneas de operación a escribir.", "N");
   const QCommandLineOption semilla("seed", "Semilla: la misma semilla da el mismo archivo.", "S");
   const QCommandLineOption salida("out", "Carpeta raíz de Tolvex a escribir.", "DIR");
-  parser.addOptions({operaciones, semilla, salida});
+  const QCommandLineOption sucursales(
+      "sucursales",
+      "Escribe N sucursales (DIR/sucursal1 ... DIR/sucursalN), cada una con --operations líneas, "
+      "su propio número de empresa y sus claves desde 1, y DIR/unida con los mismos datos como un "
+      "solo back office.",
+      "N");
+  parser.addOptions({operaciones, semilla, salida, sucursales});
   parser.process(app);
 
   QTextStream err(stderr);
@@ -27,15 +33,21 @@ int main(int argc, char* argv[])
   bool bOkSemilla = false;
   const qint64 nOperaciones = parser.value(operaciones).toLongLong(&bOkOps);
   const quint64 nSemilla = parser.value(semilla).toULongLong(&bOkSemilla);
-  if (!bOkOps || nOperaciones < 0 || !bOkSemilla || parser.value(salida).isEmpty()) {
-    err << "Uso: backoffice-gen --operations N --seed S --out DIR\n";
+  bool bOkSucursales = true;
+  const int nSucursales =
+      parser.isSet(sucursales) ? parser.value(sucursales).toInt(&bOkSucursales) : 0;
+  if (!bOkOps || nOperaciones < 0 || !bOkSemilla || parser.value(salida).isEmpty() ||
+      !bOkSucursales || (parser.isSet(sucursales) && nSucursales < 1)) {
+    err << "Uso: backoffice-gen --operations N --seed S --out DIR [--sucursales N]\n";
     return 2;
   }
   try {
     QElapsedTimer reloj;
     reloj.start();
     const backoffice::TResumen resumen =
-        backoffice::GeneraBackOffice(nOperaciones, nSemilla, parser.value(salida));
+        nSucursales > 0
+            ? backoffice::GeneraSucursales(nOperaciones, nSemilla, nSucursales, parser.value(salida))
+            : backoffice::GeneraBackOffice(nOperaciones, nSemilla, parser.value(salida));
     QTextStream out(stdout);
     for (auto it = resumen.cbegin(); it != resumen.cend(); ++it)
       out << it.key() << ": " << it.value().nFilas << " filas (" << it.value().nBorradas
