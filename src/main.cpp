@@ -1,9 +1,11 @@
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QStringList>
 
 #include <memory>
 
+#include "app/CatalogoLocalidades.h"
 #include "app/EntornoVentana.h"
 #include "app/LineaComandos.h"
 #include "app/OrdenesPrograma.h"
@@ -20,7 +22,7 @@ int main(int argc, char* argv[])
   for (int i = 1; i < argc; ++i)
     Argumentos << QString::fromLocal8Bit(argv[i]);
   const TOrdenPrograma Orden = DameOrden(Argumentos);
-  if (Orden.Orden == TOrden::Generar)
+  if (Orden.Orden == TOrden::Generar || Orden.Orden == TOrden::Localidades)
     return EjecutaLineaComandos(argc, argv);
   if (Orden.Orden != TOrden::Ventana || !HayPantalla())
     return EjecutaSinPantalla(Orden);
@@ -38,11 +40,18 @@ int main(int argc, char* argv[])
   int nSalida = 0;
   {
     TdmMain dmMain;
-    dmMain.repGeneral.SetVisor(std::make_shared<TVisorReporte>());
-    TfrmPrincipal frmPrincipal(dmMain, sCarpeta, nullptr, Sucursales);
-    frmPrincipal.show();
-    frmPrincipal.activateWindow();
-    nSalida = Aplicacion.exec();
+    if (auto sError = CambiaCatalogo(dmMain, Args.sCatalogo)) {
+      // The window never opens on a catalogue that would offer wrong keys.
+      EscribeTexto(stderr, *sError + QLatin1Char('\n'));
+      QMessageBox::critical(nullptr, QStringLiteral("Catálogo de localidades"), *sError);
+      nSalida = 2;
+    } else {
+      dmMain.repGeneral.SetVisor(std::make_shared<TVisorReporte>());
+      TfrmPrincipal frmPrincipal(dmMain, sCarpeta, nullptr, Sucursales);
+      frmPrincipal.show();
+      frmPrincipal.activateWindow();
+      nSalida = Aplicacion.exec();
+    }
   }
   // Released last: closes every registered connection.
   ColectorConexiones.reset();

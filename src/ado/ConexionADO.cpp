@@ -40,10 +40,10 @@ void TConexionADO::SetConsolidacion(const TConsolidacionJet& Consolidacion) {
   if (F_Sesion) F_Sesion->SetConsolidacion(Consolidacion);
 }
 
-sqlite3_stmt* TConexionADO::Prepara(const QString& sJet) {
+jet::TSentenciaJet TConexionADO::Prepara(const QString& sJet, const jet::TParametrosJet& parametros) {
   if (!F_Sesion)
     throw EErrorADO(CC_ERROR_CONSULTA, QStringLiteral("La conexión no está abierta."));
-  return F_Sesion->Prepara(sJet);
+  return F_Sesion->Prepara(sJet, parametros);
 }
 
 }  // namespace ado

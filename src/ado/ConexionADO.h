@@ -1,12 +1,11 @@
 #pragma once
 
 #include "ado/Consolidacion.h"
+#include "ado/jet/TipoJet.h"
 
 #include <QString>
 #include <functional>
 #include <memory>
-
-struct sqlite3_stmt;
 
 namespace ado {
 
@@ -34,8 +33,10 @@ class TConexionADO {
   void SetProgresoCarga(TProgresoCarga Progreso);
 
   // Translates and prepares a Jet statement on the current snapshot of the
-  // file (reloaded first when the file changed). The caller finalizes it.
-  sqlite3_stmt* Prepara(const QString& sJet);
+  // file (reloaded first when the file changed), with the Jet type of each
+  // result column; parametros gives the values of its PARAMETERS. The caller
+  // finalizes the statement.
+  jet::TSentenciaJet Prepara(const QString& sJet, const jet::TParametrosJet& parametros = {});
 
   // Derived-table cache and join indexes (on by default); off only to measure them.
   void SetCacheActiva(bool bActiva);

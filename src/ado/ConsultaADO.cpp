@@ -14,7 +14,8 @@ struct TFinaliza {
   void operator()(sqlite3_stmt* p) const { sqlite3_finalize(p); }
 };
 
-QVariant ValorDe(sqlite3_stmt* pSentencia, int nColumna, bool bFecha) {
+QVariant ValorDe(sqlite3_stmt* pSentencia, int nColumna, jet::TTipoJet tipo) {
+  const bool bFecha = tipo == jet::TTipoJet::Fecha;
   switch (sqlite3_column_type(pSentencia, nColumna)) {
     case SQLITE_NULL: return {};
     case SQLITE_INTEGER:
@@ -30,11 +31,6 @@ QVariant ValorDe(sqlite3_stmt* pSentencia, int nColumna, bool bFecha) {
       return QByteArray(static_cast<const char*>(sqlite3_column_blob(pSentencia, nColumna)),
                         sqlite3_column_bytes(pSentencia, nColumna));
   }
-}
-
-bool EsFecha(sqlite3_stmt* pSentencia, int nColumna) {
-  const char* pTipo = sqlite3_column_decltype(pSentencia, nColumna);
-  return pTipo && QByteArray(pTipo).compare("DATETIME", Qt::CaseInsensitive) == 0;
 }
 
 }  // namespace
@@ -58,23 +54,20 @@ void TConsultaADO::Open() {
   const std::shared_ptr<TConexionADO> Conexion = F_Conexion.lock();
   if (!Conexion || !Conexion->Connected())
     throw EErrorADO(CC_ERROR_CONSULTA, QStringLiteral("La consulta no tiene una conexión abierta."));
-  const std::unique_ptr<sqlite3_stmt, TFinaliza> Sentencia(Conexion->Prepara(F_sSQL));
+  const jet::TSentenciaJet Preparada = Conexion->Prepara(F_sSQL);
+  const std::unique_ptr<sqlite3_stmt, TFinaliza> Sentencia(Preparada.pSentencia);
   sqlite3_stmt* p = Sentencia.get();
   const int nColumnas = sqlite3_column_count(p);
   if (nColumnas == 0)
     throw EErrorADO(CC_ERROR_CONSULTA, QStringLiteral("La instrucción no devuelve filas."));
   QStringList sColumnas;
-  QList<bool> bFechas;
-  for (int c = 0; c < nColumnas; ++c) {
-    sColumnas << QString::fromUtf8(sqlite3_column_name(p, c));
-    bFechas << EsFecha(p, c);
-  }
+  for (int c = 0; c < nColumnas; ++c) sColumnas << QString::fromUtf8(sqlite3_column_name(p, c));
   QList<QList<QVariant>> Filas;
   int nResultado;
   while ((nResultado = sqlite3_step(p)) == SQLITE_ROW) {
     QList<QVariant> Fila;
     Fila.reserve(nColumnas);
-    for (int c = 0; c < nColumnas; ++c) Fila << ValorDe(p, c, bFechas[c]);
+    for (int c = 0; c < nColumnas; ++c) Fila << ValorDe(p, c, Preparada.tipos[size_t(c)]);
     Filas << Fila;
   }
   if (nResultado != SQLITE_DONE)

@@ -27,7 +27,7 @@ class TConsultaADO {
   void Next();
   bool Eof() const;
   // Case-insensitive; throws EErrorADO when absent. Null, qint64, double,
-  // QString, QDateTime (columns declared DATETIME) or QByteArray.
+  // QString, QDateTime (Date columns, stored or computed) or QByteArray.
   QVariant FieldByName(const QString& sCampo) const;
 
  private:

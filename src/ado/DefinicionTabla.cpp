@@ -76,6 +76,20 @@ TDefinicionTabla LeeDefinicion(const TArchivoMdb& Archivo, const TEntradaTabla& 
     Numeros.insert(Columna.nNumFila);
     Def.Columnas.append(Columna);
   }
+  // No two columns share stored bytes: one value read as many columns would multiply the table in memory.
+  QSet<int> Variables;
+  std::vector<std::pair<int, int>> Fijas;
+  for (const TColumnaJet& Columna : Def.Columnas) {
+    if (!Columna.bFija) {
+      if (Variables.contains(Columna.nNumVariable)) throw Danada(QStringLiteral("columnas que comparten su valor"));
+      Variables.insert(Columna.nNumVariable);
+    } else if (Columna.nTipo != CC_JET_BOOLEANO) {
+      Fijas.emplace_back(Columna.nInicioFijo, Columna.nInicioFijo + Columna.nTamano);
+    }
+  }
+  std::sort(Fijas.begin(), Fijas.end());
+  for (size_t i = 1; i < Fijas.size(); ++i)
+    if (Fijas[i].first < Fijas[i - 1].second) throw Danada(QStringLiteral("columnas que comparten su valor"));
   QSet<QString> Nombres;
   for (TColumnaJet& Columna : Def.Columnas) {
     const size_t nTamLargo = Archivo.EsJet3() ? 1 : 2;

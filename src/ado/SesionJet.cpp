@@ -93,15 +93,15 @@ void TSesionJet::SetConsolidacion(const TConsolidacionJet& Consolidacion) {
 
 bool TSesionJet::Vigente() const {
   if (!F_Estado) return false;
-  if (HuellaArchivo(F_sRuta) != F_Estado->Huellas.front()) return false;
+  if (!(HuellaArchivo(F_sRuta) == F_Estado->Huellas.front())) return false;
   for (qsizetype i = 0; i < F_Consolidacion.Sucursales.size(); ++i)
-    if (HuellaArchivo(F_Consolidacion.Sucursales[i].sRuta) != F_Estado->Huellas[size_t(i) + 1]) return false;
+    if (!(HuellaArchivo(F_Consolidacion.Sucursales[i].sRuta) == F_Estado->Huellas[size_t(i) + 1])) return false;
   return true;
 }
 
-sqlite3_stmt* TSesionJet::Prepara(const QString& sJet) {
+jet::TSentenciaJet TSesionJet::Prepara(const QString& sJet, const jet::TParametrosJet& parametros) {
   if (!Vigente()) Abre();
-  return F_Estado->Ejecutor->Prepara(sJet);
+  return F_Estado->Ejecutor->Prepara(sJet, parametros);
 }
 
 }  // namespace ado

@@ -16,7 +16,7 @@ class TSesionJet {
   // Checks the file and its password; throws EErrorADO.
   TSesionJet(QString sRuta, QString sPassword, const TConexionADO::TProgresoCarga& Progreso);
   ~TSesionJet();
-  sqlite3_stmt* Prepara(const QString& sJet);
+  jet::TSentenciaJet Prepara(const QString& sJet, const jet::TParametrosJet& parametros = {});
   // Derived-table cache and join indexes on or off (kept across reloads).
   void SetCacheActiva(bool bActiva);
   // Branches read together with the file; a change loads everything afresh. Checks each

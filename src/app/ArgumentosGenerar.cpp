@@ -18,6 +18,7 @@ QString* DestinoOpcion(const QString& sOpcion, TArgumentosGenerar& Args)
   if (sOpcion == QLatin1String("--tipo-cambio")) return &Args.sTipoCambio;
   if (sOpcion == QLatin1String("--pdf")) return &Args.sPdf;
   if (sOpcion == QLatin1String("--json")) return &Args.sJson;
+  if (sOpcion == QLatin1String("--catalogo")) return &Args.sCatalogo;
   return nullptr;
 }
 
@@ -44,15 +45,16 @@ bool ExisteClave(TTablaMemoria& vLocalidades, const QString& sClave)
   return false;
 }
 
-}  // namespace
-
-std::optional<QString> LeeArgumentosGenerar(const QStringList& Argumentos,
-                                            TArgumentosGenerar& Args)
+std::optional<QString> LeeOpciones(const QStringList& Argumentos, TArgumentosGenerar& Args)
 {
   for (int i = 0; i < Argumentos.size(); ++i) {
     const QString& sOpcion = Argumentos[i];
     if (sOpcion == QLatin1String("--help") || sOpcion == QLatin1String("-h")) {
       Args.bAyuda = true;
+      continue;
+    }
+    if (sOpcion == QLatin1String("--forzar-tipo-cambio")) {
+      Args.bForzarTipoCambio = true;
       continue;
     }
     const bool bConValor = DestinoOpcion(sOpcion, Args) ||
@@ -73,10 +75,36 @@ std::optional<QString> LeeArgumentosGenerar(const QStringList& Argumentos,
     else
       *DestinoOpcion(sOpcion, Args) = sValor;
   }
+  if (!Args.bAyuda && Args.sCarpeta.isEmpty())
+    return QStringLiteral("Falta --carpeta: la carpeta raíz del Tolvex.");
+  return {};
+}
+
+}  // namespace
+
+std::optional<QString> LeeArgumentosLocalidades(const QStringList& Argumentos,
+                                                TArgumentosGenerar& Args)
+{
+  const TArgumentosGenerar Inicial;
+  if (auto sError = LeeOpciones(Argumentos, Args))
+    return sError;
+  for (const auto& [sOpcion, bDada] :
+       {std::pair{"--tipo-cambio", Args.sTipoCambio != Inicial.sTipoCambio},
+        std::pair{"--forzar-tipo-cambio", Args.bForzarTipoCambio},
+        std::pair{"--localidad", !Args.Claves.isEmpty()}, std::pair{"--pdf", !Args.sPdf.isEmpty()},
+        std::pair{"--json", !Args.sJson.isEmpty()}})
+    if (bDada)
+      return QStringLiteral("localidades no usa %1.").arg(QLatin1String(sOpcion));
+  return {};
+}
+
+std::optional<QString> LeeArgumentosGenerar(const QStringList& Argumentos,
+                                            TArgumentosGenerar& Args)
+{
+  if (auto sError = LeeOpciones(Argumentos, Args))
+    return sError;
   if (Args.bAyuda)
     return {};
-  if (Args.sCarpeta.isEmpty())
-    return QStringLiteral("Falta --carpeta: la carpeta raíz del Tolvex.");
   if (Args.sPdf.isEmpty() && Args.sJson.isEmpty())
     return QStringLiteral("Indique al menos una salida: --pdf ARCHIVO o --json ARCHIVO.");
   return {};

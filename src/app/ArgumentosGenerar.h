@@ -17,8 +17,15 @@ struct TArgumentosGenerar {
   QStringList Sucursales;  // roots of the branches consolidated with sCarpeta
   QString sPdf;
   QString sJson;
+  QString sCatalogo;  // a locality catalogue file instead of the compiled-in one
+  bool bForzarTipoCambio = false;  // a rate far from the suggested one is meant
   bool bAyuda = false;
 };
+
+// Parses the arguments after "localidades": the way in of "generar"
+// (--carpeta, --usuario, --password) and nothing about the report.
+std::optional<QString> LeeArgumentosLocalidades(const QStringList& Argumentos,
+                                                TArgumentosGenerar& Args);
 
 // Parses the arguments after "generar". Returns the Spanish message of the
 // first problem, or nothing when the arguments are well formed.

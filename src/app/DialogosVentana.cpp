@@ -19,3 +19,11 @@ bool TDialogosVentana::Advertencia(const QString& sTexto)
   Caja.setDefaultButton(QMessageBox::Yes);
   return Caja.exec() == QMessageBox::Yes;
 }
+
+bool TDialogosVentana::Pregunta(const QString& sTexto)
+{
+  QMessageBox Caja(QMessageBox::Question, QStringLiteral("Advertencia"), sTexto,
+                   QMessageBox::Yes | QMessageBox::No, F_Ventana);
+  Caja.setDefaultButton(QMessageBox::No);
+  return Caja.exec() == QMessageBox::Yes;
+}

@@ -14,6 +14,7 @@ class TDialogosVentana : public IDialogos {
 
   void Mensaje(const QString& sTexto) override;
   bool Advertencia(const QString& sTexto) override;
+  bool Pregunta(const QString& sTexto) override;
 
  private:
   QPointer<QWidget> F_Ventana;

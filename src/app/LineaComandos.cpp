@@ -3,11 +3,13 @@
 #include "ado/ErrorADO.h"
 #include "app/ArgumentosGenerar.h"
 #include "app/AyudaPrograma.h"
+#include "app/CatalogoLocalidades.h"
 #include "app/MensajeroConsola.h"
 #include "app/OrdenesPrograma.h"
 #include "app/Plataforma.h"
 #include "app/RutaReporte.h"
 #include "base/ErrorSistema.h"
+#include "app/Utilerias.h"
 #include "data/DataModule.h"
 #include "db/ColectorConxs.h"
 #include "db/Dialogos.h"
@@ -18,6 +20,7 @@
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -38,6 +41,12 @@ class TDialogosConsola : public IDialogos {
     Escribe(stderr, sTexto);
   }
   bool Advertencia(const QString&) override { return true; }
+  // The command line refuses a doubtful entry before asking anything.
+  bool Pregunta(const QString& sTexto) override
+  {
+    Mensaje(sTexto);
+    return false;
+  }
 
  private:
   TMensajeroConsola& F_Mensajero;
@@ -66,32 +75,6 @@ class TVisorArchivos : public IVisorReporte {
   bool F_bEscrito = false;
 };
 
-// The chosen localities as the window would hold them: state name, locality name, key.
-TLocalidades LocalidadesDeClaves(const TdmMain& dmMain, const QStringList& Claves)
-{
-  TLocalidades Lista{std::make_shared<QStringList>(), std::make_shared<QStringList>(),
-                     std::make_shared<QStringList>()};
-  TTablaMemoria Localidades = dmMain.vLocalidades;
-  TTablaMemoria Estados = dmMain.vtEstados;
-  Localidades.SetFiltered(false);
-  Estados.SetFiltered(false);
-  Localidades.Open();
-  Estados.Open();
-  for (const QString& sClave : Claves) {
-    for (Localidades.First(); !Localidades.Eof(); Localidades.Next())
-      if (Localidades.CampoTexto(QStringLiteral("Clave")) == sClave)
-        break;
-    const int nIdEstado = Localidades.CampoEntero(QStringLiteral("IdEstado"));
-    for (Estados.First(); !Estados.Eof(); Estados.Next())
-      if (Estados.CampoEntero(QStringLiteral("IdEstado")) == nIdEstado)
-        break;
-    Lista.Estado->append(Estados.CampoTexto(QStringLiteral("Estado")));
-    Lista.Ciudad->append(Localidades.CampoTexto(QStringLiteral("Localidad")));
-    Lista.Clave->append(sClave);
-  }
-  return Lista;
-}
-
 // Qt's own notices (a missing runtime folder, font fallbacks) are not the user's business;
 // standard error carries our messages only.
 void SoloErroresDeQt(QtMsgType Tipo, const QMessageLogContext&, const QString& sTexto)
@@ -109,10 +92,18 @@ int Salida(TResultadoRuta Resultado)
   }
 }
 
-int Genera(const QStringList& Argumentos)
+// The refusal the window shows on its status line.
+void EscribeRechazo(TMensajeroConsola& Mensajero)
 {
-  TArgumentosGenerar Args;
-  if (auto sError = LeeArgumentosGenerar(Argumentos, Args)) {
+  Mensajero.LimpiaLinea();
+  Escribe(stderr, Mensajero.UltimoTexto());
+}
+
+// After reading a command's options: the status when the command ends there (a
+// usage error, or --help), nothing when it goes on.
+std::optional<int> TerminaAlLeer(const std::optional<QString>& sError, const TArgumentosGenerar& Args)
+{
+  if (sError) {
     EscribeTexto(stderr, TextoErrorUso(*sError));
     return CC_ENTRADA;
   }
@@ -120,7 +111,59 @@ int Genera(const QStringList& Argumentos)
     EscribeTexto(stdout, TextoAyuda());
     return CC_EXITO;
   }
+  return std::nullopt;
+}
+
+// `localidades`: the back office's keys with operations, through the same way in as generar.
+int ListaLocalidades(const QStringList& Argumentos)
+{
+  TArgumentosGenerar Args;
+  if (auto nSalida = TerminaAlLeer(LeeArgumentosLocalidades(Argumentos, Args), Args))
+    return *nSalida;
+  if (Args.sUsuario.value_or(QString()).trimmed().isEmpty()) {
+    Escribe(stderr, QStringLiteral("Por favor, escriba su usuario (Administrador)."));
+    return CC_ENTRADA;
+  }
+  if (!QDir(Args.sCarpeta).exists()) {
+    Escribe(stderr, QStringLiteral("No existe la carpeta del Tolvex: %1").arg(Args.sCarpeta));
+    return CC_RECHAZO;
+  }
   TdmMain dmMain;
+  if (auto sError = CambiaCatalogo(dmMain, Args.sCatalogo)) {
+    Escribe(stderr, *sError);
+    return CC_ENTRADA;
+  }
+  const auto Mensajero = std::make_shared<TMensajeroConsola>(EsTerminal(stderr));
+  EstableceDialogos(std::make_shared<TDialogosConsola>(*Mensajero));
+  QList<TLocalidadOperada> Localidades;
+  TRutaReporte Ruta(Mensajero, dmMain, Args.sCarpeta);
+  const TResultadoRuta Resultado = Ruta.Entra(
+      *Args.sUsuario, Args.sPassword, Args.sTipoCambio, LocalidadesDeClaves(dmMain, {}),
+      [&Mensajero] { EscribeRechazo(*Mensajero); },
+      [&Localidades](TRepEncGAFI2016& Encuesta) {
+        return Encuesta.DameLocalidadesOperadas(Localidades) ? TResultadoRuta::Exito
+                                                             : TResultadoRuta::FallaPregunta;
+      });
+  Mensajero->LimpiaLinea();
+  if (Resultado != TResultadoRuta::Exito)
+    return Salida(Resultado);
+  Escribe(stdout, QStringLiteral("Claves de localidad del back office con operaciones desde el "
+                                 "1 de noviembre de 2011, de más a menos:"));
+  for (const QString& sLinea : LineasLocalidades(dmMain, Localidades))
+    Escribe(stdout, sLinea);
+  return CC_EXITO;
+}
+
+int Genera(const QStringList& Argumentos)
+{
+  TArgumentosGenerar Args;
+  if (auto nSalida = TerminaAlLeer(LeeArgumentosGenerar(Argumentos, Args), Args))
+    return *nSalida;
+  TdmMain dmMain;
+  if (auto sError = CambiaCatalogo(dmMain, Args.sCatalogo)) {
+    Escribe(stderr, *sError);
+    return CC_ENTRADA;
+  }
   if (auto sError = RevisaArgumentosGenerar(Args, dmMain.vLocalidades)) {
     Escribe(stderr, *sError);
     return CC_ENTRADA;
@@ -129,6 +172,12 @@ int Genera(const QStringList& Argumentos)
       RevisaCampos(Args.sUsuario.value_or(QString()), Args.sTipoCambio, int(Args.Claves.size()));
   if (Revision.Campo != TCampoFaltante::Ninguno) {
     Escribe(stderr, Revision.sMensaje);
+    return CC_ENTRADA;
+  }
+  const double dTCambio = ConvierteTipoCambio(Args.sTipoCambio);
+  if (TipoCambioLejano(dTCambio) && !Args.bForzarTipoCambio) {
+    Escribe(stderr, TextoTipoCambioLejano(dTCambio) +
+                        QStringLiteral(" Si es correcto, repita la orden con --forzar-tipo-cambio."));
     return CC_ENTRADA;
   }
   if (!QDir(Args.sCarpeta).exists()) {
@@ -143,10 +192,14 @@ int Genera(const QStringList& Argumentos)
   TRutaReporte Ruta(Mensajero, dmMain, Args.sCarpeta, Args.Sucursales);
   const TResultadoRuta Resultado =
       Ruta.GeneraReporte(*Args.sUsuario, Args.sPassword, Args.sTipoCambio,
-                         LocalidadesDeClaves(dmMain, Args.Claves), [&Mensajero] {
-                           // The refusal the window shows on its status line.
+                         LocalidadesDeClaves(dmMain, Args.Claves),
+                         [&Mensajero] { EscribeRechazo(*Mensajero); },
+                         [&Mensajero](const QList<THallazgo>& Hallazgos) {
+                           // Told, not asked: the report still runs.
                            Mensajero->LimpiaLinea();
-                           Escribe(stderr, Mensajero->UltimoTexto());
+                           for (const QString& sLinea : LineasHallazgos(Hallazgos))
+                             Escribe(stderr, sLinea);
+                           return true;
                          });
   Mensajero->LimpiaLinea();
   for (const QString& sError : Visor->Errores())
@@ -189,11 +242,12 @@ int EjecutaLineaComandos(int argc, char** argv)
   PreparaConsola();
   qInstallMessageHandler(SoloErroresDeQt);
   QGuiApplication Aplicacion(argc, argv);
-  const QStringList Argumentos = DameOrden(Aplicacion.arguments().mid(1)).Argumentos;
+  const TOrdenPrograma Orden = DameOrden(Aplicacion.arguments().mid(1));
   int nSalida = CC_ERROR;
   ColectorConexiones = std::make_shared<TColectorConxs>();
   try {
-    nSalida = Genera(Argumentos);
+    nSalida = Orden.Orden == TOrden::Localidades ? ListaLocalidades(Orden.Argumentos)
+                                                 : Genera(Orden.Argumentos);
   } catch (const ado::EErrorADO& Error) {
     // A damaged back office refuses the run, as a missing one does.
     if (Error.Clase() == ado::CC_ERROR_ARCHIVO) {

@@ -12,6 +12,7 @@ struct TPalabraOrden {
 // Words that, first on the command line, choose a command other than the window.
 const TPalabraOrden CC_ORDENES[] = {
     {QLatin1String("generar"), TOrden::Generar},
+    {QLatin1String("localidades"), TOrden::Localidades},
     {QLatin1String("--help"), TOrden::Ayuda},
     {QLatin1String("-h"), TOrden::Ayuda},
     {QLatin1String("--version"), TOrden::Version},
@@ -24,12 +25,15 @@ std::optional<QString> LeeArgumentosVentana(const QStringList& Argumentos,
 {
   for (qsizetype i = 0; i < Argumentos.size(); ++i) {
     const QString& sOpcion = Argumentos[i];
-    if (sOpcion != QLatin1String("--carpeta") && sOpcion != QLatin1String("--sucursal"))
+    if (sOpcion != QLatin1String("--carpeta") && sOpcion != QLatin1String("--catalogo") &&
+        sOpcion != QLatin1String("--sucursal"))
       return QStringLiteral("Opción desconocida: %1").arg(sOpcion);
     if (i + 1 >= Argumentos.size())
       return QStringLiteral("Falta el valor de %1").arg(sOpcion);
     if (sOpcion == QLatin1String("--carpeta"))
       Args.sCarpeta = Argumentos[++i];
+    else if (sOpcion == QLatin1String("--catalogo"))
+      Args.sCatalogo = Argumentos[++i];
     else
       Args.Sucursales << Argumentos[++i];
   }

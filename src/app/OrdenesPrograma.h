@@ -11,6 +11,7 @@
 enum class TOrden {
   Ventana,  // the main window
   Generar,  // `generar`: the report road without a window
+  Localidades,  // `localidades`: the back office's locality keys with operations
   Ayuda,    // `--help`
   Version,  // `--version`
   ErrorUso  // an unknown option or a missing value
@@ -19,6 +20,7 @@ enum class TOrden {
 // The window's own options.
 struct TArgumentosVentana {
   QString sCarpeta;        // the Tolvex root; empty: the program's folder
+  QString sCatalogo;       // a locality catalogue file instead of the compiled-in one
   QStringList Sucursales;  // roots of the branches its report consolidates
 };
 

@@ -1,5 +1,6 @@
 #include "app/Principal.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -127,6 +128,11 @@ void TfrmPrincipal::InstalaTeclas()
   InstalaManejadorTecla(c.edUsuario, FocusSiguiente);
   InstalaManejadorTecla(c.edPassw, FocusSiguiente);
   InstalaManejadorTecla(c.edCambio, [this](QWidget* Sender, QChar& Key, bool bShift) {
+    // A comma that is not the decimal separator would vanish and make 13,29 read 1329.
+    if (Key == u',' && QLocale::system().decimalPoint() != QStringLiteral(","))
+      _MensajeroForm->MsjTxTemp(QStringLiteral(
+          "Se ignoró la coma: el tipo de cambio lleva punto decimal (13.29) y no lleva "
+          "separadores de miles."));
     ValidaMoneda(c.edCambio, Key);
     FocusSiguiente(Sender, Key, bShift);
   });
@@ -185,8 +191,10 @@ void TfrmPrincipal::bnGenReporteClick()
   const auto Proc = [this] { GeneraReporte(); };
   if (CamposVacios())
     return;
-  _MensajeroForm->MsjTxEspera(QStringLiteral("¡Advertencia!"), false);
-  if (!F_Dialogos->Advertencia(TextoConfirmacion(F_sCarpetaTolvex, F_Sucursales))) {
+  const double dTCambio = ConvierteTipoCambio(c.edCambio->text());
+  if (TipoCambioLejano(dTCambio) && !F_Dialogos->Pregunta(TextoTipoCambioLejano(dTCambio) +
+                                                         QStringLiteral(" ¿Desea continuar?"))) {
+    c.edCambio->setFocus();
     _MensajeroForm->MsjTxEspera(QStringLiteral("Proceso cancelado."), false);
     return;
   }
@@ -226,5 +234,18 @@ void TfrmPrincipal::GeneraReporte()
 {
   TRutaReporte Ruta(_MensajeroForm, F_dmMain, F_sCarpetaTolvex, F_Sucursales);
   Ruta.GeneraReporte(c.edUsuario->text(), c.edPassw->text(), c.edCambio->text(), _ListaLocs,
-                     [this] { _MensajeroForm->CampoObligatorio(c.txPassw, c.edPassw); });
+                     [this] { _MensajeroForm->CampoObligatorio(c.txPassw, c.edPassw); },
+                     [this](const QList<THallazgo>& Hallazgos) { return Confirma(Hallazgos); });
+}
+
+bool TfrmPrincipal::Confirma(const QList<THallazgo>& Hallazgos)
+{
+  _MensajeroForm->MsjTxEspera(QStringLiteral("¡Advertencia!"), false);
+  // The wait cursor is for the work, not for reading the instructions.
+  QApplication::setOverrideCursor(Qt::ArrowCursor);
+  const bool bSi = F_Dialogos->Advertencia(TextoConfirmacion(Hallazgos, F_sCarpetaTolvex, F_Sucursales));
+  QApplication::restoreOverrideCursor();
+  if (!bSi)
+    _MensajeroForm->MsjTxEspera(QStringLiteral("Proceso cancelado."), false);
+  return bSi;
 }

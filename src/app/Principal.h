@@ -42,6 +42,7 @@ class TfrmPrincipal : public QWidget {
   void bnGenReporteClick();
   bool CamposVacios();
   void GeneraReporte();
+  bool Confirma(const QList<THallazgo>& Hallazgos);
 
   TdmMain& F_dmMain;
   QString F_sCarpetaTolvex;

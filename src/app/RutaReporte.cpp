@@ -8,8 +8,12 @@
 #include "db/ColectorConxs.h"
 #include "db/Dialogos.h"
 #include "db/ParamsGenProy.h"
+#include "survey/FormatoNumeros.h"
 #include "survey/IIMensajero.h"
 #include "survey/ReglasSucursales.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 TRevisionCampos RevisaCampos(const QString& sUsuario, const QString& sTipoCambio,
                              int nLocalidades)
@@ -83,69 +87,120 @@ TRutaReporte::TRutaReporte(std::shared_ptr<IMensajero> Mensajero, TdmMain& dmMai
 {
 }
 
+QString TextoConfirmacion(const QList<THallazgo>& Hallazgos, const QString& sCarpeta,
+                          const QStringList& Sucursales)
+{
+  const QString sIndicaciones = TextoConfirmacion(sCarpeta, Sucursales);
+  if (Hallazgos.isEmpty())
+    return sIndicaciones;
+  return (QStringList{QStringLiteral("Revisión de la Base de Datos del Tolvex:")} +
+          LineasHallazgos(Hallazgos) + QStringList{QString(), sIndicaciones})
+      .join(QStringLiteral("\r\r\n"));
+}
+
+QStringList LineasHallazgos(const QList<THallazgo>& Hallazgos)
+{
+  constexpr int CC_NOMBRES = 3;
+  QStringList Lineas;
+  for (const THallazgo& Hallazgo : Hallazgos) {
+    QString sNombres = Hallazgo.Nombres.mid(0, CC_NOMBRES).join(QStringLiteral(", "));
+    if (Hallazgo.Nombres.size() > CC_NOMBRES)
+      sNombres += QStringLiteral(" y %1 más").arg(Hallazgo.Nombres.size() - CC_NOMBRES);
+    Lineas << QStringLiteral("- %1: %2.").arg(Hallazgo.sRevision, sNombres);
+  }
+  return Lineas;
+}
+
+bool TipoCambioLejano(double dTCambio)
+{
+  return dTCambio < CC_TIPO_CAMBIO_SUGERIDO / 2 || dTCambio > CC_TIPO_CAMBIO_SUGERIDO * 2;
+}
+
+QString TextoTipoCambioLejano(double dTCambio)
+{
+  return QStringLiteral("El tipo de cambio %1 es muy distinto del sugerido (%2).")
+      .arg(FormatoDosDecimales(dTCambio), QString::number(CC_TIPO_CAMBIO_SUGERIDO, 'f', 2));
+}
+
 TResultadoRuta TRutaReporte::GeneraReporte(const QString& sUsuario, const QString& sPassw,
                                            const QString& sTipoCambio,
                                            const TLocalidades& ListaLocs,
-                                           const std::function<void()>& AccesoRechazado)
+                                           const std::function<void()>& AccesoRechazado,
+                                           const TConfirmacion& Confirma)
 {
-  TResultadoRuta Resultado = TResultadoRuta::SinBD;
-  std::shared_ptr<IRepEncuestaGAFI> Encuesta;
-  std::shared_ptr<ado::TConexionADO> ConectorBDPrinc;
-  if (!ConectaBDLocal(ConectorBDPrinc)) {
-    if (F_bBDEncontrada)
-      Resultado = TResultadoRuta::SinConexion;
-  } else {
-    const TAvisoCarga AvisoCarga(ConectorBDPrinc, F_Mensajero);
-    const double dTCambio = ConvierteTipoCambio(sTipoCambio);
-    int nNumEmp = 0;
-    if (!DameEmpAct(nNumEmp)) {
-      Dialogos().Mensaje(
-          QStringLiteral("No se pudo extraer el Número de la Empresa predeterminada."));
-      Resultado = TResultadoRuta::SinEmpresa;
-    } else {
-      const auto Survey = std::make_shared<TRepEncGAFI2016>(ConectorBDPrinc, F_dmMain.repGeneral,
-                                                            AvisoCarga.Mensajero(), dTCambio, nNumEmp,
-                                                            ListaLocs, F_dmMain);
-      Encuesta = Survey;
-      if (Encuesta->UsuariosConectados()) {
-        Dialogos().Mensaje(QStringLiteral(
-            "Hay un usuario conectado a la BD. Cierre Tolvex antes de continuar."));
-        Resultado = TResultadoRuta::UsuariosConectados;
-      } else if (Encuesta->ValidaAcceso(sUsuario, sPassw, true)) {
-        ado::TConsolidacionJet Consolidacion{nNumEmp, {}, ReglasSucursales()};
-        QStringList BackOffices = {QStringLiteral("matriz %1 (empresa %2)").arg(F_sCarpeta).arg(nNumEmp)};
-        Resultado = TResultadoRuta::Exito;  // until a branch is refused
-        for (const QString& sSucursal : F_Sucursales) {
-          ado::TSucursalJet Sucursal;
-          QString sDescripcion;
-          Resultado = RevisaSucursal(sSucursal, sUsuario, sPassw, AccesoRechazado, Sucursal, sDescripcion);
-          if (Resultado != TResultadoRuta::Exito)
-            break;
-          Consolidacion.Sucursales << Sucursal;
-          BackOffices << sDescripcion;
-        }
-        if (Resultado == TResultadoRuta::Exito) {
-          ConectorBDPrinc->SetConsolidacion(F_Sucursales.isEmpty() ? ado::TConsolidacionJet{}
-                                                                   : Consolidacion);
-          Survey->SetBackOffices(BackOffices);
-          Resultado = Encuesta->GeneraReporte() ? TResultadoRuta::Exito
-                                                : TResultadoRuta::FallaPregunta;
-        }
-      } else {
-        F_Mensajero->MsjTxEspera(QStringLiteral("La contraseña es incorrecta o, el usuario no "
-                                                "tiene permisos de administrador."),
-                                 true);
-        if (AccesoRechazado)
-          AccesoRechazado();
-        Resultado = TResultadoRuta::AccesoRechazado;
-      }
-    }
-  }
+  const TResultadoRuta Resultado =
+      Entra(sUsuario, sPassw, sTipoCambio, ListaLocs, AccesoRechazado,
+            [&Confirma](TRepEncGAFI2016& Encuesta) {
+              if (!Confirma(Encuesta.RevisionPrevia()))
+                return TResultadoRuta::Cancelado;
+              return Encuesta.GeneraReporte() ? TResultadoRuta::Exito
+                                              : TResultadoRuta::FallaPregunta;
+            });
+  if (Resultado == TResultadoRuta::Cancelado)
+    return Resultado;
   F_Mensajero->MsjEnTx(Resultado == TResultadoRuta::Exito
                            ? QStringLiteral("El reporte se generó correctamente.")
                            : QStringLiteral("No fue posible generar el reporte. Llame a Soporte "
                                             "Técnico."));
   return Resultado;
+}
+
+TResultadoRuta TRutaReporte::Entra(const QString& sUsuario, const QString& sPassw,
+                                   const QString& sTipoCambio, const TLocalidades& ListaLocs,
+                                   const std::function<void()>& AccesoRechazado,
+                                   const TTrabajo& Trabajo)
+{
+  std::shared_ptr<ado::TConexionADO> ConectorBDPrinc;
+  if (!ConectaBDLocal(ConectorBDPrinc))
+    return F_bBDEncontrada ? TResultadoRuta::SinConexion : TResultadoRuta::SinBD;
+  const TAvisoCarga AvisoCarga(ConectorBDPrinc, F_Mensajero);
+  const double dTCambio = ConvierteTipoCambio(sTipoCambio);
+  int nNumEmp = 0;
+  if (!DameEmpAct(nNumEmp)) {
+    Dialogos().Mensaje(QStringLiteral("No se pudo extraer el Número de la Empresa predeterminada."));
+    return TResultadoRuta::SinEmpresa;
+  }
+  const auto Encuesta = std::make_shared<TRepEncGAFI2016>(
+      ConectorBDPrinc, F_dmMain.repGeneral, AvisoCarga.Mensajero(), dTCambio, nNumEmp, ListaLocs,
+      F_dmMain);
+  // Every answer would be empty under another company's name.
+  if (!Encuesta->ExisteEmpresa(nNumEmp)) {
+    Dialogos().Mensaje(QStringLiteral("No existe la empresa número %1 en la base de datos del "
+                                      "Tolvex (EmpresaActiva de %2).")
+                           .arg(nNumEmp)
+                           .arg(QDir::toNativeSeparators(
+                               QFileInfo(BuscaArchivo(F_sCarpeta, CC_ARCHIVOINI)).absoluteFilePath())));
+    return TResultadoRuta::SinEmpresa;
+  }
+  if (Encuesta->UsuariosConectados()) {
+    Dialogos().Mensaje(
+        QStringLiteral("Hay un usuario conectado a la BD. Cierre Tolvex antes de continuar."));
+    return TResultadoRuta::UsuariosConectados;
+  }
+  if (!Encuesta->ValidaAcceso(sUsuario, sPassw, true)) {
+    F_Mensajero->MsjTxEspera(QStringLiteral("La contraseña es incorrecta o, el usuario no tiene "
+                                            "permisos de administrador."),
+                             true);
+    if (AccesoRechazado)
+      AccesoRechazado();
+    return TResultadoRuta::AccesoRechazado;
+  }
+  ado::TConsolidacionJet Consolidacion{nNumEmp, {}, ReglasSucursales()};
+  QStringList BackOffices = {QStringLiteral("matriz %1 (empresa %2)").arg(F_sCarpeta).arg(nNumEmp)};
+  for (const QString& sSucursal : F_Sucursales) {
+    ado::TSucursalJet Sucursal;
+    QString sDescripcion;
+    const TResultadoRuta Revision =
+        RevisaSucursal(sSucursal, sUsuario, sPassw, AccesoRechazado, Sucursal, sDescripcion);
+    if (Revision != TResultadoRuta::Exito)
+      return Revision;
+    Consolidacion.Sucursales << Sucursal;
+    BackOffices << sDescripcion;
+  }
+  ConectorBDPrinc->SetConsolidacion(F_Sucursales.isEmpty() ? ado::TConsolidacionJet{}
+                                                           : Consolidacion);
+  Encuesta->SetBackOffices(BackOffices);
+  return Trabajo(*Encuesta);
 }
 
 bool TRutaReporte::ConectaBDLocal(std::shared_ptr<ado::TConexionADO>& adoConnector)

@@ -41,9 +41,22 @@ TRevisionCampos RevisaCampos(const QString& sUsuario, const QString& sTipoCambio
 // branches (folders) the report is consolidated: the confirmation lists the back offices
 // and drops the instruction to make one report per branch and join them by hand.
 QString TextoConfirmacion(const QString& sCarpeta = {}, const QStringList& Sucursales = {});
+// The same, after what the pre-flight checks found (at most a few names per check).
+QString TextoConfirmacion(const QList<THallazgo>& Hallazgos, const QString& sCarpeta = {},
+                          const QStringList& Sucursales = {});
+// One line per finding, as the confirmation and the command line show it.
+QStringList LineasHallazgos(const QList<THallazgo>& Hallazgos);
+
+// The rate the window suggests. One outside half to twice it is most likely a typing
+// mistake (a lost decimal point): the window asks, the command line wants it forced.
+inline constexpr double CC_TIPO_CAMBIO_SUGERIDO = 13.29;
+bool TipoCambioLejano(double dTCambio);
+// "El tipo de cambio 1,329.00 es muy distinto del sugerido (13.29).": the rate as it will be used.
+QString TextoTipoCambioLejano(double dTCambio);
 
 enum class TResultadoRuta {
   Exito,               // every question answered, the report shown
+  Cancelado,           // the user said No to the confirmation
   FallaPregunta,       // the report shown, a question failed
   SinBD,               // no back-office database in the folder
   SinConexion,         // the database did not open
@@ -59,14 +72,29 @@ class TRutaReporte {
   TRutaReporte(std::shared_ptr<IMensajero> Mensajero, TdmMain& dmMain, QString sCarpeta,
                QStringList Sucursales = {});
 
-  // The run after the confirmation: connects, reads the company, refuses while
-  // users are connected, checks the login, checks every branch the same way (a
-  // refusal names its folder) and runs the survey; ends with the final status text. AccesoRechazado runs after the login was refused (the
-  // window points the user at the password). Errors that escape the layers
-  // below go on to the caller; the survey is released on the way out.
+  // What a run does once the back office let the user in.
+  using TTrabajo = std::function<TResultadoRuta(TRepEncGAFI2016& Encuesta)>;
+
+  // The way in shared by every command: connects, reads the company, refuses
+  // while users are connected and checks the login (AccesoRechazado runs after
+  // a refused one), checks every branch the same way (a refusal names its
+  // folder); then Trabajo runs on the survey and gives the result.
+  TResultadoRuta Entra(const QString& sUsuario, const QString& sPassw, const QString& sTipoCambio,
+                       const TLocalidades& ListaLocs, const std::function<void()>& AccesoRechazado,
+                       const TTrabajo& Trabajo);
+
+  // What the user is asked once in, with the pre-flight findings; true goes on.
+  using TConfirmacion = std::function<bool(const QList<THallazgo>& Hallazgos)>;
+
+  // The run: Entra, the pre-flight checks and the confirmation, then the survey;
+  // ends with the final status text (none when the user said No).
+  // AccesoRechazado runs after the login was refused (the window points the user
+  // at the password). Errors that escape the layers below go on to the caller;
+  // the survey is released on the way out.
   TResultadoRuta GeneraReporte(const QString& sUsuario, const QString& sPassw,
                                const QString& sTipoCambio, const TLocalidades& ListaLocs,
-                               const std::function<void()>& AccesoRechazado);
+                               const std::function<void()>& AccesoRechazado,
+                               const TConfirmacion& Confirma);
 
   bool ConectaBDLocal(std::shared_ptr<ado::TConexionADO>& adoConnector);
   bool DameEmpAct(int& nEmpAct) const;

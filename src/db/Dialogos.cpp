@@ -13,6 +13,10 @@ class TDialogosConsola : public IDialogos {
     Mensaje(sTexto);
     return true;
   }
+  bool Pregunta(const QString& sTexto) override {
+    Mensaje(sTexto);
+    return false;
+  }
 };
 
 std::shared_ptr<IDialogos>& Actual() {

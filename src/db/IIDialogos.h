@@ -11,4 +11,6 @@ class IDialogos {
   virtual void Mensaje(const QString& sTexto) = 0;
   // Yes/No warning; true means Yes.
   virtual bool Advertencia(const QString& sTexto) = 0;
+  // Yes/No question whose default answer is No (a doubtful entry); true means Yes.
+  virtual bool Pregunta(const QString& sTexto) = 0;
 };

@@ -56,6 +56,15 @@ bool TTolvexBD::ValidaAcceso(const QString& sUsuario, const QString& sPassw, boo
   return bValido;
 }
 
+bool TTolvexBD::ExisteEmpresa(int nNumEmp) {
+  if (!PideConsulta("SELECT NumEmp FROM tEmpresa WHERE NumEmp = " + QString::number(nNumEmp),
+                    *F_qConsultaGen))
+    return false;
+  const bool bExiste = !F_qConsultaGen->IsEmpty();
+  F_qConsultaGen->Close();
+  return bExiste;
+}
+
 TEmpresa TTolvexBD::GetEmpresa() {
   TEmpresa Empresa;
   if (!PideConsulta("SELECT * FROM tEmpresa", *F_qConsultaGen)) return Empresa;

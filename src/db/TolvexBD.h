@@ -18,6 +18,8 @@ class TTolvexBD : public TConsultasSQL, public ITolvexBD {
   TEmpresa GetEmpresa() override;
   bool ValidaAcceso(const QString& sUsuario, const QString& sPassw, bool bSoloAdmins) override;
   bool UsuariosConectados() override;
+  // True when tEmpresa has a company numbered nNumEmp; false also when it cannot be read.
+  bool ExisteEmpresa(int nNumEmp);
 
  private:
   struct TConexionPropia {

@@ -32,17 +32,9 @@ QString TextoMemo(const QString& sTexto, const TVariablesReporte& Variables)
   return sValor.replace("\r\n", "\n");
 }
 
-int Banderas(const TMemo& memo)
+QRectF Interior(const QRectF& rect)
 {
-  int nBanderas = memo.bCentradoVertical ? Qt::AlignVCenter : Qt::AlignTop;
-  switch (memo.alineacion) {
-    case TAlineacion::Izquierda: nBanderas |= Qt::AlignLeft; break;
-    case TAlineacion::Centro: nBanderas |= Qt::AlignHCenter; break;
-    case TAlineacion::Justificada: nBanderas |= Qt::AlignJustify; break;
-  }
-  if (!memo.bAnchoAutomatico)
-    nBanderas |= Qt::TextWordWrap;
-  return nBanderas;
+  return rect.adjusted(CC_MARGEN_X, CC_MARGEN_Y, -CC_MARGEN_X, -CC_MARGEN_Y);
 }
 
 QRectF Ajustada(const TImagen& imagen)
@@ -82,10 +74,9 @@ void PintaMemo(const TMemoPreparado& m, QPainter& Painter, const QString& sResal
   }
   if (!sResaltar.isEmpty() && m.sTexto.contains(sResaltar, Qt::CaseInsensitive))
     Painter.fillRect(rect, QColor(255, 255, 0, 160));
-  Painter.setFont(FuenteMemo(m.memo));
   Painter.setPen(m.memo.color);
-  Painter.drawText(rect.adjusted(CC_MARGEN_X, CC_MARGEN_Y, -CC_MARGEN_X, -CC_MARGEN_Y),
-                   Banderas(m.memo), m.sTexto);
+  PintaTextoAjustado(Painter, Interior(rect), m.ajuste, m.memo.alineacion,
+                     m.memo.bCentradoVertical);
   Painter.restore();
 }
 
@@ -100,10 +91,13 @@ TReportePreparado::TReportePreparado(const QList<TPagina>& paginas, const TVaria
     for (const TImagen& imagen : pagina.imagenes)
       preparada.imagenes.append({imagen, dibujos.value(imagen.sDibujo), pagina.memos});
     for (const TMemo& memo : pagina.memos) {
-      TMemoPreparado m{memo, TextoMemo(memo.sTexto, Variables)};
+      TMemoPreparado m{memo, TextoMemo(memo.sTexto, Variables), {}};
+      // Grows to its text, up to the printable width's edge; beyond that the text shrinks.
       if (memo.bAnchoAutomatico)
-        m.memo.rect.setWidth(QFontMetricsF(FuenteMemo(memo)).horizontalAdvance(m.sTexto) +
-                             2 * CC_MARGEN_X + 1);
+        m.memo.rect.setWidth(
+            std::min(QFontMetricsF(FuenteMemo(memo)).horizontalAdvance(m.sTexto) + 2 * CC_MARGEN_X + 1,
+                     pagina.AnchoImprimible() - memo.rect.left()));
+      m.ajuste = AjustaTexto(m.sTexto, FuenteMemo(memo), Interior(m.memo.rect).size());
       preparada.memos.append(m);
     }
     F_paginas.append(preparada);

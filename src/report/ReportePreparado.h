@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report/AjusteTexto.h"
 #include "report/LienzoPagina.h"
 #include "report/ModeloReporte.h"
 
@@ -14,6 +15,7 @@ class TVariablesReporte;
 struct TMemoPreparado {
   TMemo memo;      // rect after automatic widening
   QString sTexto;  // variables replaced; lines separated by LF
+  TTextoAjustado ajuste;  // sTexto laid out to fit inside the memo
 };
 
 struct TImagenPreparada {

@@ -5,10 +5,18 @@
 
 #include <memory>
 
+#include "survey/LocalidadesOperadas.h"
 #include "survey/RepEncuestaGAFI.h"
 
 class TdmMain;
 class TTablaMemoria;
+
+// One pre-flight finding: what was checked and what did not pass (names, or the
+// reason the check could not run).
+struct THallazgo {
+  QString sRevision;
+  QStringList Nombres;
+};
 
 // The risk localities chosen in the main window, in order of entry: three
 // parallel lists owned by the window and shared (never copied) with the survey.
@@ -41,6 +49,15 @@ class TRepEncGAFIBasic : public TRepEncuestaGAFI {
   QString OpsConDtClientes(const QString& sOperaciones, bool IncluirVulnerables) const;
   QString TodasOpsRangoF(const QString& sRangoIni, const QString& sRangoFin) const;
   QString TodasLasOperacionesCV(bool bDondeCanceladas) const;
+
+  // The back office's locality keys with operations of question 5's period, most
+  // first (the keys question 5 can answer for).
+  bool DameLocalidadesOperadas(QList<TLocalidadOperada>& Localidades);
+
+  // What the user would otherwise have to check by hand before a run: the chosen
+  // localities no city carries, currencies used without a symbol, clients' sectors
+  // without an activity key. Only what was found (or could not be checked) is listed.
+  QList<THallazgo> RevisionPrevia();
 
  protected:
   double F_dTipoCambio;

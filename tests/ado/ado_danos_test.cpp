@@ -188,6 +188,12 @@ INSTANTIATE_TEST_SUITE_P(
         TDano{"NombreDeColumnaConControl", 3,
               [](TBytes& t) { t.Reemplaza(Ucs2("Beta"), Ucs2("B\x01ta"), t.Definicion()); },
               "tabla \"tDatos\", nombre de columna no válido"},
+        // One stored value read as many columns would multiply the table in memory.
+        TDano{"ColumnasQueCompartenSuValor", 3,
+              [](TBytes& t) {
+                for (int i = 0; i < 2; ++i) t.Pon16(t.Definicion() * CC_PAGINA + 63 + 25 * i + 21, 0);
+              },
+              "tabla \"tDatos\", columnas que comparten su valor"},
         // A damaged catalogue made tCompUsr seem missing, read as "users connected".
         TDano{"NombreDeTablaEnElCatalogo", 0,
               [](TBytes& t) {

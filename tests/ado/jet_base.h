@@ -12,7 +12,7 @@
 // makes them (text COLLATE JET, dates DATETIME, Yes/No -1/0, Currency REAL).
 class TBaseJet {
  public:
-  TBaseJet() : F_db(Abre()), ejecutor(F_db.get(), [this](const QString& s) { tablasPedidas << s; }) {}
+  explicit TBaseJet(const QLocale& locale = QLocale::system()) : F_db(Abre(locale)), ejecutor(F_db.get(), [this](const QString& s) { tablasPedidas << s; }) {}
 
   void Ejecuta(const QString& sSql) {
     char* sError = nullptr;
@@ -27,7 +27,7 @@ class TBaseJet {
   // '|'; Null as "Null", reals in full precision. An error as "Clase - Mensaje".
   QString Consulta(const QString& sJet) {
     try {
-      sqlite3_stmt* stmt = ejecutor.Prepara(sJet);
+      sqlite3_stmt* stmt = ejecutor.Prepara(sJet).pSentencia;
       QStringList lineas, nombres;
       for (int i = 0; i < sqlite3_column_count(stmt); ++i) nombres << QString::fromUtf8(sqlite3_column_name(stmt, i));
       lineas << nombres.join(u'|');
@@ -64,10 +64,10 @@ class TBaseJet {
     }
   }
 
-  static std::unique_ptr<sqlite3, int (*)(sqlite3*)> Abre() {
+  static std::unique_ptr<sqlite3, int (*)(sqlite3*)> Abre(const QLocale& locale) {
     sqlite3* db = nullptr;
     sqlite3_open(":memory:", &db);
-    ado::jet::RegistraReglas(db);
+    ado::jet::RegistraReglas(db, locale);
     return {db, sqlite3_close};
   }
 

@@ -123,6 +123,11 @@ const TCaso CC_CASOS[] = {
     {"NumeroContraTexto", "SELECT Id FROM t WHERE Id = '2'", "Id\n2"},
     {"BetweenEIn", "SELECT Id FROM t WHERE Id BETWEEN 2 AND 3 OR Id IN (5) ORDER BY Id", "Id\n2\n3\n5"},
     {"MinusculasYPuntoYComa", "select Id from t where id = 1;", "Id\n1"},
+    // lenient where Jet refuses: joins chained without parentheses read left to right, and an
+    // alias that repeats the column it aggregates still aggregates the column
+    {"TresTablasSinParentesis",
+     "SELECT t.Id FROM t INNER JOIN u ON t.Id = u.Id INNER JOIN u AS u2 ON u2.Id = u.Id ORDER BY t.Id", "Id\n1\n3"},
+    {"AliasQueRepiteLaColumna", "SELECT SUM(Id) AS Id, MAX(Nombre) AS Nombre FROM t", "Id|Nombre\n15|usd"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Jet, ReglasJet, ::testing::ValuesIn(CC_CASOS),

@@ -14,7 +14,15 @@ class TDialogosPrueba : public IDialogos {
     return bRespuesta;
   }
 
+  bool Pregunta(const QString& sTexto) override
+  {
+    Preguntas << sTexto;
+    return bRespuestaPregunta;
+  }
+
   bool bRespuesta = false;
+  bool bRespuestaPregunta = false;
+  QStringList Preguntas;
   QStringList Mensajes;
   QStringList Advertencias;
 };

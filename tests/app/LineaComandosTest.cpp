@@ -152,13 +152,15 @@ struct TCasoSinPantalla {
 // display is needed, each ends with its documented status and names the way on.
 TEST(LineaComandosSinPantalla, AyudaVersionYErroresDeUso)
 {
-  const QStringList Uso = {"Uso:\n  encuesta-gafi [--carpeta CARPETA] [--sucursal CARPETA]...\n  encuesta-gafi generar ",
+  const QStringList Uso = {"Uso:\n  encuesta-gafi [--carpeta CARPETA] [--catalogo ARCHIVO.csv] [--sucursal CARPETA]...\n"
+                           "  encuesta-gafi generar ",
                            "  encuesta-gafi --help\n",
                            "Use encuesta-gafi --help para ver todas las opciones.\n"};
   const QList<TCasoSinPantalla> Casos = {
       {{"--help"}, 0, true, {"encuesta-gafi generar", "Estado de salida:", "  --version"}},
       {{"-h"}, 0, true, {"encuesta-gafi generar", "Estado de salida:"}},
       {{"generar", "--help"}, 0, true, {"encuesta-gafi generar", "Estado de salida:"}},
+      {{"localidades", "--help"}, 0, true, {"encuesta-gafi localidades", "--forzar-tipo-cambio", "--catalogo"}},
       {{"--version"}, 0, true, {"encuesta-gafi 1.0.0\nEncuesta de Evaluación de Riesgo GAFI 2016\n"}},
       {{"--formato"}, 2, false, Uso + QStringList{"Opción desconocida: --formato\n\nUso:"}},
       {{"--carpeta"}, 2, false, Uso + QStringList{"Falta el valor de --carpeta\n"}},
@@ -208,6 +210,16 @@ TEST_F(LineaComandos, RechazoDelBackOfficeSale3)
   R = Ejecuta(Argumentos());
   EXPECT_EQ(R.nSalida, 3);
   EXPECT_TRUE(R.sError.contains("No se pudo extraer el Número de la Empresa predeterminada."));
+
+  // A number the back office has no company for: every answer would be empty.
+  EscribeTolvex(BackOffice(), "[Control]\r\nEmpresaActiva=7\r\n");
+  R = Ejecuta(Argumentos());
+  EXPECT_EQ(R.nSalida, 3);
+  EXPECT_TRUE(R.sError.startsWith(
+      "No existe la empresa número 7 en la base de datos del Tolvex (EmpresaActiva de " +
+      QDir::toNativeSeparators(QDir(Carpeta()).absoluteFilePath("Tolvex.INI")) + ").\n"))
+      << R.sError.toStdString();
+  EXPECT_FALSE(QFile::exists(Salida("r.json")));
 
   QJsonObject Conectados = BackOffice();
   CambiaTabla(Conectados, "tCompUsr", QJsonArray{QJsonArray{"CAJERO"}});
@@ -318,6 +330,150 @@ TEST_F(LineaComandos, SucursalRechazadaNombraSuCarpeta)
   const TEjecucion Repetida = Ejecuta(Argumentos({"--sucursal", Carpeta() + "/."}));
   EXPECT_EQ(Repetida.nSalida, 2);
   EXPECT_TRUE(Repetida.sError.contains("se indicó dos veces")) << Repetida.sError.toStdString();
+}
+
+// The back office's own keys, most operations first: one key with two city names, one
+// not in the catalogue; operations before November 2011 and cancelled ones not counted.
+TEST_F(LineaComandos, LocalidadesListaLasClavesDelBackOffice)
+{
+  QJsonObject Bd = BackOffice();
+  CambiaTabla(Bd, "tCiudad",
+              QJsonArray{QJsonArray{"C1", "AGUASCALIENTES", "00101003"},
+                         QJsonArray{"C2", "ASIENTOS", "00102002"},
+                         QJsonArray{"C3", "CIUDAD NUEVA", "99999999"},
+                         QJsonArray{"C4", "AGS.", "00101003"}});
+  CambiaTabla(Bd, "tCliente",
+              QJsonArray{QJsonArray{1, 10, false, "JOHN", "SMITH", QJsonValue(), true, 1, "C1"},
+                         QJsonArray{1, 11, false, "JUAN", "PÉREZ", "LÓPEZ", false, 1, "C1"},
+                         QJsonArray{1, 12, true, "ACME INC", QJsonValue(), QJsonValue(), true, 1, "C2"},
+                         QJsonArray{1, 13, false, "ANA", QJsonValue(), QJsonValue(), false, 1, "C3"},
+                         QJsonArray{1, 14, false, "LUIS", QJsonValue(), QJsonValue(), false, 1, "C4"}});
+  CambiaTabla(Bd, "tProces",
+              QJsonArray{QJsonArray{1, "C", 20, "2012-01-05", 1, 13.0, 10, 13, 130, false},
+                         QJsonArray{1, "C", 21, "2011-10-31", 1, 13.0, 10, 13, 130, false},
+                         QJsonArray{1, "V", 22, "2015-03-01", 2, 20.0, 5, 14, 100, false}});
+  EscribeTolvex(Bd);
+  const QStringList Entrada = {"localidades", "--carpeta", Carpeta(), "--usuario", "ADMIN",
+                               "--password", "ADMIN"};
+  const TEjecucion R = Ejecuta(Entrada);
+  ASSERT_EQ(R.nSalida, 0) << R.sError.toStdString();
+  EXPECT_EQ(R.sSalida,
+            "Claves de localidad del back office con operaciones desde el 1 de noviembre de 2011, "
+            "de más a menos:\n"
+            "00101003  6  AGUASCALIENTES / AGUASCALIENTES  (Tolvex: AGS., AGUASCALIENTES)\n"
+            "00102002  1  AGUASCALIENTES / ASIENTOS  (Tolvex: ASIENTOS)\n"
+            "99999999  1  no está en el catálogo  (Tolvex: CIUDAD NUEVA)\n");
+
+  // The same way in as generar, with the same refusals.
+  TEjecucion Rechazo = Ejecuta(QStringList(Entrada).replaceInStrings("ADMIN", "OTRA"));
+  EXPECT_EQ(Rechazo.nSalida, 3);
+  EXPECT_TRUE(Rechazo.sError.contains(
+      "La contraseña es incorrecta o, el usuario no tiene permisos de administrador."));
+  EXPECT_TRUE(Rechazo.sSalida.isEmpty());
+  Rechazo = Ejecuta(Entrada + QStringList{"--pdf", Salida("r.pdf")});
+  EXPECT_EQ(Rechazo.nSalida, 2);
+  EXPECT_TRUE(Rechazo.sError.contains("localidades no usa --pdf.")) << Rechazo.sError.toStdString();
+}
+
+// A rate outside half to twice 13.29 is refused unless forced; its limits pass.
+TEST_F(LineaComandos, TipoDeCambioLejanoSoloForzado)
+{
+  EscribeTolvex(BackOffice());
+  const QList<std::pair<QString, QString>> Lejanos = {{"1329", "1,329.00"}, {"6.64", "6.64"},
+                                                      {"26.59", "26.59"}};
+  for (const auto& [sTipo, sImpreso] : Lejanos) {
+    const TEjecucion R = Ejecuta(Argumentos({"--tipo-cambio", sTipo}));
+    EXPECT_EQ(R.nSalida, 2) << sTipo.toStdString();
+    EXPECT_EQ(R.sError, "El tipo de cambio " + sImpreso +
+                            " es muy distinto del sugerido (13.29). Si es correcto, repita la "
+                            "orden con --forzar-tipo-cambio.\n");
+    EXPECT_FALSE(QFile::exists(Salida("r.json")));
+  }
+  for (const QString& sTipo : {"6.645", "26.58"})
+    EXPECT_EQ(Ejecuta(Argumentos({"--tipo-cambio", sTipo})).nSalida, 0) << sTipo.toStdString();
+  const TEjecucion Forzado = Ejecuta(Argumentos({"--tipo-cambio", "1329", "--forzar-tipo-cambio"}));
+  EXPECT_EQ(Forzado.nSalida, 0) << Forzado.sError.toStdString();
+}
+
+// What the user used to check by hand is listed on standard error; the report still runs.
+TEST_F(LineaComandos, RevisionPreviaEnErrorEstandar)
+{
+  QJsonObject Bd = BackOffice();
+  CambiaTabla(Bd, "tDivisas", QJsonArray{QJsonArray{1, "usd", 1}, QJsonArray{2, QJsonValue(), 1},
+                                         QJsonArray{3, QJsonValue(), 1}});
+  CambiaTabla(Bd, "tSector", QJsonArray{QJsonArray{1, "PARTICULAR", QJsonValue()},
+                                        QJsonArray{2, "SIN CLIENTES", QJsonValue()}});
+  EscribeTolvex(Bd);
+  const TEjecucion R = Ejecuta(Argumentos());
+  EXPECT_EQ(R.nSalida, 0) << R.sError.toStdString();
+  EXPECT_TRUE(R.sError.startsWith(
+      "- Localidades elegidas sin ninguna ciudad del Tolvex con su clave: 00101027 AGUASCALIENTES "
+      "LOCALIDADES, 00103002 CALVILLO, 00103003 "))
+      << R.sError.toStdString();
+  // Currency 3 is used by no operation; sector 2 by no client.
+  EXPECT_TRUE(R.sError.contains(
+      "\n- Divisas sin Símbolo usadas desde el 1 de noviembre de 2011 (NumeroDivisa): 2.\n"
+      "- Sectores de clientes sin Clave de la Actividad: PARTICULAR.\n"
+      "El reporte se generó correctamente.\n"))
+      << R.sError.toStdString();
+}
+
+// A catalogue whose keys are the back office's own gives its answers; a broken one names the line.
+TEST_F(LineaComandos, CatalogoPropio)
+{
+  QJsonObject Bd = BackOffice();
+  CambiaTabla(Bd, "tCiudad", QJsonArray{QJsonArray{"C1", "AGUASCALIENTES", "91000001"},
+                                        QJsonArray{"C2", "ASIENTOS", "91000002"}});
+  EscribeTolvex(Bd);
+  const auto Catalogo = [this](const QByteArray& Contenido) {
+    QFile Archivo(Salida("localidades.csv"));
+    Archivo.open(QIODevice::WriteOnly);
+    Archivo.write(Contenido);
+    return Salida("localidades.csv");
+  };
+  const QByteArray Encabezado = "IdLocalidad,IdEstado,Localidad,Clave\n";
+  const QByteArray Filas = "1,2,AGUASCALIENTES,91000001\n2,2,ASIENTOS,91000002\n3,2,CALVILLO,91000003\n"
+                           "4,2,COSIO,91000004\n5,2,TEPEZALA,91000005\n";
+  QStringList Args = {"generar", "--carpeta", Carpeta(), "--usuario", "ADMIN", "--password", "ADMIN",
+                      "--json", Salida("r.json")};
+  for (int i = 1; i <= 5; ++i)
+    Args << "--localidad" << QString("9100000%1").arg(i);
+  EXPECT_EQ(Ejecuta(Args).nSalida, 2);  // not in the compiled-in catalogue
+
+  const TEjecucion R = Ejecuta(Args + QStringList{"--catalogo", Catalogo(Encabezado + Filas)});
+  ASSERT_EQ(R.nSalida, 0) << R.sError.toStdString();
+  QFile Json(Salida("r.json"));
+  ASSERT_TRUE(Json.open(QIODevice::ReadOnly));
+  const QJsonObject V = QJsonDocument::fromJson(Json.readAll()).object();
+  EXPECT_EQ(V["preg_5.1.1"].toString(), "AGUASCALIENTES (CLAVE: 91000001)");
+  EXPECT_EQ(V["preg_5.1.2"].toString(), "VENTA (TOTAL OPS.: 3)");
+  EXPECT_EQ(V["preg_5.1.4"].toString(), "USD (TOTAL OPS.: 4)");
+  EXPECT_EQ(V["preg_5.2.1"].toString(), "ASIENTOS (CLAVE: 91000002)");
+  EXPECT_EQ(V["preg_5.2.2"].toString(), "COMPRA (TOTAL OPS.: 1)");
+  EXPECT_EQ(V["preg_5.3.2"].toString(), "NO EXISTEN OPERACIONES");
+  // localidades names the back office's keys with the same catalogue.
+  const TEjecucion Lista = Ejecuta({"localidades", "--carpeta", Carpeta(), "--usuario", "ADMIN",
+                                    "--password", "ADMIN", "--catalogo", Salida("localidades.csv")});
+  EXPECT_TRUE(Lista.sSalida.contains("91000001  5  AGUASCALIENTES / AGUASCALIENTES  (Tolvex: AGUASCALIENTES)\n"))
+      << Lista.sSalida.toStdString();
+
+  const QString sArchivo = QDir::toNativeSeparators(Salida("localidades.csv"));
+  const QList<std::pair<QByteArray, QString>> Rotos = {
+      {"Clave,Localidad\n" + Filas, "línea 1: se esperaba el encabezado IdLocalidad,IdEstado,Localidad,Clave."},
+      {Encabezado + Filas + "6,2,JESUS MARIA,9100006\n", "línea 7: la clave \"9100006\" no tiene 8 dígitos."},
+      {Encabezado + "1,2,A,91000001\n2,2,B,91000001\n", "línea 3: la clave 91000001 está repetida."},
+      {Encabezado + "1,999,A,91000001\n",
+       "línea 2: IdEstado \"999\" no es un estado o país del catálogo de estados."},
+      {Encabezado + "1,2," + QByteArray(46, 'N') + ",91000001\n",
+       "línea 2: el nombre \"" + QString(46, 'N') + "\" tiene 46 caracteres; el máximo es 45."},
+      {Encabezado + "1,2,AGUASCALIENTES\n",
+       "línea 2: tiene 3 valores y deben ser 4 (IdLocalidad,IdEstado,Localidad,Clave)."},
+  };
+  for (const auto& [Contenido, sProblema] : Rotos) {
+    const TEjecucion Roto = Ejecuta(Args + QStringList{"--catalogo", Catalogo(Contenido)});
+    EXPECT_EQ(Roto.nSalida, 2);
+    EXPECT_EQ(Roto.sError, "Catálogo de localidades " + sArchivo + ", " + sProblema + "\n");
+  }
 }
 
 // A question whose table is missing: the report is still written, status 1.

@@ -18,6 +18,11 @@ namespace {
 const QString CC_FALLA = QStringLiteral("No fue posible generar el reporte. Llame a Soporte Técnico.");
 const QString CC_EXITO = QStringLiteral("El reporte se generó correctamente.");
 
+bool Acepta(const QList<THallazgo>&)
+{
+  return true;
+}
+
 // A back office with one administrator ADMIN/ADMIN and the given users connected.
 QByteArray BackOffice(const char* sConectados)
 {
@@ -229,7 +234,7 @@ TEST_F(RutaReporte, SinVentanaAvisaLaCargaYRechazaElAcceso)
   bool bAvisado = false;
   EXPECT_EQ(Ruta.GeneraReporte(QStringLiteral("ADMIN"), QStringLiteral("OTRA"),
                                QStringLiteral("13.29"), Ventana->ListaLocs(),
-                               [&bAvisado] { bAvisado = true; }),
+                               [&bAvisado] { bAvisado = true; }, Acepta),
             TResultadoRuta::AccesoRechazado);
   EXPECT_TRUE(bAvisado);
   const QStringList& Llamadas = Mensajero->Llamadas;
@@ -252,11 +257,13 @@ TEST_F(RutaReporte, TrasCargarUnaTablaVuelveElTextoDeLaEncuesta)
   auto Mensajero = std::make_shared<TMensajeroPrueba>();
   TRutaReporte Ruta(Mensajero, dmMain, Dir.path());
   ASSERT_EQ(Ruta.GeneraReporte(QStringLiteral("ADMIN"), QStringLiteral("ADMIN"),
-                               QStringLiteral("13.29"), Ventana->ListaLocs(), nullptr),
+                               QStringLiteral("13.29"), Ventana->ListaLocs(), nullptr, Acepta),
             TResultadoRuta::Exito);
   const QStringList& Llamadas = Mensajero->Llamadas;
   const QString sTodas = Llamadas.join(u'|');
-  const qsizetype nInicio = Llamadas.indexOf(QStringLiteral("Espera:Iniciando..."));
+  // The pre-flight checks before the questions load most tables.
+  const qsizetype nInicio =
+      Llamadas.indexOf(QStringLiteral("EnTx:Revisando la base de datos del Tolvex..."));
   ASSERT_GE(nInicio, 0) << sTodas.toStdString();
   int nCargasEnPreguntas = 0;
   QString sEncuesta;  // the survey's last text
@@ -286,14 +293,14 @@ TEST_F(RutaReporte, SinVentanaCadaRechazoTieneSuResultado)
   auto Mensajero = std::make_shared<TMensajeroPrueba>();
   TRutaReporte Ruta(Mensajero, dmMain, Dir.path());
   EXPECT_EQ(Ruta.GeneraReporte(QStringLiteral("ADMIN"), QStringLiteral("ADMIN"),
-                               QStringLiteral("13.29"), Ventana->ListaLocs(), nullptr),
+                               QStringLiteral("13.29"), Ventana->ListaLocs(), nullptr, Acepta),
             TResultadoRuta::SinBD);
   EXPECT_EQ(Mensajero->Llamadas, QStringList{QStringLiteral("EnTx:") + CC_FALLA});
   // A file that is not a database: the connection layer speaks for itself.
   ASSERT_TRUE(QDir(Dir.path()).mkdir(QStringLiteral("DataBase")));
   Escribe(Dir.filePath(QStringLiteral("DataBase/Tolvex.mdb")), "no es una base de datos");
   EXPECT_EQ(Ruta.GeneraReporte(QStringLiteral("ADMIN"), QStringLiteral("ADMIN"),
-                               QStringLiteral("13.29"), Ventana->ListaLocs(), nullptr),
+                               QStringLiteral("13.29"), Ventana->ListaLocs(), nullptr, Acepta),
             TResultadoRuta::SinConexion);
   EXPECT_EQ(Mensajero->Llamadas.last(), QStringLiteral("EnTx:") + CC_FALLA);
 }
@@ -338,14 +345,49 @@ TEST_F(RutaReporte, CuatroLocalidadesEnfocaElEstado)
   EXPECT_TRUE(Dialogos->Advertencias.isEmpty());
 }
 
+// The confirmation follows the login, with what the pre-flight checks found above it.
+const QString CC_HALLAZGOS = QStringLiteral(
+    "Revisión de la Base de Datos del Tolvex:\r\r\n"
+    "- Localidades elegidas sin ninguna ciudad del Tolvex con su clave: 00103002 CALVILLO, "
+    "00104002 COSIO, 00109002 TEPEZALA.\r\r\n\r\r\n");
+
 TEST_F(RutaReporte, NoEnLaConfirmacionCancela)
 {
-  Crea(Dir.path());
-  LlenaCampos("ADMIN", "ADMIN");
+  PreparaCompleto();
   Genera(false);
-  EXPECT_EQ(Dialogos->Advertencias, QStringList{TextoConfirmacion()});
+  EXPECT_EQ(Dialogos->Advertencias, QStringList{CC_HALLAZGOS + TextoConfirmacion()});
   EXPECT_EQ(Estado(), QStringLiteral("Proceso cancelado."));
   EXPECT_TRUE(Dialogos->Mensajes.isEmpty());
+  EXPECT_EQ(Visor->nMostrado, 0);
+  EXPECT_TRUE(Boton("bnGenReporte")->isEnabled());
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// "13,29" typed where the comma is not the decimal separator would become 1329.
+TEST_F(RutaReporte, TipoDeCambioLejanoSePreguntaYLaComaSeExplica)
+{
+  PreparaCompleto();
+  Edit("edCambio")->clear();
+  QTest::keyClicks(Edit("edCambio"), QStringLiteral("13,29"));
+  EXPECT_EQ(Edit("edCambio")->text(), QStringLiteral("1329"));
+  EXPECT_EQ(Estado(), QStringLiteral("Se ignoró la coma: el tipo de cambio lleva punto decimal "
+                                     "(13.29) y no lleva separadores de miles."));
+  Genera(true);  // the rate is answered No: nothing else is asked
+  EXPECT_EQ(Dialogos->Preguntas,
+            QStringList{QStringLiteral("El tipo de cambio 1,329.00 es muy distinto del sugerido "
+                                       "(13.29). ¿Desea continuar?")});
+  EXPECT_TRUE(Dialogos->Advertencias.isEmpty());
+  EXPECT_EQ(Estado(), QStringLiteral("Proceso cancelado."));
+  EXPECT_TRUE(Edit("edCambio")->hasFocus());
+  EXPECT_EQ(Visor->nMostrado, 0);
+  Dialogos->bRespuestaPregunta = true;
+  Genera(true);
+  EXPECT_EQ(Dialogos->Preguntas.size(), 2);
+  EXPECT_EQ(Visor->nMostrado, 1);
+  Edit("edCambio")->setText(QStringLiteral("26.58"));  // within twice the suggested rate
+  Genera(true);
+  EXPECT_EQ(Dialogos->Preguntas.size(), 2);
+  EXPECT_EQ(Visor->nMostrado, 2);
 }
 
 TEST_F(RutaReporte, SinBaseDeDatosEnLaCarpeta)
@@ -441,6 +483,7 @@ TEST_F(RutaReporte, ConElBackOfficeCompletoElReporteSeGeneraCorrectamente)
   PreparaCompleto();
   Genera();
   EXPECT_EQ(Visor->nMostrado, 1);
+  EXPECT_EQ(Dialogos->Advertencias, QStringList{CC_HALLAZGOS + TextoConfirmacion()});
   EXPECT_TRUE(Dialogos->Mensajes.isEmpty()) << Dialogos->Mensajes.join('\n').toStdString();
   EXPECT_EQ(Estado(), CC_EXITO);
   EXPECT_EQ(dmMain.repGeneral.TextoImpreso(QStringLiteral("NombreCC")),
@@ -460,7 +503,9 @@ TEST_F(RutaReporte, ConsolidadoConSucursales)
             QStringLiteral("Encuesta de Evaluación de Riesgo GAFI - 2016 - Reporte consolidado de 2 back offices"));
   Genera();
   ASSERT_EQ(Dialogos->Advertencias.size(), 1);
-  EXPECT_EQ(Dialogos->Advertencias.first(), TextoConfirmacion(Dir.path(), {sSucursal}));
+  // The pre-flight findings, if any, come first; the consolidated instructions close it.
+  EXPECT_TRUE(Dialogos->Advertencias.first().endsWith(TextoConfirmacion(Dir.path(), {sSucursal})))
+      << Dialogos->Advertencias.first().toStdString();
   EXPECT_TRUE(Dialogos->Mensajes.isEmpty()) << Dialogos->Mensajes.join('\n').toStdString();
   EXPECT_EQ(Estado(), CC_EXITO);
   EXPECT_EQ(dmMain.repGeneral.TextoImpreso(QStringLiteral("NombreCC")),

@@ -17,6 +17,11 @@ class TDialogosGrabados : public IDialogos {
     return bRespuesta;
   }
 
+  bool Pregunta(const QString& sTexto) override {
+    Advertencias << sTexto;
+    return bRespuesta;
+  }
+
   QStringList Mensajes;
   QStringList Advertencias;
   bool bRespuesta = true;

@@ -21,6 +21,7 @@ class TDialogosConAccion : public IDialogos {
     }
   }
   bool Advertencia(const QString&) override { return true; }
+  bool Pregunta(const QString&) override { return false; }
 
   QStringList Mensajes;
 

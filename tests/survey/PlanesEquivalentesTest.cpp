@@ -104,7 +104,7 @@ TDatos BackOfficeAzar(quint64 nSemilla) {
 
 // Each cell as its SQLite type and exact value.
 QString Resultado(ado::TConexionADO& Conexion, const QString& sConsulta) {
-  sqlite3_stmt* p = Conexion.Prepara(sConsulta);
+  sqlite3_stmt* p = Conexion.Prepara(sConsulta).pSentencia;
   QString s;
   for (int c = 0; c < sqlite3_column_count(p); ++c) s += QString::fromUtf8(sqlite3_column_name(p, c)) + u'|';
   int nPaso;

@@ -219,3 +219,33 @@ TEST_F(BackOfficeGen, ClientsAndAlertsCoverEveryClassAndPattern)
 }
 
 }  // namespace
+
+namespace {
+
+// Branches: one branch is the lone back office of the same seed, byte for byte; the
+// joined back office holds every branch's rows of the survey's tables and the head
+// office's company record, users and settings.
+TEST(BackOfficeGenSucursales, UnaSucursalEsLaDeHoyYLaUnidaSumaLasFilas)
+{
+  QTemporaryDir dir;
+  backoffice::GeneraBackOffice(2000, 5, dir.filePath("hoy"));
+  backoffice::GeneraSucursales(2000, 5, 1, dir.filePath("una"));
+  EXPECT_EQ(Contenido(dir.filePath("hoy/DataBase/Tolvex.mdb")),
+            Contenido(backoffice::CarpetaSucursal(dir.filePath("una"), 1) + "/DataBase/Tolvex.mdb"));
+
+  const backoffice::TResumen unida = backoffice::GeneraSucursales(2000, 5, 3, dir.filePath("tres"));
+  backoffice::TResumen suma;
+  for (int s = 1; s <= 3; ++s) {
+    const QString sCarpeta = backoffice::CarpetaSucursal(dir.filePath("tres"), s);
+    EXPECT_EQ(Contenido(sCarpeta + "/Tolvex.INI"), QStringLiteral("[Control]\r\nEmpresaActiva=%1\r\n").arg(s).toLatin1());
+    for (const QString& sTabla : unida.keys())
+      suma[sTabla].nFilas += LeeMdb::ConLibmdb(sCarpeta + "/DataBase/Tolvex.mdb", sTabla).filas.size();
+  }
+  for (const QString& sTabla : {"tEmpresa", "tEmps", "tCompUsr"})
+    suma[sTabla].nFilas /= 3;
+  for (auto it = unida.cbegin(); it != unida.cend(); ++it)
+    EXPECT_EQ(it.value().nFilas, suma[it.key()].nFilas) << it.key().toStdString();
+  EXPECT_EQ(Contenido(backoffice::CarpetaUnida(dir.filePath("tres")) + "/Tolvex.INI"), "[Control]\r\nEmpresaActiva=1\r\n");
+}
+
+}  // namespace

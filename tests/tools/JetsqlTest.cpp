@@ -78,7 +78,7 @@ TEST_F(JetsqlArchivo, ArchivoIlegibleSinCaida) {
 TEST(Jetsql, UsoIncorrecto) {
   const TSalida Salida = Jetsql({"solo-un-argumento"});
   EXPECT_EQ(Salida.nCodigo, 1);
-  EXPECT_EQ(Salida.sError, QStringLiteral("uso: jetsql [--password P] ARCHIVO.mdb \"SQL\"\n"));
+  EXPECT_EQ(Salida.sError, QStringLiteral("uso: jetsql [--password P] [--param NOMBRE=VALOR]... ARCHIVO.mdb \"SQL\"\n"));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "ado/ConexionADO.h"
 #include "ado/ErrorADO.h"
 #include "ado/FechaADO.h"
+#include "ado/jet/ValorSQLite.h"
 
 #include <sqlite3.h>
 #include <cmath>
@@ -25,24 +26,23 @@ QString CampoCsv(const QString& s) {
   return bComillas ? Comillas(s) : s;
 }
 
+// Currency as its decimal, trailing zeros dropped; an __int128 holds even the largest
+// Currency values times 10,000 once they went through a double.
 QString TextoMoneda(double dValor) {
-  const qint64 nDiezmilesimas = std::llround(dValor * 10000.0);
-  const quint64 nAbsoluto = nDiezmilesimas < 0 ? quint64(0) - quint64(nDiezmilesimas) : quint64(nDiezmilesimas);
-  QString s = QString::number(nAbsoluto / 10000);
-  QString sDecimales = QStringLiteral("%1").arg(nAbsoluto % 10000, 4, 10, QLatin1Char('0'));
-  while (sDecimales.endsWith(u'0')) sDecimales.chop(1);
-  if (!sDecimales.isEmpty()) s += u'.' + sDecimales;
-  return nDiezmilesimas < 0 ? u'-' + s : s;
+  QString s = QString::fromLatin1(ado::jet::DecimalComoTexto(__int128(std::nearbyint(dValor * 10000.0))));
+  while (s.endsWith(u'0')) s.chop(1);
+  if (s.endsWith(u'.')) s.chop(1);
+  return s;
 }
 
-QString TextoValor(sqlite3_stmt* p, int c, const QByteArray& sTipo) {
+QString TextoValor(sqlite3_stmt* p, int c, ado::jet::TTipoJet tipo) {
   switch (sqlite3_column_type(p, c)) {
     case SQLITE_NULL: return {};
     case SQLITE_INTEGER:
     case SQLITE_FLOAT: {
-      if (sTipo == "DATETIME")
+      if (tipo == ado::jet::TTipoJet::Fecha)
         return ado::FechaDeDiaJet(sqlite3_column_double(p, c)).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-      if (sTipo == "CURRENCY") return TextoMoneda(sqlite3_column_double(p, c));
+      if (tipo == ado::jet::TTipoJet::Moneda) return TextoMoneda(sqlite3_column_double(p, c));
       if (sqlite3_column_type(p, c) == SQLITE_INTEGER) return QString::number(sqlite3_column_int64(p, c));
       return QString::number(sqlite3_column_double(p, c), 'g', QLocale::FloatingPointShortest);
     }
@@ -62,22 +62,18 @@ QString CadenaJet(const QString& sRuta, const QString& sPassword) {
   return s;
 }
 
-QString ConsultaCsv(ado::TConexionADO& Conexion, const QString& sSQL) {
-  const std::unique_ptr<sqlite3_stmt, TFinaliza> Sentencia(Conexion.Prepara(sSQL));
+QString ConsultaCsv(ado::TConexionADO& Conexion, const QString& sSQL, const ado::jet::TParametrosJet& Parametros) {
+  const ado::jet::TSentenciaJet Preparada = Conexion.Prepara(sSQL, Parametros);
+  const std::unique_ptr<sqlite3_stmt, TFinaliza> Sentencia(Preparada.pSentencia);
   sqlite3_stmt* p = Sentencia.get();
   const int nColumnas = sqlite3_column_count(p);
-  QList<QByteArray> Tipos;
   QStringList Campos;
-  for (int c = 0; c < nColumnas; ++c) {
-    const char* pTipo = sqlite3_column_decltype(p, c);
-    Tipos << QByteArray(pTipo ? pTipo : "").toUpper();
-    Campos << CampoCsv(QString::fromUtf8(sqlite3_column_name(p, c)));
-  }
+  for (int c = 0; c < nColumnas; ++c) Campos << CampoCsv(QString::fromUtf8(sqlite3_column_name(p, c)));
   QString sCsv = Campos.join(u',') + u'\n';
   int nResultado;
   while ((nResultado = sqlite3_step(p)) == SQLITE_ROW) {
     Campos.clear();
-    for (int c = 0; c < nColumnas; ++c) Campos << CampoCsv(TextoValor(p, c, Tipos[c]));
+    for (int c = 0; c < nColumnas; ++c) Campos << CampoCsv(TextoValor(p, c, Preparada.tipos[size_t(c)]));
     sCsv += Campos.join(u',') + u'\n';
   }
   if (nResultado != SQLITE_DONE)

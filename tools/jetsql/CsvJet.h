@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ado/jet/TipoJet.h"
+
 #include <QString>
 
 namespace ado {
@@ -13,7 +15,7 @@ namespace jetsql {
 // Currency as a decimal without trailing zeros, other numbers in their
 // shortest exact form, dates "YYYY-MM-DD HH:MM:SS", Null and "" as empty.
 // Throws ado::EErrorADO.
-QString ConsultaCsv(ado::TConexionADO& Conexion, const QString& sSQL);
+QString ConsultaCsv(ado::TConexionADO& Conexion, const QString& sSQL, const ado::jet::TParametrosJet& Parametros = {});
 
 // The connection string that opens sRuta with an optional database password.
 QString CadenaJet(const QString& sRuta, const QString& sPassword);

@@ -1,10 +1,13 @@
 #include "ado/jet/Analizador.h"
 
+#include "ado/ErrorADO.h"
 #include "ado/jet/ErrorJet.h"
 #include "ado/jet/FechaJet.h"
 #include "ado/jet/ReglaAgrupacion.h"
 #include "ado/jet/ReglasJet.h"
 #include "ado/jet/Tokenizador.h"
+
+#include <climits>
 
 namespace ado::jet {
 
@@ -16,13 +19,36 @@ class TAnalizador {
  public:
   explicit TAnalizador(const QString& sSql) : F_tokens(Tokeniza(sSql)) {}
 
+  // The text of [SELECT ...]. as a derived table; errors point at the bracket.
+  std::unique_ptr<TConsulta> Interna(TPosicion pos) {
+    try {
+      auto consulta = Consulta();
+      Acepta(";");
+      if (Actual().tipo != TTipoToken::Fin) Inesperado(QStringLiteral("']'"));
+      return consulta;
+    } catch (const EErrorADO&) {
+      LanzaError(QStringLiteral("Error de sintaxis en la consulta entre corchetes"), pos);
+    }
+  }
+
+  bool EsConsultaGuardada(const TToken& t) const {
+    return t.tipo == TTipoToken::NombreCorchetes && Siguiente(1).EsSimbolo(".") &&
+           t.sTexto.trimmed().startsWith(QLatin1String("SELECT "), Qt::CaseInsensitive);
+  }
+
   std::unique_ptr<TConsulta> Analiza() {
     const TToken& primero = Actual();
     if (primero.tipo == TTipoToken::Identificador && EsEscritura(primero.sTexto))
       LanzaSoloLectura(primero);
-    if (!primero.EsPalabra("SELECT"))
-      LanzaError(QStringLiteral("Instrucción SQL no válida; se esperaba 'SELECT'"), primero.pos);
+    std::vector<TParametro> parametros;
+    if (AceptaPalabra("PARAMETERS")) parametros = Parametros();
+    std::unique_ptr<TExpresion> pTransforma;
+    if (AceptaPalabra("TRANSFORM")) pTransforma = Expresion();
+    if (!Actual().EsPalabra("SELECT"))
+      LanzaError(QStringLiteral("Instrucción SQL no válida; se esperaba 'SELECT'"), Actual().pos);
     auto consulta = Consulta();
+    consulta->parametros = std::move(parametros);
+    if (pTransforma) Pivote(*consulta, std::move(pTransforma));
     Acepta(";");
     if (Actual().tipo != TTipoToken::Fin) Inesperado(QStringLiteral("el final de la instrucción"));
     return consulta;
@@ -30,6 +56,43 @@ class TAnalizador {
 
  private:
   // --- statements ---
+
+  // PARAMETERS name type[(size)], ...;
+  std::vector<TParametro> Parametros() {
+    std::vector<TParametro> parametros;
+    do {
+      TParametro parametro;
+      parametro.pos = Actual().pos;
+      parametro.sNombre = Nombre();
+      if (!EsNombre(Actual()) && Actual().tipo != TTipoToken::Identificador) Inesperado(QStringLiteral("un tipo de datos"));
+      parametro.sTipo = Actual().sTexto.toUpper();
+      Avanza();
+      if (Acepta("(")) {
+        if (Actual().tipo != TTipoToken::Numero) Inesperado(QStringLiteral("un tamaño"));
+        Avanza();
+        Exige(")");
+      }
+      parametros.push_back(parametro);
+    } while (Acepta(","));
+    Exige(";");
+    return parametros;
+  }
+
+  // TRANSFORM value SELECT ... GROUP BY ... PIVOT heading [IN (values)]
+  void Pivote(TConsulta& consulta, std::unique_ptr<TExpresion> pTransforma) {
+    const TPosicion pos = Actual().pos;
+    if (!AceptaPalabra("PIVOT")) Inesperado(QStringLiteral("'PIVOT'"));
+    if (consulta.partes.size() != 1 || consulta.partes.front().agrupaPor.empty())
+      LanzaError(QStringLiteral("TRANSFORM necesita una sola consulta SELECT con GROUP BY"), pos);
+    consulta.pTransforma = std::move(pTransforma);
+    consulta.pPivote = Concatenacion();  // its IN is PIVOT's own
+    if (AceptaPalabra("IN")) {
+      Exige("(");
+      do consulta.valoresPivote.push_back(Concatenacion());
+      while (Acepta(","));
+      Exige(")");
+    }
+  }
 
   std::unique_ptr<TConsulta> Consulta() {
     auto consulta = std::make_unique<TConsulta>();
@@ -43,8 +106,7 @@ class TAnalizador {
       do {
         TOrden orden;
         orden.pExpresion = Expresion();
-        if (orden.pExpresion->clase == TExpresion::TClase::Numero)
-          LanzaError(QStringLiteral("ORDER BY con número de columna no está soportado"), orden.pExpresion->pos);
+        if (orden.pExpresion->clase == TExpresion::TClase::Numero) ValidaOrdinal(*orden.pExpresion, consulta->partes.front());
         if (AceptaPalabra("DESC"))
           orden.bDescendente = true;
         else
@@ -55,15 +117,40 @@ class TAnalizador {
     return consulta;
   }
 
+  // ORDER BY 2: the second column of the result, as in SQLite.
+  static void ValidaOrdinal(const TExpresion& e, const TSelect& select) {
+    bool bOk = false;
+    const int n = e.sTexto.toInt(&bOk);
+    bool bEstrella = false;
+    for (const TElementoSelect& elemento : select.elementos) bEstrella = bEstrella || elemento.bEstrella;
+    if (!bOk || n < 1 || (!bEstrella && n > int(select.elementos.size())))
+      LanzaError(QStringLiteral("ORDER BY %1: no hay una columna en esa posición").arg(e.sTexto), e.pos);
+  }
+
+  // TOP n [PERCENT]: the first rows in the order of ORDER BY, ties with the last included.
+  void Top(TSelect& select) {
+    const TToken& t = Actual();
+    bool bOk = false;
+    const int n = t.sTexto.toInt(&bOk);
+    if (t.tipo != TTipoToken::Numero || !bOk || n < 1)
+      LanzaError(QStringLiteral("TOP necesita un número entero positivo"), t.pos);
+    Avanza();
+    select.nTop = n;
+    select.bTopPorcentaje = AceptaPalabra("PERCENT");
+    if (select.bTopPorcentaje && n > 100) LanzaError(QStringLiteral("TOP %1 PERCENT pasa de cien").arg(n), t.pos);
+    if (select.bDistinct) LanzaError(QStringLiteral("TOP con DISTINCT no está soportado"), t.pos);
+  }
+
   TSelect Select() {
     Exige("SELECT");
     TSelect select;
-    if (Actual().EsPalabra("TOP") || Actual().EsPalabra("DISTINCTROW"))
-      LanzaError(QStringLiteral("%1 no está soportado").arg(Actual().sTexto.toUpper()), Actual().pos);
+    bool bDistinctRow = false;
+    const TToken& distincion = Actual();
     if (AceptaPalabra("DISTINCT"))
       select.bDistinct = true;
-    else
-      AceptaPalabra("ALL");
+    else if (!AceptaPalabra("ALL"))
+      bDistinctRow = AceptaPalabra("DISTINCTROW");
+    if (AceptaPalabra("TOP")) Top(select);
     do select.elementos.push_back(Elemento());
     while (Acepta(","));
     if (Actual().EsPalabra("INTO")) LanzaSoloLectura(Actual());
@@ -71,6 +158,10 @@ class TAnalizador {
       do select.fuentes.push_back(FuenteConUniones());
       while (Acepta(","));
     }
+    // DISTINCTROW drops rows that repeat whole records of the tables read; over one table
+    // every row is a whole record, so it keeps them all.
+    if (bDistinctRow && (select.fuentes.size() != 1 || select.fuentes.front()->clase == TFuente::TClase::Union))
+      LanzaError(QStringLiteral("DISTINCTROW sobre varias tablas no está soportado"), distincion.pos);
     if (AceptaPalabra("WHERE")) select.pDonde = Expresion();
     if (AceptaPalabra("GROUP")) {
       Exige("BY");
@@ -143,6 +234,12 @@ class TAnalizador {
         fuente->bParentesis = true;
         return fuente;
       }
+    } else if (EsConsultaGuardada(Actual())) {
+      // Access 97-2003 save a derived table as [SELECT ...]. AS T
+      fuente->clase = TFuente::TClase::Derivada;
+      fuente->pConsulta = TAnalizador(Actual().sTexto).Interna(Actual().pos);
+      Avanza();
+      Avanza();
     } else if (EsNombre(Actual())) {
       fuente->sNombre = Nombre();
     } else {
@@ -185,6 +282,19 @@ class TAnalizador {
       const TToken& t = Actual();
       const TReglaOperador* regla = t.tipo == TTipoToken::Simbolo ? ReglaOperador(t.sTexto) : nullptr;
       if (regla && regla->resultado == TResultado::Logico) {  // the comparisons
+        const TToken& cuantificador = Siguiente(1);
+        if (cuantificador.EsPalabra("ANY") || cuantificador.EsPalabra("SOME") || cuantificador.EsPalabra("ALL")) {
+          e = Compuesta(TExpresion::TClase::Cuantificada, std::move(e), false);
+          e->sTexto = t.sTexto;
+          e->sCalificador = cuantificador.EsPalabra("ALL") ? QStringLiteral("ALL") : QStringLiteral("ANY");
+          Avanza();
+          Avanza();
+          Exige("(");
+          if (!Actual().EsPalabra("SELECT")) Inesperado(QStringLiteral("una subconsulta"));
+          e->pConsulta = Subconsulta();
+          Exige(")");
+          continue;
+        }
         e = Binaria(std::move(e), t.sTexto, &TAnalizador::Concatenacion);
         continue;
       }
@@ -203,10 +313,12 @@ class TAnalizador {
       } else if (AceptaPalabra("IN")) {
         e = Compuesta(TExpresion::TClase::En, std::move(e), bNegada);
         Exige("(");
-        if (Actual().EsPalabra("SELECT"))
-          LanzaError(QStringLiteral("Subconsulta en una expresión no está soportada"), Actual().pos);
-        do e->hijos.push_back(Concatenacion());
-        while (Acepta(","));
+        if (Actual().EsPalabra("SELECT")) {
+          e->pConsulta = Subconsulta();
+        } else {
+          do e->hijos.push_back(Concatenacion());
+          while (Acepta(","));
+        }
         Exige(")");
       } else if (AceptaPalabra("IS")) {
         e = Compuesta(TExpresion::TClase::EsNulo, std::move(e), AceptaPalabra("NOT"));
@@ -223,10 +335,23 @@ class TAnalizador {
     return e;
   }
 
+  // Jet's precedence, lowest first: + -, Mod, \, * /, unary -, ^ (-2 ^ 2 is -4).
   TExpr Aditiva() {
-    TExpr e = Multiplicativa();
+    TExpr e = Modulo();
     while (Actual().EsSimbolo("+") || Actual().EsSimbolo("-"))
-      e = Binaria(std::move(e), Actual().sTexto, &TAnalizador::Multiplicativa);
+      e = Binaria(std::move(e), Actual().sTexto, &TAnalizador::Modulo);
+    return e;
+  }
+
+  TExpr Modulo() {
+    TExpr e = DivisionEntera();
+    while (Actual().EsPalabra("MOD")) e = Binaria(std::move(e), QStringLiteral("MOD"), &TAnalizador::DivisionEntera);
+    return e;
+  }
+
+  TExpr DivisionEntera() {
+    TExpr e = Multiplicativa();
+    while (Actual().EsSimbolo("\\")) e = Binaria(std::move(e), QStringLiteral("\\"), &TAnalizador::Multiplicativa);
     return e;
   }
 
@@ -243,6 +368,24 @@ class TAnalizador {
       e->sTexto = Actual().sTexto;
       Avanza();
       e->hijos.push_back(Unaria());
+      return e;
+    }
+    return Potencia();
+  }
+
+  TExpr Potencia() {
+    TExpr e = Primaria();
+    while (Actual().EsSimbolo("^")) e = Binaria(std::move(e), QStringLiteral("^"), &TAnalizador::Exponente);
+    return e;
+  }
+
+  // 2 ^ -1: the exponent may carry its own sign.
+  TExpr Exponente() {
+    if (Actual().EsSimbolo("-") || Actual().EsSimbolo("+")) {
+      auto e = Nodo(TExpresion::TClase::Unario);
+      e->sTexto = Actual().sTexto;
+      Avanza();
+      e->hijos.push_back(Exponente());
       return e;
     }
     return Primaria();
@@ -263,9 +406,21 @@ class TAnalizador {
       default: break;
     }
     if (Acepta("(")) {
-      if (Actual().EsPalabra("SELECT"))
-        LanzaError(QStringLiteral("Subconsulta en una expresión no está soportada"), Actual().pos);
+      if (Actual().EsPalabra("SELECT")) {
+        auto e = Nodo(TExpresion::TClase::Subconsulta);
+        e->pConsulta = Subconsulta();
+        Exige(")");
+        return e;
+      }
       TExpr e = Expresion();
+      Exige(")");
+      return e;
+    }
+    if (t.EsPalabra("EXISTS") && Siguiente(1).EsSimbolo("(") && Siguiente(2).EsPalabra("SELECT")) {
+      auto e = Nodo(TExpresion::TClase::Existe);
+      Avanza();
+      Avanza();
+      e->pConsulta = Subconsulta();
       Exige(")");
       return e;
     }
@@ -279,7 +434,7 @@ class TAnalizador {
     if (!EsNombre(t)) Inesperado(QStringLiteral("una expresión"));
     auto e = Nodo(TExpresion::TClase::Columna);
     e->sTexto = Nombre();
-    if (Acepta(".")) {
+    if (Acepta(".") || Acepta("!")) {  // Table!Field as Table.Field
       e->sCalificador = e->sTexto;
       e->sTexto = Nombre();
     }
@@ -300,10 +455,15 @@ class TAnalizador {
       while (Acepta(","));
     }
     Exige(")");
-    if (static_cast<int>(e->hijos.size()) != regla->nArgumentos)
+    const int nDados = static_cast<int>(e->hijos.size());
+    const int nMaximo = regla->nMaximoArgumentos < 0 ? INT_MAX : std::max(regla->nArgumentos, regla->nMaximoArgumentos);
+    if (nDados < regla->nArgumentos || nDados > nMaximo)
       LanzaError(QStringLiteral("Número de argumentos incorrecto para la función '%1'").arg(e->sTexto), e->pos);
     return e;
   }
+
+  // A SELECT inside an expression: no ORDER BY of its own is needed, but Jet allows it.
+  std::unique_ptr<TConsulta> Subconsulta() { return Consulta(); }
 
   // --- helpers ---
 

@@ -2,6 +2,7 @@
 
 #include "ado/jet/Token.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -25,7 +26,10 @@ struct TExpresion {
     Like,       // hijos[0] LIKE hijos[1]; bNegada
     EsNulo,     // hijos[0] IS NULL; bNegada
     Entre,      // hijos[0] BETWEEN hijos[1] AND hijos[2]; bNegada
-    En          // hijos[0] IN (hijos[1..]); bNegada
+    En,         // hijos[0] IN (hijos[1..]) or IN (pConsulta); bNegada
+    Subconsulta,  // (pConsulta): its one value
+    Existe,       // EXISTS (pConsulta)
+    Cuantificada  // hijos[0] sTexto ANY|ALL (pConsulta); sCalificador: "ANY" or "ALL"
   };
   TClase clase = TClase::Nulo;
   QString sTexto;
@@ -33,6 +37,7 @@ struct TExpresion {
   double dValor = 0;
   bool bNegada = false;
   std::vector<std::unique_ptr<TExpresion>> hijos;
+  std::unique_ptr<TConsulta> pConsulta;  // subqueries
   TPosicion pos;
 };
 
@@ -59,6 +64,8 @@ struct TElementoSelect {
 
 struct TSelect {
   bool bDistinct = false;
+  int nTop = 0;             // TOP n (0: none)
+  bool bTopPorcentaje = false;
   std::vector<TElementoSelect> elementos;
   std::vector<std::unique_ptr<TFuente>> fuentes;  // comma-separated
   std::unique_ptr<TExpresion> pDonde;
@@ -71,11 +78,34 @@ struct TOrden {
   bool bDescendente = false;
 };
 
-// SELECT [UNION [ALL] SELECT ...] [ORDER BY ...]
+// PARAMETERS name type, ...
+struct TParametro {
+  QString sNombre;
+  QString sTipo;  // upper case, without size
+  TPosicion pos;
+};
+
+// [PARAMETERS ...;] [TRANSFORM aggregate] SELECT [UNION [ALL] SELECT ...] [ORDER BY ...]
+// [PIVOT expression [IN (values)]]
 struct TConsulta {
+  std::vector<TParametro> parametros;
   std::vector<TSelect> partes;
   std::vector<bool> unionesTodas;  // between parts: true for UNION ALL
   std::vector<TOrden> orden;
+  std::unique_ptr<TExpresion> pTransforma;  // TRANSFORM: the value of each cell
+  std::unique_ptr<TExpresion> pPivote;      // PIVOT: the column heading
+  std::vector<std::unique_ptr<TExpresion>> valoresPivote;  // IN (...): the columns, in order
 };
+
+// Deep copies (a crosstab repeats its value once per column).
+std::unique_ptr<TExpresion> Clona(const TExpresion& e);
+std::unique_ptr<TConsulta> Clona(const TConsulta& consulta);
+
+// Calls f on every expression slot of the query's own clauses (select list, joins'
+// conditions, WHERE, GROUP BY, HAVING, ORDER BY), outermost first; f may replace the
+// expression. Subqueries and derived tables are not entered: f sees their node.
+void RecorreExpresiones(TConsulta& consulta, const std::function<void(std::unique_ptr<TExpresion>&)>& f);
+// The derived tables and subqueries that the query's clauses hold, one level down.
+void RecorreSubconsultas(TConsulta& consulta, const std::function<void(TConsulta&)>& f);
 
 }  // namespace ado::jet

@@ -4,6 +4,8 @@
 #include "ado/jet/EmisorSQLite.h"
 #include "ado/jet/ErrorJet.h"
 #include "ado/jet/ReglaAgrupacion.h"
+#include "ado/jet/ReglaParametros.h"
+#include "ado/jet/ReglaPivote.h"
 
 #include <QRegularExpression>
 #include <algorithm>
@@ -106,21 +108,31 @@ void TablasPorAlias(const TConsulta& consulta, std::map<QString, QString>& tabla
 }  // namespace
 
 TEjecutorJet::TEjecutorJet(sqlite3* db, std::function<void(const QString& sTabla)> AseguraTabla)
-    : F_db(db), F_AseguraTabla(std::move(AseguraTabla)) {
+    : F_db(db), F_AseguraTabla(std::move(AseguraTabla)), F_Catalogo([this](const QString& s) { return Columnas(s); }) {
   // temporary tables and big sorts stay in memory like the loaded tables
   Ejecuta(QStringLiteral("PRAGMA temp_store = MEMORY"));
 }
 
-sqlite3_stmt* TEjecutorJet::Prepara(const QString& sJet) {
+TSentenciaJet TEjecutorJet::Prepara(const QString& sJet, const TParametrosJet& parametros) {
   const auto consulta = AnalizaJet(sJet);
+  SustituyeParametros(*consulta, parametros);
   std::set<QString> vistas;
   AseguraTablas(*consulta, vistas);
+  if (consulta->pTransforma) ResuelvePivote(*consulta, [this](const TConsulta& valores) { return LeeValores(valores); });
   FijaGrafiaDeGrupos(*consulta);
-  if (!F_bCacheActiva) return PreparaSQLite(EmiteSQLite(*consulta));
-  MaterializaConsulta(*consulta, false);
-  const QString sSql = EmiteSQLite(*consulta);
-  IndexaComoPideElPlan(*consulta, sSql);
-  return PreparaSQLite(sSql);
+  if (F_bCacheActiva) MaterializaConsulta(*consulta, false);
+  const TSqlTipado sql = EmiteSQLiteTipado(*consulta, F_Catalogo);
+  if (F_bCacheActiva) IndexaComoPideElPlan(*consulta, sql.sSql);
+  TSentenciaJet sentencia{PreparaSQLite(sql.sSql), {}};
+  // Where the query's typing knows nothing, a stored column's declared type still tells.
+  const int nColumnas = sqlite3_column_count(sentencia.pSentencia);
+  const bool bTipada = sql.columnas.size() == size_t(nColumnas);
+  for (int i = 0; i < nColumnas; ++i) {
+    const TTipoJet tipo = bTipada ? sql.columnas[size_t(i)].tipo : TTipoJet::Valor;
+    const char* sDeclarado = sqlite3_column_decltype(sentencia.pSentencia, i);
+    sentencia.tipos.push_back(tipo == TTipoJet::Valor && sDeclarado ? TipoDeclarado(QString::fromUtf8(sDeclarado)) : tipo);
+  }
+  return sentencia;
 }
 
 void TEjecutorJet::Olvida() {
@@ -129,6 +141,7 @@ void TEjecutorJet::Olvida() {
   F_temporales.clear();
   F_filas.clear();
   F_enSitio.clear();
+  F_columnasTemporales.clear();
 }
 
 void TEjecutorJet::SetCacheActiva(bool bActiva) {
@@ -142,9 +155,12 @@ void TEjecutorJet::SetCacheActiva(bool bActiva) {
 
 bool TEjecutorJet::CacheActiva() const { return F_bCacheActiva; }
 
-void TEjecutorJet::AseguraTablas(const TConsulta& consulta, std::set<QString>& vistas) {
+void TEjecutorJet::AseguraTablas(TConsulta& consulta, std::set<QString>& vistas) {
   for (const TSelect& select : consulta.partes)
     for (const auto& fuente : select.fuentes) AseguraTablasFuente(*fuente, vistas);
+  RecorreExpresiones(consulta, [&](std::unique_ptr<TExpresion>& e) {
+    if (e->pConsulta) AseguraTablas(*e->pConsulta, vistas);  // subqueries
+  });
 }
 
 void TEjecutorJet::AseguraTablasFuente(const TFuente& fuente, std::set<QString>& vistas) {
@@ -168,7 +184,7 @@ void TEjecutorJet::FijaGrafiaDeGrupos(TConsulta& consulta) {
     for (auto& fuente : select.fuentes) FijaGrafiaFuente(*fuente);
   if (consulta.partes.size() != 1 || !EsAgrupada(consulta.partes.front())) return;
   TSelect& select = consulta.partes.front();
-  sqlite3_stmt* stmt = PreparaSQLite(EmiteSQLite(consulta));
+  sqlite3_stmt* stmt = PreparaSQLite(EmiteSQLite(consulta, F_Catalogo));
   std::vector<bool> textos;
   for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
     const char* sTipo = sqlite3_column_decltype(stmt, i);
@@ -221,7 +237,8 @@ void TEjecutorJet::MaterializaFuente(TFuente& fuente, bool bSolaFuente, bool bPa
 // Replaces the derived table by its temporary table, computing it when this snapshot has
 // not seen its text yet. Left inline when its column names repeat.
 void TEjecutorJet::Materializa(TFuente& fuente) {
-  const QString sSql = EmiteSQLite(*fuente.pConsulta);
+  const TSqlTipado sql = EmiteSQLiteTipado(*fuente.pConsulta, F_Catalogo);
+  const QString& sSql = sql.sSql;
   auto it = F_temporales.find(sSql);
   if (it == F_temporales.end()) {
     sqlite3_stmt* stmt = PreparaSQLite(sSql);
@@ -240,7 +257,7 @@ void TEjecutorJet::Materializa(TFuente& fuente) {
     Ejecuta(QStringLiteral("CREATE TEMP TABLE ") + CitaNombre(sTabla) + QStringLiteral(" (") +
             columnas.join(QStringLiteral(", ")) + QLatin1Char(')'));
     try {
-      const QString sCalculo = EmiteSQLite(*fuente.pConsulta);
+      const QString sCalculo = EmiteSQLite(*fuente.pConsulta, F_Catalogo);
       IndexaComoPideElPlan(*fuente.pConsulta, sCalculo);
       Ejecuta(QStringLiteral("INSERT INTO temp.") + CitaNombre(sTabla) + QLatin1Char(' ') + sCalculo);
     } catch (...) {  // a half-filled table must not be taken for this text later
@@ -249,6 +266,7 @@ void TEjecutorJet::Materializa(TFuente& fuente) {
     }
     F_filas[sTabla] = sqlite3_changes64(F_db);
     it = F_temporales.emplace(sSql, sTabla).first;
+    F_columnasTemporales[sTabla] = sql.columnas;
   }
   fuente.clase = TFuente::TClase::Tabla;
   fuente.sNombre = it->second;
@@ -295,7 +313,7 @@ void TEjecutorJet::IndexaComoPideElPlan(const TConsulta& consulta, const QString
 bool TEjecutorJet::GuardaLaMayoria(const TConsulta& filtro) {
   const auto itFilas = F_filas.find(filtro.partes.front().fuentes.front()->sNombre);
   if (itFilas == F_filas.end()) return false;
-  const QString sSql = EmiteSQLite(filtro);
+  const QString sSql = EmiteSQLite(filtro, F_Catalogo);
   auto it = F_enSitio.find(sSql);
   if (it == F_enSitio.end()) {
     sqlite3_stmt* stmt = PreparaSQLite(QStringLiteral("SELECT count(*) FROM (") + sSql + QLatin1Char(')'));
@@ -306,6 +324,42 @@ bool TEjecutorJet::GuardaLaMayoria(const TConsulta& filtro) {
     it = F_enSitio.emplace(sSql, 2 * nFilas >= itFilas->second).first;
   }
   return it->second;
+}
+
+// The rows of a query of a value and its text (a crosstab's column headings).
+std::vector<std::pair<QVariant, QString>> TEjecutorJet::LeeValores(const TConsulta& consulta) {
+  std::vector<std::pair<QVariant, QString>> valores;
+  sqlite3_stmt* stmt = PreparaSQLite(EmiteSQLite(consulta, F_Catalogo));
+  int nPaso;
+  while ((nPaso = sqlite3_step(stmt)) == SQLITE_ROW) {
+    QVariant valor;
+    switch (sqlite3_column_type(stmt, 0)) {
+      case SQLITE_INTEGER: valor = qint64(sqlite3_column_int64(stmt, 0)); break;
+      case SQLITE_FLOAT: valor = sqlite3_column_double(stmt, 0); break;
+      case SQLITE_NULL: break;
+      default: valor = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0))); break;
+    }
+    valores.emplace_back(valor, QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1))));
+  }
+  const QString sError = QString::fromUtf8(sqlite3_errmsg(F_db));
+  sqlite3_finalize(stmt);
+  if (nPaso != SQLITE_DONE) LanzaError(MensajeSQLite(sError));
+  return valores;
+}
+
+// A kept derived table's columns as its query typed them; a loaded table's from the types
+// the loader declared.
+TColumnasTipadas TEjecutorJet::Columnas(const QString& sTabla) {
+  if (const auto it = F_columnasTemporales.find(sTabla); it != F_columnasTemporales.end()) return it->second;
+  TColumnasTipadas columnas;
+  sqlite3_stmt* stmt = nullptr;
+  const QByteArray sPragma = (QStringLiteral("PRAGMA table_info(") + CitaNombre(sTabla) + QLatin1Char(')')).toUtf8();
+  if (sqlite3_prepare_v2(F_db, sPragma.constData(), -1, &stmt, nullptr) == SQLITE_OK)
+    while (sqlite3_step(stmt) == SQLITE_ROW)
+      columnas.push_back({QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1))),
+                          TipoDeclarado(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 2))))});
+  sqlite3_finalize(stmt);
+  return columnas;
 }
 
 void TEjecutorJet::Ejecuta(const QString& sSql) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "ado/jet/TipoJet.h"
+
 #include <QString>
+#include <QVariant>
 #include <functional>
 #include <map>
 #include <memory>
@@ -24,8 +27,9 @@ class TEjecutorJet {
 
   // Translates sJet, has every base table it names loaded (AseguraTabla may reload the
   // snapshot and call Olvida), and returns the prepared statement (the caller finalizes
-  // it). Throws EErrorADO.
-  sqlite3_stmt* Prepara(const QString& sJet);
+  // it) with the Jet type of each result column. Throws EErrorADO.
+  // The values of the query's PARAMETERS come from parametros.
+  TSentenciaJet Prepara(const QString& sJet, const TParametrosJet& parametros = {});
   // Drops the computed derived tables (after the loaded tables were reloaded).
   void Olvida();
 
@@ -37,7 +41,7 @@ class TEjecutorJet {
   bool CacheActiva() const;
 
  private:
-  void AseguraTablas(const TConsulta& consulta, std::set<QString>& vistas);
+  void AseguraTablas(TConsulta& consulta, std::set<QString>& vistas);
   void AseguraTablasFuente(const TFuente& fuente, std::set<QString>& vistas);
   void FijaGrafiaDeGrupos(TConsulta& consulta);
   void FijaGrafiaFuente(TFuente& fuente);
@@ -46,13 +50,17 @@ class TEjecutorJet {
   void Materializa(TFuente& fuente);
   bool GuardaLaMayoria(const TConsulta& filtro);
   void IndexaComoPideElPlan(const TConsulta& consulta, const QString& sSql);
+  TColumnasTipadas Columnas(const QString& sTabla);
+  std::vector<std::pair<QVariant, QString>> LeeValores(const TConsulta& consulta);
   void Ejecuta(const QString& sSql);
   sqlite3_stmt* PreparaSQLite(const QString& sSql);
 
   sqlite3* F_db;
   std::function<void(const QString&)> F_AseguraTabla;
   bool F_bCacheActiva = true;
+  std::function<TColumnasTipadas(const QString&)> F_Catalogo;
   std::map<QString, QString> F_temporales;  // translated SQL -> its temporary table
+  std::map<QString, TColumnasTipadas> F_columnasTemporales;  // temporary table -> its Jet columns
   int F_nTemporales = 0;
   std::map<QString, qint64> F_filas;  // temporary table -> its rows
   std::map<QString, bool> F_enSitio;  // filter of a temporary table -> read in place

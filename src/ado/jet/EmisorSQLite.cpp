@@ -21,7 +21,9 @@ TResultado Resultado(const TExpresion& e) {
     case TClase::Like:
     case TClase::EsNulo:
     case TClase::Entre:
-    case TClase::En: return TResultado::Logico;
+    case TClase::En:
+    case TClase::Existe:
+    case TClase::Cuantificada: return TResultado::Logico;
     case TClase::Funcion: return ReglaFuncion(e.sTexto)->resultado;
     case TClase::Unario:
       if (e.sTexto == QLatin1String("NOT") && Resultado(*e.hijos[0]) == TResultado::Logico) return TResultado::Logico;
@@ -44,11 +46,15 @@ bool EsLogicoAndOr(const TExpresion& e) {
 }
 
 // One pass, so an argument that contains "%2" (a LIKE pattern) is never substituted again.
+// %* stands for every argument, comma-separated.
 QString Aplica(const char* sPlantilla, const QStringList& argumentos) {
   QString s;
   for (const char* p = sPlantilla; *p; ++p) {
     if (p[0] == '%' && p[1] >= '1' && p[1] <= '9') {
       s += argumentos[p[1] - '1'];
+      ++p;
+    } else if (p[0] == '%' && p[1] == '*') {
+      s += argumentos.join(QStringLiteral(", "));
       ++p;
     } else {
       s += QLatin1Char(*p);
@@ -57,37 +63,126 @@ QString Aplica(const char* sPlantilla, const QStringList& argumentos) {
   return s;
 }
 
+bool MismoNombre(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
+// A FROM item as the expressions of its SELECT see it.
+struct TFuenteTipada {
+  QString sAlias;
+  TColumnasTipadas columnas;
+};
+
+struct TAmbito {
+  std::vector<TFuenteTipada> fuentes;
+  const TAmbito* pPadre = nullptr;
+};
+
+// A result column before its name is final.
+struct TSalida {
+  QString sExpresion;
+  QString sNombre;
+  TTipoJet tipo;
+  QString sCalificador;  // a column's table or alias; empty for expressions and aliases
+  bool bEstrella;        // comes from * or alias.*
+};
+
+// Jet names a result column that repeats another's name after its table: Orders.CustomerID.
+void CalificaRepetidos(std::vector<TSalida>& salidas) {
+  std::vector<bool> repetidos(salidas.size(), false);
+  for (size_t i = 0; i < salidas.size(); ++i)
+    for (size_t j = i + 1; j < salidas.size(); ++j)
+      if (MismoNombre(salidas[i].sNombre, salidas[j].sNombre)) repetidos[i] = repetidos[j] = true;
+  for (size_t i = 0; i < salidas.size(); ++i)
+    if (repetidos[i] && !salidas[i].sCalificador.isEmpty())
+      salidas[i].sNombre = salidas[i].sCalificador + QLatin1Char('.') + salidas[i].sNombre;
+}
+
 class TEmisor {
  public:
-  QString Consulta(const TConsulta& consulta) {
-    QString s;
+  explicit TEmisor(const TCatalogoJet& catalogo) : F_catalogo(catalogo) {}
+
+  TSqlTipado Consulta(const TConsulta& consulta, const TAmbito* pPadre) {
+    if (consulta.pTransforma) LanzaError(QStringLiteral("TRANSFORM necesita la base de datos para sus columnas"));
+    if (consulta.partes.size() == 1 && consulta.partes.front().nTop > 0) return Top(consulta, pPadre);
+    for (const TSelect& select : consulta.partes)
+      if (select.nTop > 0) LanzaError(QStringLiteral("TOP en una parte de UNION no está soportado"));
+    TSqlTipado resultado;
+    TAmbito ambitoOrden;
     for (size_t i = 0; i < consulta.partes.size(); ++i) {
-      if (i > 0) s += consulta.unionesTodas[i - 1] ? QStringLiteral(" UNION ALL ") : QStringLiteral(" UNION ");
-      s += Select(consulta.partes[i]);
-    }
-    if (!consulta.orden.empty()) {
-      s += QStringLiteral(" ORDER BY ");
-      for (size_t i = 0; i < consulta.orden.size(); ++i) {
-        if (i > 0) s += QStringLiteral(", ");
-        s += Valor(*consulta.orden[i].pExpresion);
-        if (consulta.orden[i].bDescendente) s += QStringLiteral(" DESC");
+      if (i > 0) resultado.sSql += consulta.unionesTodas[i - 1] ? QStringLiteral(" UNION ALL ") : QStringLiteral(" UNION ");
+      TAmbito ambito{{}, pPadre};
+      TColumnasTipadas columnas;
+      resultado.sSql += Select(consulta.partes[i], ambito, columnas);
+      if (i == 0) {
+        resultado.columnas = columnas;
+        ambitoOrden = ambito;
+      } else {
+        for (size_t c = 0; c < columnas.size() && c < resultado.columnas.size(); ++c)
+          if (columnas[c].tipo != resultado.columnas[c].tipo) resultado.columnas[c].tipo = TTipoJet::Valor;
       }
     }
-    return s;
+    if (!consulta.orden.empty()) {
+      if (consulta.partes.size() > 1) ambitoOrden = TAmbito{{}, pPadre};
+      const TAmbito* pAnterior = std::exchange(F_pAmbito, &ambitoOrden);
+      resultado.sSql += QStringLiteral(" ORDER BY ");
+      for (size_t i = 0; i < consulta.orden.size(); ++i) {
+        if (i > 0) resultado.sSql += QStringLiteral(", ");
+        resultado.sSql += Valor(*consulta.orden[i].pExpresion);
+        if (consulta.orden[i].bDescendente) resultado.sSql += QStringLiteral(" DESC");
+      }
+      F_pAmbito = pAnterior;
+    }
+    return resultado;
   }
 
  private:
-  QString Select(const TSelect& select) {
-    QString s = select.bDistinct ? QStringLiteral("SELECT DISTINCT ") : QStringLiteral("SELECT ");
-    int nExpr = CC_PRIMER_EXPR;
-    for (size_t i = 0; i < select.elementos.size(); ++i) {
-      if (i > 0) s += QStringLiteral(", ");
-      s += Elemento(select.elementos[i], nExpr);
-    }
+  // TOP n: the rows ranked within the first n by ORDER BY, so rows tied with the n-th come
+  // too; without ORDER BY simply the first n. TOP n PERCENT: n percent of the rows, rounded up.
+  TSqlTipado Top(const TConsulta& consulta, const TAmbito* pPadre) {
+    const TSelect& select = consulta.partes.front();
+    TAmbito ambito{{}, pPadre};
+    TSqlTipado resultado;
+    // the rank is written inside the SELECT, where its ORDER BY sees the tables
+    auto Ventana = [&] {
+      QStringList orden;
+      for (const TOrden& o : consulta.orden) {
+        const TExpresion* e = o.pExpresion.get();
+        if (e->clase == TClase::Numero) {  // an ordinal: the column's own expression
+          const TElementoSelect& elemento = select.elementos[size_t(e->sTexto.toInt() - 1)];
+          if (elemento.bEstrella)
+            LanzaError(QStringLiteral("ORDER BY con número de columna y * junto a TOP no está soportado"), e->pos);
+          e = elemento.pExpresion.get();
+        }
+        orden << Valor(*e) + (o.bDescendente ? QStringLiteral(" DESC") : QString());
+      }
+      QString sVentana = orden.isEmpty() ? QStringLiteral("row_number() OVER ()")
+                                         : QStringLiteral("rank() OVER (ORDER BY ") + orden.join(QStringLiteral(", ")) + QLatin1Char(')');
+      sVentana += QStringLiteral(" AS \"jet_rango\"");
+      if (select.bTopPorcentaje) sVentana += QStringLiteral(", count(*) OVER () AS \"jet_total\"");
+      return sVentana;
+    };
+    const QString sInterna = Select(select, ambito, resultado.columnas, Ventana);
+    QStringList columnas;
+    for (const TColumnaTipada& columna : resultado.columnas) columnas << CitaNombre(columna.sNombre);
+    const QString sLimite = select.bTopPorcentaje
+                                ? QStringLiteral("(\"jet_rango\" - 1) * 100 < \"jet_total\" * %1").arg(select.nTop)
+                                : QStringLiteral("\"jet_rango\" <= %1").arg(select.nTop);
+    resultado.sSql = QStringLiteral("SELECT ") + columnas.join(QStringLiteral(", ")) + QStringLiteral(" FROM (") + sInterna +
+                     QStringLiteral(") WHERE ") + sLimite + QStringLiteral(" ORDER BY \"jet_rango\"");
+    return resultado;
+  }
+
+  QString Select(const TSelect& select, TAmbito& ambito, TColumnasTipadas& columnas,
+                 const std::function<QString()>& ColumnasExtra = {}) {
+    const TAmbito* pAnterior = std::exchange(F_pAmbito, &ambito);
+    QString sFrom;
     for (size_t i = 0; i < select.fuentes.size(); ++i) {
-      s += i == 0 ? QStringLiteral(" FROM ") : QStringLiteral(", ");
-      s += Fuente(*select.fuentes[i]);
+      sFrom += i == 0 ? QStringLiteral(" FROM ") : QStringLiteral(", ");
+      sFrom += Fuente(*select.fuentes[i], ambito);
     }
+    QString s = select.bDistinct ? QStringLiteral("SELECT DISTINCT ") : QStringLiteral("SELECT ");
+    s += Elementos(select, ambito, columnas);
+    if (ColumnasExtra) s += QStringLiteral(", ") + ColumnasExtra();
+    s += sFrom;
     if (select.pDonde) s += QStringLiteral(" WHERE ") + Condicion(*select.pDonde);
     if (!select.agrupaPor.empty()) {
       s += QStringLiteral(" GROUP BY ");
@@ -97,33 +192,174 @@ class TEmisor {
       }
     }
     if (select.pTeniendo) s += QStringLiteral(" HAVING ") + Condicion(*select.pTeniendo);
+    F_pAmbito = pAnterior;
     return s;
   }
 
-  QString Elemento(const TElementoSelect& elemento, int& nExpr) {
-    if (elemento.bEstrella)
-      return elemento.sCalificador.isEmpty() ? QStringLiteral("*") : CitaNombre(elemento.sCalificador) + QStringLiteral(".*");
-    QString s = Valor(*elemento.pExpresion);
-    if (!elemento.sAlias.isEmpty())
-      s += QStringLiteral(" AS ") + CitaNombre(elemento.sAlias);
-    else if (elemento.pExpresion->clase != TClase::Columna)
-      s += QStringLiteral(" AS ") + CitaNombre(QStringLiteral("Expr%1").arg(nExpr++));
-    return s;
+  // The select list. A * stays * unless one of its columns must be renamed.
+  QString Elementos(const TSelect& select, const TAmbito& ambito, TColumnasTipadas& columnas) {
+    std::vector<std::vector<TSalida>> porElemento;
+    std::vector<TSalida> todas;
+    int nExpr = CC_PRIMER_EXPR;
+    for (const TElementoSelect& elemento : select.elementos) {
+      std::vector<TSalida> salidas;
+      if (elemento.bEstrella) {
+        for (const TFuenteTipada& fuente : ambito.fuentes)
+          if (elemento.sCalificador.isEmpty() || MismoNombre(fuente.sAlias, elemento.sCalificador))
+            for (const TColumnaTipada& columna : fuente.columnas)
+              salidas.push_back({fuente.sAlias.isEmpty() ? CitaNombre(columna.sNombre)
+                                                         : CitaNombre(fuente.sAlias) + QLatin1Char('.') + CitaNombre(columna.sNombre),
+                                 columna.sNombre, columna.tipo, fuente.sAlias, true});
+      } else {
+        const TExpresion& e = *elemento.pExpresion;
+        TSalida salida{Valor(e), elemento.sAlias, Tipo(e), {}, false};
+        if (salida.sNombre.isEmpty() && e.clase == TClase::Columna) {
+          salida.sNombre = e.sTexto;
+          salida.sCalificador = e.sCalificador.isEmpty() ? AliasDe(e.sTexto) : e.sCalificador;
+        } else if (salida.sNombre.isEmpty()) {
+          salida.sNombre = QStringLiteral("Expr%1").arg(nExpr++);
+        }
+        salidas.push_back(salida);
+      }
+      todas.insert(todas.end(), salidas.begin(), salidas.end());
+      porElemento.push_back(std::move(salidas));
+    }
+    std::vector<TSalida> calificadas = todas;
+    CalificaRepetidos(calificadas);
+    QStringList partes;
+    size_t n = 0;
+    for (size_t i = 0; i < select.elementos.size(); ++i) {
+      const TElementoSelect& elemento = select.elementos[i];
+      bool bRenombra = false;
+      for (size_t k = 0; k < porElemento[i].size(); ++k)
+        bRenombra = bRenombra || calificadas[n + k].sNombre != porElemento[i][k].sNombre;
+      if (elemento.bEstrella && !bRenombra) {
+        partes << (elemento.sCalificador.isEmpty() ? QStringLiteral("*")
+                                                   : CitaNombre(elemento.sCalificador) + QStringLiteral(".*"));
+      } else {
+        for (size_t k = 0; k < porElemento[i].size(); ++k) {
+          const TSalida& salida = calificadas[n + k];
+          const bool bNombre = !elemento.bEstrella && (!elemento.sAlias.isEmpty() || elemento.pExpresion->clase != TClase::Columna);
+          partes << (bNombre || salida.sNombre != porElemento[i][k].sNombre
+                         ? salida.sExpresion + QStringLiteral(" AS ") + CitaNombre(salida.sNombre)
+                         : salida.sExpresion);
+        }
+      }
+      n += porElemento[i].size();
+    }
+    for (const TSalida& salida : calificadas) columnas.push_back({salida.sNombre, salida.tipo});
+    return partes.join(QStringLiteral(", "));
   }
 
-  QString Fuente(const TFuente& fuente) {
+  QString Fuente(const TFuente& fuente, TAmbito& ambito) {
     QString s;
     switch (fuente.clase) {
-      case TFuente::TClase::Tabla: s = CitaNombre(fuente.sNombre); break;
-      case TFuente::TClase::Derivada: s = QStringLiteral("(") + Consulta(*fuente.pConsulta) + QStringLiteral(")"); break;
-      case TFuente::TClase::Union:
-        s = Fuente(*fuente.pIzquierda) + QLatin1Char(' ') + fuente.sTipoUnion + QStringLiteral(" JOIN ") +
-            Fuente(*fuente.pDerecha) + QStringLiteral(" ON ") + Condicion(*fuente.pCondicion);
+      case TFuente::TClase::Tabla:
+        s = CitaNombre(fuente.sNombre);
+        ambito.fuentes.push_back({fuente.sAlias.isEmpty() ? fuente.sNombre : fuente.sAlias,
+                                  F_catalogo ? F_catalogo(fuente.sNombre) : TColumnasTipadas{}});
+        break;
+      case TFuente::TClase::Derivada: {
+        TSqlTipado derivada = TEmisor(F_catalogo).Consulta(*fuente.pConsulta, nullptr);
+        s = QStringLiteral("(") + derivada.sSql + QStringLiteral(")");
+        ambito.fuentes.push_back({fuente.sAlias, std::move(derivada.columnas)});
+        break;
+      }
+      case TFuente::TClase::Union: {
+        s = Fuente(*fuente.pIzquierda, ambito);  // in order: the columns of * follow the sources
+        const QString sDerecha = Fuente(*fuente.pDerecha, ambito);
+        s += QLatin1Char(' ') + fuente.sTipoUnion + QStringLiteral(" JOIN ") + sDerecha + QStringLiteral(" ON ") +
+             Condicion(*fuente.pCondicion);
         return fuente.bParentesis ? QStringLiteral("(") + s + QStringLiteral(")") : s;
+      }
     }
     if (!fuente.sAlias.isEmpty()) s += QStringLiteral(" AS ") + CitaNombre(fuente.sAlias);
     return s;
   }
+
+  // --- types ---
+
+  const TColumnaTipada* BuscaColumna(const QString& sCalificador, const QString& sNombre, QString* pAlias = nullptr) const {
+    for (const TAmbito* ambito = F_pAmbito; ambito; ambito = ambito->pPadre)
+      for (const TFuenteTipada& fuente : ambito->fuentes) {
+        if (!sCalificador.isEmpty() && !MismoNombre(fuente.sAlias, sCalificador)) continue;
+        for (const TColumnaTipada& columna : fuente.columnas)
+          if (MismoNombre(columna.sNombre, sNombre)) {
+            if (pAlias) *pAlias = fuente.sAlias;
+            return &columna;
+          }
+      }
+    return nullptr;
+  }
+
+  QString AliasDe(const QString& sColumna) const {
+    QString sAlias;
+    BuscaColumna({}, sColumna, &sAlias);
+    return sAlias;
+  }
+
+  static TTipoJet Comun(TTipoJet a, TTipoJet b, const TExpresion& ea, const TExpresion& eb) {
+    if (ea.clase == TClase::Nulo) return b;
+    if (eb.clase == TClase::Nulo) return a;
+    return a == b ? a : TTipoJet::Valor;
+  }
+
+  TTipoJet Tipo(const TExpresion& e) const {
+    switch (e.clase) {
+      case TClase::Numero:
+        return e.sTexto.contains(u'.') || e.sTexto.contains(u'e', Qt::CaseInsensitive) ? TTipoJet::Doble
+                                                                                         : TTipoJet::Entero;
+      case TClase::Texto: return TTipoJet::Texto;
+      case TClase::Fecha: return TTipoJet::Fecha;
+      case TClase::Booleano:
+      case TClase::Like:
+      case TClase::EsNulo:
+      case TClase::Entre:
+      case TClase::En:
+      case TClase::Existe:
+      case TClase::Cuantificada: return TTipoJet::Booleano;
+      case TClase::Subconsulta: {
+        const TSqlTipado sub = TEmisor(F_catalogo).Consulta(*e.pConsulta, F_pAmbito);
+        return sub.columnas.empty() ? TTipoJet::Valor : sub.columnas.front().tipo;
+      }
+      case TClase::Columna: {
+        const TColumnaTipada* columna = BuscaColumna(e.sCalificador, e.sTexto);
+        return columna ? columna->tipo : TTipoJet::Valor;
+      }
+      case TClase::Funcion: return TipoFuncion(e);
+      case TClase::Unario:
+        if (e.sTexto == QLatin1String("NOT"))
+          return Resultado(*e.hijos[0]) == TResultado::Logico ? TTipoJet::Booleano : TTipoJet::Entero;
+        return Tipo(*e.hijos[0]);
+      case TClase::Binario: {
+        if (e.sTexto == QLatin1String("AND") || e.sTexto == QLatin1String("OR"))
+          return EsLogicoAndOr(e) ? TTipoJet::Booleano : TTipoJet::Entero;
+        const TReglaOperador* regla = ReglaOperador(e.sTexto);
+        if (!regla) return TTipoJet::Valor;
+        const TReglaTipo* tipo = ReglaTipo(e.sTexto, Tipo(*e.hijos[0]), Tipo(*e.hijos[1]));
+        return tipo ? tipo->tipo : regla->tipo;
+      }
+      default: return TTipoJet::Valor;
+    }
+  }
+
+  TTipoJet TipoFuncion(const TExpresion& e) const {
+    const TReglaFuncion* regla = ReglaFuncion(e.sTexto);
+    switch (regla->tipoDe) {
+      case TTipoDe::Fijo: break;
+      case TTipoDe::Primero: {
+        const TTipoJet tipo = Tipo(*e.hijos[0]);
+        return regla->bAgregada && tipo == TTipoJet::Booleano ? TTipoJet::Entero : tipo;
+      }
+      case TTipoDe::Ramas: return Comun(Tipo(*e.hijos[1]), Tipo(*e.hijos[2]), *e.hijos[1], *e.hijos[2]);
+      case TTipoDe::Moneda:
+        if (Tipo(*e.hijos[0]) == TTipoJet::Moneda) return TTipoJet::Moneda;
+        break;
+    }
+    return regla->tipo;
+  }
+
+  // --- expressions ---
 
   // Where Jet wants a value: a comparison becomes -1/0.
   QString Valor(const TExpresion& e) {
@@ -161,13 +397,48 @@ class TEmisor {
                QStringLiteral(" BETWEEN ") + Valor(*e.hijos[1]) + QStringLiteral(" AND ") + Valor(*e.hijos[2]) +
                QLatin1Char(')');
       case TClase::En: {
+        if (e.pConsulta)
+          return QStringLiteral("(") + Valor(*e.hijos[0]) + (e.bNegada ? QStringLiteral(" NOT IN (") : QStringLiteral(" IN (")) +
+                 Sub(*e.pConsulta).sSql + QStringLiteral("))");
         QStringList lista;
         for (size_t i = 1; i < e.hijos.size(); ++i) lista << Valor(*e.hijos[i]);
         return QStringLiteral("(") + Valor(*e.hijos[0]) + (e.bNegada ? QStringLiteral(" NOT IN (") : QStringLiteral(" IN (")) +
                lista.join(QStringLiteral(", ")) + QStringLiteral("))");
       }
+      case TClase::Existe: return QStringLiteral("EXISTS (") + Sub(*e.pConsulta).sSql + QLatin1Char(')');
+      case TClase::Subconsulta: return Escalar(e);
+      case TClase::Cuantificada: return Cuantificada(e);
     }
     LanzaError(QStringLiteral("Expresión no soportada"), e.pos);
+  }
+
+  // A subquery sees the columns of the query around it (correlated).
+  TSqlTipado Sub(const TConsulta& consulta) {
+    return TEmisor(F_catalogo).Consulta(consulta, F_pAmbito);
+  }
+
+  // (SELECT x ...) as a value: Null without rows; more than one row is Jet's error.
+  QString Escalar(const TExpresion& e) {
+    const TSqlTipado sub = Sub(*e.pConsulta);
+    if (sub.columnas.size() != 1) LanzaError(QStringLiteral("La subconsulta debe devolver un solo campo"), e.pos);
+    return QStringLiteral("(SELECT CASE WHEN count(*) > 1 THEN jet_varias_filas() ELSE min(%1) END FROM (%2))")
+        .arg(CitaNombre(sub.columnas.front().sNombre), sub.sSql);
+  }
+
+  // x op ANY|ALL (SELECT y ...): true when op holds for some|every y; Null when it holds for
+  // none|all of the known ones and some y is Null; ALL of no rows is true, ANY false.
+  QString Cuantificada(const TExpresion& e) {
+    const TSqlTipado sub = Sub(*e.pConsulta);
+    const TReglaOperador* regla = ReglaOperador(e.sTexto);
+    if (sub.columnas.size() != 1) LanzaError(QStringLiteral("La subconsulta debe devolver un solo campo"), e.pos);
+    // the subquery's column renamed, so that x still names the outer query's column
+    const QString sComparacion = Aplica(regla->sPlantilla, {Valor(*e.hijos[0]), QStringLiteral("\"jet_v\"")});
+    const bool bTodos = e.sCalificador == QLatin1String("ALL");
+    return QStringLiteral("(SELECT CASE WHEN max(r = %1) THEN %2 WHEN count(r) < count(*) THEN NULL ELSE %3 END "
+                          "FROM (SELECT %4 AS r FROM (SELECT %5 AS \"jet_v\" FROM (%6))))")
+        .arg(bTodos ? QStringLiteral("0") : QStringLiteral("1"), bTodos ? QStringLiteral("0") : QStringLiteral("1"),
+             bTodos ? QStringLiteral("1") : QStringLiteral("0"), sComparacion, CitaNombre(sub.columnas.front().sNombre),
+             sub.sSql);
   }
 
   QString Funcion(const TExpresion& e) {
@@ -175,7 +446,8 @@ class TEmisor {
     QStringList argumentos;
     for (size_t i = 0; i < e.hijos.size(); ++i)
       argumentos << (i == 0 && regla->bPrimeroCondicion ? Condicion(*e.hijos[i]) : Valor(*e.hijos[i]));
-    return Aplica(regla->sPlantilla, argumentos);
+    const bool bEspecial = regla->sPlantillaEspecial && !e.hijos.empty() && Tipo(*e.hijos[0]) == regla->tipoEspecial;
+    return Aplica(bEspecial ? regla->sPlantillaEspecial : regla->sPlantilla, argumentos);
   }
 
   QString Unario(const TExpresion& e) {
@@ -214,14 +486,27 @@ class TEmisor {
     const TReglaOperador* regla = ReglaOperador(e.sTexto);
     if (!regla) LanzaError(QStringLiteral("Operador no soportado '%1'").arg(e.sTexto), e.pos);
     const char* sPlantilla = regla->sPlantilla;
-    if (e.sTexto == QLatin1String("+") && Resultado(e) == TResultado::Numero) sPlantilla = CC_SUMA_NUMERICA;
+    const TReglaTipo* tipo = regla->resultado == TResultado::Logico ? nullptr : ReglaTipo(e.sTexto, Tipo(a), Tipo(b));
+    if (tipo && tipo->sPlantilla)
+      sPlantilla = tipo->sPlantilla;
+    else if (e.sTexto == QLatin1String("+") && Resultado(e) == TResultado::Numero)
+      sPlantilla = CC_SUMA_NUMERICA;
     return Aplica(sPlantilla, {Valor(a), Valor(b)});
   }
+
+  const TCatalogoJet& F_catalogo;
+  const TAmbito* F_pAmbito = nullptr;
 };
 
 }  // namespace
 
-QString EmiteSQLite(const TConsulta& consulta) { return TEmisor().Consulta(consulta); }
+TSqlTipado EmiteSQLiteTipado(const TConsulta& consulta, const TCatalogoJet& catalogo) {
+  return TEmisor(catalogo).Consulta(consulta, nullptr);
+}
+
+QString EmiteSQLite(const TConsulta& consulta, const TCatalogoJet& catalogo) {
+  return EmiteSQLiteTipado(consulta, catalogo).sSql;
+}
 
 QString CitaNombre(const QString& sNombre) {
   return QLatin1Char('"') + QString(sNombre).replace(u'"', QStringLiteral("\"\"")) + QLatin1Char('"');

@@ -25,14 +25,21 @@ std::optional<QTime> LeeHora(const QString& sTexto) {
   return hora;
 }
 
+// A two-digit year falls in Jet's window 1930-2029.
+int AnioCompleto(const QString& sAnio) {
+  const int n = sAnio.toInt();
+  if (sAnio.size() > 2) return n;
+  return n < 30 ? 2000 + n : 1900 + n;
+}
+
 std::optional<QDate> LeeDia(const QString& sTexto) {
   static const QRegularExpression reAnioPrimero(QStringLiteral("^(\\d{4})[/-](\\d{1,2})[/-](\\d{1,2})$"));
-  static const QRegularExpression reAnioUltimo(QStringLiteral("^(\\d{1,2})[/-](\\d{1,2})[/-](\\d{4})$"));
+  static const QRegularExpression reAnioUltimo(QStringLiteral("^(\\d{1,2})[/-](\\d{1,2})[/-](\\d{4}|\\d{2})$"));
   QDate dia;
   if (const auto m = reAnioPrimero.match(sTexto); m.hasMatch())
     dia = QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
   else if (const auto m2 = reAnioUltimo.match(sTexto); m2.hasMatch())
-    dia = QDate(m2.captured(3).toInt(), m2.captured(1).toInt(), m2.captured(2).toInt());
+    dia = QDate(AnioCompleto(m2.captured(3)), m2.captured(1).toInt(), m2.captured(2).toInt());
   if (!dia.isValid() || dia.year() < 100) return std::nullopt;
   return dia;
 }

@@ -10,7 +10,7 @@ namespace ado::jet {
 // -18095.5).
 double DiaJet(const QDateTime& fecha);
 
-// The text between the '#' of a date literal: "yyyy/mm/dd" or "m/d/yyyy" ('-' also
+// The text between the '#' of a date literal: "yyyy/mm/dd", "m/d/yyyy" or "m/d/yy" (1930-2029) ('-' also
 // separates), optionally followed by "hh:mm[:ss] [AM|PM]"; a time alone is on 1899-12-30.
 std::optional<QDateTime> LeeFechaJet(const QString& sLiteral);
 

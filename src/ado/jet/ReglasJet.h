@@ -1,6 +1,9 @@
 #pragma once
 
+#include "ado/jet/TipoJet.h"
+
 #include <QString>
+#include <initializer_list>
 
 namespace ado::jet {
 
@@ -19,21 +22,53 @@ struct TReglaOperador {
   const char* sJet;
   const char* sPlantilla;
   TResultado resultado;
+  TTipoJet tipo;  // the Jet type of the result unless a TReglaTipo says otherwise
 };
 
-// Functions. %1, %2, %3 are the arguments; the first is written as a condition when
-// bPrimeroCondicion (IIF), otherwise every argument is a value.
+// Jet's result types of arithmetic: Currency with Currency or an integer stays Currency and
+// exact; a date plus a number stays a date; a date joined to text becomes its text. The first
+// entry whose operator and operand types match decides the type and, when given, the template.
+struct TReglaTipo {
+  const char* sJet;
+  unsigned izquierda;  // set of TTipoJet (TiposJet)
+  unsigned derecha;
+  TTipoJet tipo;
+  const char* sPlantilla;  // nullptr: the operator's own
+};
+
+constexpr unsigned TiposJet(std::initializer_list<TTipoJet> tipos) {
+  unsigned n = 0;
+  for (TTipoJet tipo : tipos) n |= 1u << unsigned(tipo);
+  return n;
+}
+
+// Where a function's result type comes from.
+enum class TTipoDe {
+  Fijo,      // TReglaFuncion::tipo
+  Primero,   // the first argument's (MIN, MAX, SUM)
+  Ramas,     // the common type of the branches (IIF)
+  Moneda     // Currency when the first argument is Currency, otherwise tipo (AVG)
+};
+
+// Functions. %1, %2, %3 are the arguments and %* all of them, comma-separated; the first
+// is written as a condition when bPrimeroCondicion (IIF), otherwise every argument is a value.
 struct TReglaFuncion {
   const char* sJet;
   int nArgumentos;
+  int nMaximoArgumentos;  // -1: any number; not above nArgumentos: exactly nArgumentos
   const char* sPlantilla;
   TResultado resultado;
-  bool bPrimeroCondicion;
-  bool bAgregada;  // COUNT, SUM, MIN, MAX, AVG
+  TTipoJet tipo;
+  TTipoDe tipoDe = TTipoDe::Fijo;
+  bool bAgregada = false;  // COUNT, SUM, MIN, MAX, AVG, FIRST, ...
+  bool bPrimeroCondicion = false;
+  TTipoJet tipoEspecial = TTipoJet::Valor;  // when the first argument has this type ...
+  const char* sPlantillaEspecial = nullptr;  // ... this template applies
 };
 
 const TReglaOperador* ReglaOperador(const QString& sOperador);
 const TReglaFuncion* ReglaFuncion(const QString& sNombre);
+const TReglaTipo* ReglaTipo(const QString& sOperador, TTipoJet izquierda, TTipoJet derecha);
 
 // "+" between two operands that are certainly numbers stays SQLite's addition.
 inline constexpr const char* CC_SUMA_NUMERICA = "(%1 + %2)";

@@ -7,8 +7,8 @@ namespace ado::jet {
 namespace {
 
 // Symbols of the dialect, longest first so "<=" wins over "<".
-const char* const CC_SIMBOLOS[] = {"<>", "<=", ">=", "=", "<", ">", "+", "-", "*", "/",
-                                   "&", "(", ")", ",", ".", ";"};
+const char* const CC_SIMBOLOS[] = {"<>", "<=", ">=", "=", "<", ">", "+", "-", "*", "/", "\\",
+                                   "^", "&", "(", ")", ",", ".", "!", ";"};
 
 class TLector {
  public:

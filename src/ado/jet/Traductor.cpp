@@ -5,6 +5,6 @@
 
 namespace ado::jet {
 
-QString TraduceJet(const QString& sJet) { return EmiteSQLite(*AnalizaJet(sJet)); }
+QString TraduceJet(const QString& sJet) { return EmiteSQLite(*AnalizaJet(sJet), {}); }
 
 }  // namespace ado::jet

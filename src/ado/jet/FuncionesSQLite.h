@@ -1,0 +1,17 @@
+#pragma once
+
+struct sqlite3;
+
+namespace ado::jet {
+
+class TRegional;
+
+// The SQLite functions behind the rules of ReglasJet, by family. Throw EErrorADO.
+void RegistraFuncionesMoneda(sqlite3* db);
+void RegistraFuncionesFecha(sqlite3* db, const TRegional& regional);
+void RegistraFuncionesNumero(sqlite3* db);
+void RegistraFuncionesTexto(sqlite3* db, const TRegional& regional);
+void RegistraFuncionesFormato(sqlite3* db, const TRegional& regional);
+void RegistraAgregados(sqlite3* db);
+
+}  // namespace ado::jet

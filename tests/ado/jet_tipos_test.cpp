@@ -1,0 +1,194 @@
+// Jet's result types: Currency exact with Currency or integer operands, Double with Single or
+// Double; computed dates stay dates and join text as the regional short date; repeated
+// column names qualified by their table. Each case gives the values and the column types.
+#include "ado/jet/FechaJet.h"
+#include "ado/FechaADO.h"
+#include "jet_base.h"
+
+#include <gtest/gtest.h>
+#include <cmath>
+
+namespace {
+
+using ado::jet::TTipoJet;
+
+const char* NombreTipo(TTipoJet tipo) {
+  switch (tipo) {
+    case TTipoJet::Valor: return "Valor";
+    case TTipoJet::Booleano: return "Booleano";
+    case TTipoJet::Entero: return "Entero";
+    case TTipoJet::Moneda: return "Moneda";
+    case TTipoJet::Doble: return "Doble";
+    case TTipoJet::Fecha: return "Fecha";
+    case TTipoJet::Texto: return "Texto";
+  }
+  return "?";
+}
+
+// Values as the column's type shows them: Currency as its decimal, dates as ISO text.
+QString Texto(sqlite3_stmt* stmt, int i, TTipoJet tipo) {
+  switch (sqlite3_column_type(stmt, i)) {
+    case SQLITE_NULL: return QStringLiteral("Null");
+    case SQLITE_TEXT: return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)));
+    default: break;
+  }
+  const double d = sqlite3_column_double(stmt, i);
+  if (tipo == TTipoJet::Fecha) return ado::FechaDeDiaJet(d).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+  if (tipo == TTipoJet::Moneda) return QString::number(std::llround(d * 10000)) + QStringLiteral("e-4");
+  if (sqlite3_column_type(stmt, i) == SQLITE_INTEGER) return QString::number(sqlite3_column_int64(stmt, i));
+  return QString::number(d, 'g', 17);
+}
+
+// Header with each column's type, then the rows; an error as its message.
+QString ConsultaTipada(TBaseJet& base, const QString& sJet) {
+  try {
+    const ado::jet::TSentenciaJet sentencia = base.ejecutor.Prepara(sJet);
+    QStringList lineas, cabecera;
+    for (int i = 0; i < sqlite3_column_count(sentencia.pSentencia); ++i)
+      cabecera << QString::fromUtf8(sqlite3_column_name(sentencia.pSentencia, i)) + QLatin1Char(':') +
+                      QLatin1String(NombreTipo(sentencia.tipos[size_t(i)]));
+    lineas << cabecera.join(u'|');
+    int nPaso;
+    while ((nPaso = sqlite3_step(sentencia.pSentencia)) == SQLITE_ROW) {
+      QStringList valores;
+      for (int i = 0; i < sqlite3_column_count(sentencia.pSentencia); ++i)
+        valores << Texto(sentencia.pSentencia, i, sentencia.tipos[size_t(i)]);
+      lineas << valores.join(u'|');
+    }
+    if (nPaso != SQLITE_DONE) lineas << QStringLiteral("Error - ") + QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(sentencia.pSentencia)));
+    sqlite3_finalize(sentencia.pSentencia);
+    return lineas.join(u'\n');
+  } catch (const ado::EErrorADO& e) {
+    return e.Clase() + QStringLiteral(" - ") + e.Mensaje();
+  }
+}
+
+void Llena(TBaseJet& base) {
+  base.Ejecuta(QStringLiteral(
+      "CREATE TABLE p (Id INTEGER, Precio CURRENCY, Cant INTEGER, Tasa REAL, Fecha DATETIME, Nombre TEXT COLLATE JET);"
+      "INSERT INTO p VALUES (1, 21.35, 3, 0.5, %1, 'uno');"
+      "INSERT INTO p VALUES (2, 1.005, 7, 0.25, %2, 'dos');"
+      "INSERT INTO p VALUES (3, -0.0005, 2, NULL, %3, NULL);"
+      "INSERT INTO p VALUES (4, NULL, NULL, NULL, NULL, 'cuatro');"
+      "CREATE TABLE q (Id INTEGER, Nombre TEXT COLLATE JET);"
+      "INSERT INTO q VALUES (1, 'otro');")
+                   .arg(ado::jet::DiaJet(QDateTime(QDate(1994, 8, 4), QTime(0, 0), Qt::UTC)), 0, 'g', 17)
+                   .arg(ado::jet::DiaJet(QDateTime(QDate(2014, 12, 31), QTime(10, 30), Qt::UTC)), 0, 'g', 17)
+                   .arg(ado::jet::DiaJet(QDateTime(QDate(1850, 6, 15), QTime(12, 0), Qt::UTC)), 0, 'g', 17));
+}
+
+struct TCaso {
+  const char* sNombre;
+  const char* sJet;
+  const char* sEsperado;  // header name:type, then rows
+};
+
+class TiposJet : public ::testing::TestWithParam<TCaso> {};
+
+TEST_P(TiposJet, DaElValorYElTipoDeJet) {
+  for (bool bCache : {true, false}) {
+    TBaseJet base(QLocale(QLocale::English, QLocale::UnitedStates));
+    Llena(base);
+    base.ejecutor.SetCacheActiva(bCache);
+    EXPECT_EQ(ConsultaTipada(base, QString::fromUtf8(GetParam().sJet)).toStdString(), GetParam().sEsperado)
+        << GetParam().sJet << (bCache ? " (cache)" : " (sin cache)");
+  }
+}
+
+const TCaso CC_CASOS[] = {
+    // Currency with Currency or an integer stays Currency, exact
+    {"MonedaPorEntero", "SELECT Precio * Cant AS a FROM p WHERE Id <= 3 ORDER BY Id", "a:Moneda\n640500e-4\n70350e-4\n-10e-4"},
+    {"MonedaPorEnteroComparada", "SELECT COUNT(*) AS n FROM p WHERE Precio * 3 = 64.05", "n:Entero\n1"},
+    {"MonedaMasMenos", "SELECT Precio + 1 AS a, Precio - Precio AS b, 1 - Precio AS c FROM p WHERE Id = 2",
+     "a:Moneda|b:Moneda|c:Moneda\n20050e-4|0e-4|-50e-4"},
+    // Currency times Currency: the product rounded to four decimals, half to even
+    {"MonedaPorMonedaRedondeaAlPar", "SELECT Precio * Precio AS a FROM p WHERE Id >= 2 AND Id <= 3 ORDER BY Id",
+     "a:Moneda\n10100e-4\n0e-4"},
+    {"MonedaConDobleEsDoble", "SELECT Precio * Tasa AS a, Precio / 2 AS b FROM p WHERE Id = 1",
+     "a:Doble|b:Doble\n10.675000000000001|10.675000000000001"},
+    {"MonedaConNulo", "SELECT Precio * Cant AS a, Precio + Null AS b FROM p WHERE Id = 4", "a:Moneda|b:Valor\nNull|Null"},
+    {"SumaMinMaxPromedioDeMoneda", "SELECT SUM(Precio * Cant) AS s, MIN(Precio) AS mi, MAX(Precio) AS ma, AVG(Precio) AS pr FROM p",
+     "s:Moneda|mi:Moneda|ma:Moneda|pr:Moneda\n710840e-4|-5e-4|213500e-4|74515e-4"},
+    {"HavingConSumaExacta", "SELECT Id FROM p GROUP BY Id HAVING SUM(Precio * Cant) = 64.05", "Id:Entero\n1"},
+    {"EnteroYDoble", "SELECT Cant * 2 AS a, Cant * Tasa AS b, Cant / 2 AS c FROM p WHERE Id = 1",
+     "a:Entero|b:Doble|c:Doble\n6|1.5|1.5"},
+    // a computed date stays a date; two dates apart are days
+    {"FechaMasDias", "SELECT Fecha + 30 AS a, Fecha - 1 AS b, 1 + Fecha AS c FROM p WHERE Id = 1",
+     "a:Fecha|b:Fecha|c:Fecha\n1994-09-03T00:00:00|1994-08-03T00:00:00|1994-08-05T00:00:00"},
+    {"FechaAntesDe1900", "SELECT Fecha + 30 AS a FROM p WHERE Id = 3", "a:Fecha\n1850-07-15T12:00:00"},
+    {"DiferenciaDeFechas", "SELECT Fecha - #1994/08/01# AS a FROM p WHERE Id = 1", "a:Doble\n3"},
+    {"MinMaxDeFecha", "SELECT MIN(Fecha) AS a, MAX(Fecha) AS b FROM p", "a:Fecha|b:Fecha\n1850-06-15T12:00:00|2014-12-31T10:30:00"},
+    {"FechaEnDerivada", "SELECT d.f FROM (SELECT Fecha + 1 AS f FROM p WHERE Id = 1) AS d", "f:Fecha\n1994-08-05T00:00:00"},
+    {"IifDeFechas", "SELECT IIF(Id = 1, Fecha, Null) AS a FROM p WHERE Id = 1", "a:Fecha\n1994-08-04T00:00:00"},
+    // a date joined to text is its general date in the regional settings
+    {"FechaComoTexto", "SELECT Fecha & '' AS a, 'F: ' + Fecha AS b, Fecha & Fecha AS c FROM p ORDER BY Id",
+     "a:Texto|b:Texto|c:Texto\n8/4/1994|F: 8/4/1994|8/4/19948/4/1994\n12/31/2014 10:30:00 AM|F: 12/31/2014 10:30:00 AM|"
+     "12/31/2014 10:30:00 AM12/31/2014 10:30:00 AM\n6/15/1850 12:00:00 PM|F: 6/15/1850 12:00:00 PM|"
+     "6/15/1850 12:00:00 PM6/15/1850 12:00:00 PM\n|Null|Null"},
+    {"HoraSolaComoTexto", "SELECT #10:30# & '' AS a, #1899/12/30# & '' AS b", "a:Texto|b:Texto\n10:30:00 AM|12:00:00 AM"},
+    // repeated names are qualified by their table or alias, as Jet names them
+    {"NombresRepetidos", "SELECT p.Id, q.Id, p.Nombre FROM p INNER JOIN q ON p.Id = q.Id",
+     "p.Id:Entero|q.Id:Entero|Nombre:Texto\n1|1|uno"},
+    {"EstrellaConRepetidos", "SELECT * FROM p AS x INNER JOIN q ON x.Id = q.Id",
+     "x.Id:Entero|Precio:Moneda|Cant:Entero|Tasa:Doble|Fecha:Fecha|x.Nombre:Texto|q.Id:Entero|q.Nombre:Texto\n"
+     "1|213500e-4|3|0.5|1994-08-04T00:00:00|uno|1|otro"},
+    {"SinCalificarRepetido", "SELECT Cant, p.Id, q.Id FROM p, q WHERE p.Id = q.Id", "Cant:Entero|p.Id:Entero|q.Id:Entero\n3|1|1"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Jet, TiposJet, ::testing::ValuesIn(CC_CASOS),
+                         [](const auto& info) { return std::string(info.param.sNombre); });
+
+// The same dates as text under two regional settings.
+struct TCasoRegional {
+  const char* sNombre;
+  QLocale::Language idioma;
+  QLocale::Territory pais;
+  const char* sEsperado;
+};
+
+class FechaRegional : public ::testing::TestWithParam<TCasoRegional> {};
+
+TEST_P(FechaRegional, SigueLaFechaCortaDelSistema) {
+  TBaseJet base(QLocale(GetParam().idioma, GetParam().pais));
+  Llena(base);
+  EXPECT_EQ(base.Consulta(QStringLiteral("SELECT Fecha & '' AS a FROM p WHERE Id <= 3 ORDER BY Id")).toStdString(),
+            GetParam().sEsperado);
+}
+
+const TCasoRegional CC_REGIONALES[] = {
+    {"EstadosUnidos", QLocale::English, QLocale::UnitedStates,
+     "a\n8/4/1994\n12/31/2014 10:30:00 AM\n6/15/1850 12:00:00 PM"},
+    {"Mexico", QLocale::Spanish, QLocale::Mexico, "a\n04/08/1994\n31/12/2014 10:30:00\n15/06/1850 12:00:00"},
+    {"C", QLocale::C, QLocale::AnyTerritory, "a\n8/4/1994\n12/31/2014 10:30:00 AM\n6/15/1850 12:00:00 PM"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Jet, FechaRegional, ::testing::ValuesIn(CC_REGIONALES),
+                         [](const auto& info) { return std::string(info.param.sNombre); });
+
+// Format, CStr, CDate and the names of months follow the regional settings too.
+class FuncionesRegionales : public ::testing::TestWithParam<TCasoRegional> {};
+
+TEST_P(FuncionesRegionales, SiguenLaConfiguracionRegional) {
+  TBaseJet base(QLocale(GetParam().idioma, GetParam().pais));
+  Llena(base);
+  EXPECT_EQ(base.Consulta(QStringLiteral(
+                              "SELECT Format(1234.5, '#,##0.00') AS a, CStr(1.5) AS b, CStr(Fecha) AS c, Format(Fecha, 'mmmm') AS d, "
+                              "MonthName(1) AS e, Month(CDate('04/08/1994')) AS f, Format(Fecha, 'Long Date') AS g, "
+                              "Format(Fecha + 0.5, 'General Date') AS h FROM p WHERE Id = 1"))
+                .toStdString(),
+            GetParam().sEsperado);
+}
+
+const TCasoRegional CC_FUNCIONES_REGIONALES[] = {
+    {"EstadosUnidos", QLocale::English, QLocale::UnitedStates,
+     "a|b|c|d|e|f|g|h\n1,234.50|1.5|8/4/1994|August|January|4|Thursday, August 4, 1994|8/4/1994 12:00:00 PM"},
+    {"Mexico", QLocale::Spanish, QLocale::Mexico,
+     "a|b|c|d|e|f|g|h\n1,234.50|1.5|04/08/1994|agosto|enero|8|jueves, 4 de agosto de 1994|04/08/1994 12:00:00"},
+    {"Alemania", QLocale::German, QLocale::Germany,
+     "a|b|c|d|e|f|g|h\n1.234,50|1,5|04.08.1994|August|Januar|8|Donnerstag, 4. August 1994|04.08.1994 12:00:00"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Jet, FuncionesRegionales, ::testing::ValuesIn(CC_FUNCIONES_REGIONALES),
+                         [](const auto& info) { return std::string(info.param.sNombre); });
+
+}  // namespace
