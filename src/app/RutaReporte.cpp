@@ -157,7 +157,7 @@ TResultadoRuta TRutaReporte::Entra(const QString& sUsuario, const QString& sPass
   const double dTCambio = ConvierteTipoCambio(sTipoCambio);
   int nNumEmp = 0;
   if (!DameEmpAct(nNumEmp)) {
-    Dialogos().Mensaje(QStringLiteral("No se pudo extraer el Número de la Empresa predeterminada."));
+    Dialogos().Mensaje(CC_SIN_EMPRESA);
     return TResultadoRuta::SinEmpresa;
   }
   const auto Encuesta = std::make_shared<TRepEncGAFI2016>(
@@ -173,14 +173,11 @@ TResultadoRuta TRutaReporte::Entra(const QString& sUsuario, const QString& sPass
     return TResultadoRuta::SinEmpresa;
   }
   if (Encuesta->UsuariosConectados()) {
-    Dialogos().Mensaje(
-        QStringLiteral("Hay un usuario conectado a la BD. Cierre Tolvex antes de continuar."));
+    Dialogos().Mensaje(CC_USUARIOS_CONECTADOS);
     return TResultadoRuta::UsuariosConectados;
   }
   if (!Encuesta->ValidaAcceso(sUsuario, sPassw, true)) {
-    F_Mensajero->MsjTxEspera(QStringLiteral("La contraseña es incorrecta o, el usuario no tiene "
-                                            "permisos de administrador."),
-                             true);
+    F_Mensajero->MsjTxEspera(CC_ACCESO_RECHAZADO, true);
     if (AccesoRechazado)
       AccesoRechazado();
     return TResultadoRuta::AccesoRechazado;

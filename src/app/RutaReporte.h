@@ -18,6 +18,13 @@ class TConexionADO;
 // The Tolvex files of a root folder.
 inline const QString CC_ARCHIVOBD = QStringLiteral("DataBase/Tolvex.mdb");
 inline const QString CC_ARCHIVOINI = QStringLiteral("Tolvex.INI");
+// Refusals shared by the head office's checks and each branch's.
+inline const QString CC_SIN_EMPRESA =
+    QStringLiteral("No se pudo extraer el Número de la Empresa predeterminada.");
+inline const QString CC_USUARIOS_CONECTADOS =
+    QStringLiteral("Hay un usuario conectado a la BD. Cierre Tolvex antes de continuar.");
+inline const QString CC_ACCESO_RECHAZADO =
+    QStringLiteral("La contraseña es incorrecta o, el usuario no tiene permisos de administrador.");
 
 // Company number of the Tolvex.INI in sCarpeta; false unless one above 0 was read.
 bool DameEmpresaCarpeta(const QString& sCarpeta, int& nEmpAct);

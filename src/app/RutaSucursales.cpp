@@ -30,18 +30,15 @@ TResultadoRuta TRutaReporte::RevisaSucursal(const QString& sCarpeta, const QStri
   }
   int nNumEmp = 0;
   if (!DameEmpresaCarpeta(sCarpeta, nNumEmp)) {
-    Rechazo(QStringLiteral("No se pudo extraer el Número de la Empresa predeterminada."));
+    Rechazo(CC_SIN_EMPRESA);
     return TResultadoRuta::SinEmpresa;
   }
   if (BackOffice.UsuariosConectados()) {
-    Rechazo(QStringLiteral("Hay un usuario conectado a la BD. Cierre Tolvex antes de continuar."));
+    Rechazo(CC_USUARIOS_CONECTADOS);
     return TResultadoRuta::UsuariosConectados;
   }
   if (!BackOffice.ValidaAcceso(sUsuario, sPassw, true)) {
-    F_Mensajero->MsjTxEspera(QStringLiteral("Sucursal %1: La contraseña es incorrecta o, el usuario "
-                                            "no tiene permisos de administrador.")
-                                 .arg(sCarpeta),
-                             true);
+    F_Mensajero->MsjTxEspera(QStringLiteral("Sucursal %1: %2").arg(sCarpeta, CC_ACCESO_RECHAZADO), true);
     if (AccesoRechazado)
       AccesoRechazado();
     return TResultadoRuta::AccesoRechazado;
