@@ -124,8 +124,8 @@ std::optional<QString> RevisaArgumentosGenerar(const TArgumentosGenerar& Args,
   if (!sTipo.isEmpty() && ConvierteTipoCambio(sTipo) <= 0 && !Cero.match(sTipo).hasMatch())
     return QStringLiteral("El tipo de cambio no es un número mayor que cero: %1")
         .arg(Args.sTipoCambio);
-  if (auto sRepetida = CarpetaRepetida(Args.sCarpeta, Args.Sucursales))
-    return TextoCarpetaRepetida(*sRepetida);
+  if (auto sError = RevisaCarpetasRepetidas(Args.sCarpeta, Args.Sucursales))
+    return sError;
   QSet<QString> Vistas;
   TTablaMemoria Catalogo = vLocalidades;  // walked here without disturbing the picker's position
   Catalogo.SetFiltered(false);
@@ -140,21 +140,17 @@ std::optional<QString> RevisaArgumentosGenerar(const TArgumentosGenerar& Args,
   return {};
 }
 
-std::optional<QString> CarpetaRepetida(const QString& sCarpeta, const QStringList& Sucursales)
+std::optional<QString> RevisaCarpetasRepetidas(const QString& sCarpeta, const QStringList& Sucursales)
 {
   QSet<QString> Vistas;
   for (const QString& sRuta : QStringList{sCarpeta} + Sucursales) {
     const QFileInfo Info(sRuta);
     const QString sResuelta = Info.exists() ? Info.canonicalFilePath() : Info.absoluteFilePath();
     if (Vistas.contains(sResuelta))
-      return sRuta;
+      return QStringLiteral("La carpeta %1 se indicó dos veces: cada back office se consolida una "
+                            "sola vez.")
+          .arg(sRuta);
     Vistas.insert(sResuelta);
   }
   return {};
-}
-
-QString TextoCarpetaRepetida(const QString& sCarpeta)
-{
-  return QStringLiteral("La carpeta %1 se indicó dos veces: cada back office se consolida una sola vez.")
-      .arg(sCarpeta);
 }

@@ -38,7 +38,7 @@ std::optional<QString> LeeArgumentosGenerar(const QStringList& Argumentos,
 std::optional<QString> RevisaArgumentosGenerar(const TArgumentosGenerar& Args,
                                                const TTablaMemoria& vLocalidades);
 
-// The first folder that names the same place as an earlier one (the head office's
-// first), compared once resolved; empty when all differ.
-std::optional<QString> CarpetaRepetida(const QString& sCarpeta, const QStringList& Sucursales);
-QString TextoCarpetaRepetida(const QString& sCarpeta);
+// The back offices of one run, the head office's folder and its branches': the message
+// naming the first folder that names the same place as an earlier one, compared once
+// resolved (it would count twice); nothing when all differ.
+std::optional<QString> RevisaCarpetasRepetidas(const QString& sCarpeta, const QStringList& Sucursales);

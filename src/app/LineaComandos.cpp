@@ -114,7 +114,25 @@ std::optional<int> TerminaAlLeer(const std::optional<QString>& sError, const TAr
   return std::nullopt;
 }
 
-// `localidades`: the back office's keys with operations, through the same way in as generar.
+// The head office's folder, looked at before anything in it: a missing one refuses the run.
+bool ExisteCarpeta(const QString& sCarpeta)
+{
+  if (QDir(sCarpeta).exists())
+    return true;
+  Escribe(stderr, QStringLiteral("No existe la carpeta del Tolvex: %1").arg(sCarpeta));
+  return false;
+}
+
+// Progress on standard error; dialogs become lines there.
+std::shared_ptr<TMensajeroConsola> MensajeroConsola()
+{
+  const auto Mensajero = std::make_shared<TMensajeroConsola>(EsTerminal(stderr));
+  EstableceDialogos(std::make_shared<TDialogosConsola>(*Mensajero));
+  return Mensajero;
+}
+
+// `localidades`: the keys with operations of the back office, or of the head office and its
+// branches together, through the same way in as generar.
 int ListaLocalidades(const QStringList& Argumentos)
 {
   TArgumentosGenerar Args;
@@ -124,19 +142,20 @@ int ListaLocalidades(const QStringList& Argumentos)
     Escribe(stderr, QStringLiteral("Por favor, escriba su usuario (Administrador)."));
     return CC_ENTRADA;
   }
-  if (!QDir(Args.sCarpeta).exists()) {
-    Escribe(stderr, QStringLiteral("No existe la carpeta del Tolvex: %1").arg(Args.sCarpeta));
-    return CC_RECHAZO;
+  if (auto sError = RevisaCarpetasRepetidas(Args.sCarpeta, Args.Sucursales)) {
+    Escribe(stderr, *sError);
+    return CC_ENTRADA;
   }
+  if (!ExisteCarpeta(Args.sCarpeta))
+    return CC_RECHAZO;
   TdmMain dmMain;
   if (auto sError = CambiaCatalogo(dmMain, Args.sCatalogo)) {
     Escribe(stderr, *sError);
     return CC_ENTRADA;
   }
-  const auto Mensajero = std::make_shared<TMensajeroConsola>(EsTerminal(stderr));
-  EstableceDialogos(std::make_shared<TDialogosConsola>(*Mensajero));
+  const auto Mensajero = MensajeroConsola();
   QList<TLocalidadOperada> Localidades;
-  TRutaReporte Ruta(Mensajero, dmMain, Args.sCarpeta);
+  TRutaReporte Ruta(Mensajero, dmMain, Args.sCarpeta, Args.Sucursales);
   const TResultadoRuta Resultado = Ruta.Entra(
       *Args.sUsuario, Args.sPassword, Args.sTipoCambio, LocalidadesDeClaves(dmMain, {}),
       [&Mensajero] { EscribeRechazo(*Mensajero); },
@@ -147,8 +166,13 @@ int ListaLocalidades(const QStringList& Argumentos)
   Mensajero->LimpiaLinea();
   if (Resultado != TResultadoRuta::Exito)
     return Salida(Resultado);
-  Escribe(stdout, QStringLiteral("Claves de localidad del back office con operaciones desde el "
-                                 "1 de noviembre de 2011, de más a menos:"));
+  const QString sDeQuien = Args.Sucursales.isEmpty()
+                              ? QStringLiteral("del back office")
+                              : QStringLiteral("de los %1 back offices consolidados")
+                                    .arg(Args.Sucursales.size() + 1);
+  Escribe(stdout, QStringLiteral("Claves de localidad %1 con operaciones desde el 1 de noviembre "
+                                 "de 2011, de más a menos:")
+                      .arg(sDeQuien));
   for (const QString& sLinea : LineasLocalidades(dmMain, Localidades))
     Escribe(stdout, sLinea);
   return CC_EXITO;
@@ -180,13 +204,10 @@ int Genera(const QStringList& Argumentos)
                         QStringLiteral(" Si es correcto, repita la orden con --forzar-tipo-cambio."));
     return CC_ENTRADA;
   }
-  if (!QDir(Args.sCarpeta).exists()) {
-    Escribe(stderr, QStringLiteral("No existe la carpeta del Tolvex: %1").arg(Args.sCarpeta));
+  if (!ExisteCarpeta(Args.sCarpeta))
     return CC_RECHAZO;
-  }
 
-  const auto Mensajero = std::make_shared<TMensajeroConsola>(EsTerminal(stderr));
-  EstableceDialogos(std::make_shared<TDialogosConsola>(*Mensajero));
+  const auto Mensajero = MensajeroConsola();
   const auto Visor = std::make_shared<TVisorArchivos>(Args.sPdf, Args.sJson);
   dmMain.repGeneral.SetVisor(Visor);
   TRutaReporte Ruta(Mensajero, dmMain, Args.sCarpeta, Args.Sucursales);

@@ -37,11 +37,8 @@ std::optional<QString> LeeArgumentosVentana(const QStringList& Argumentos,
     else
       Args.Sucursales << Argumentos[++i];
   }
-  if (!Args.Sucursales.isEmpty())
-    if (auto sRepetida = CarpetaRepetida(Args.sCarpeta.isEmpty() ? QStringLiteral(".") : Args.sCarpeta,
-                                         Args.Sucursales))
-      return TextoCarpetaRepetida(*sRepetida);
-  return {};
+  return RevisaCarpetasRepetidas(Args.sCarpeta.isEmpty() ? QStringLiteral(".") : Args.sCarpeta,
+                                 Args.Sucursales);
 }
 
 TOrdenPrograma DameOrden(const QStringList& Argumentos)

@@ -8,12 +8,27 @@
 #include "db/ColectorConxs.h"
 #include "db/Dialogos.h"
 #include "db/ParamsGenProy.h"
+#include "db/TolvexBD.h"
 #include "survey/FormatoNumeros.h"
 #include "survey/IIMensajero.h"
 #include "survey/ReglasSucursales.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+namespace {
+
+// Company number of the Tolvex.INI in sCarpeta; false unless one above 0 was read.
+bool DameEmpresaCarpeta(const QString& sCarpeta, int& nEmpAct)
+{
+  const QString sRutaIni = BuscaArchivo(sCarpeta, CC_ARCHIVOINI);
+  if (sRutaIni.isEmpty())
+    return false;
+  nEmpAct = LeeEnteroIni(sRutaIni, QStringLiteral("Control"), QStringLiteral("EmpresaActiva"), 0);
+  return nEmpAct > 0;
+}
+
+}  // namespace
 
 TRevisionCampos RevisaCampos(const QString& sUsuario, const QString& sTipoCambio,
                              int nLocalidades)
@@ -155,42 +170,26 @@ TResultadoRuta TRutaReporte::Entra(const QString& sUsuario, const QString& sPass
     return F_bBDEncontrada ? TResultadoRuta::SinConexion : TResultadoRuta::SinBD;
   const TAvisoCarga AvisoCarga(ConectorBDPrinc, F_Mensajero);
   const double dTCambio = ConvierteTipoCambio(sTipoCambio);
+  std::shared_ptr<TRepEncGAFI2016> Encuesta;
   int nNumEmp = 0;
-  if (!DameEmpAct(nNumEmp)) {
-    Dialogos().Mensaje(CC_SIN_EMPRESA);
-    return TResultadoRuta::SinEmpresa;
-  }
-  const auto Encuesta = std::make_shared<TRepEncGAFI2016>(
-      ConectorBDPrinc, F_dmMain.repGeneral, AvisoCarga.Mensajero(), dTCambio, nNumEmp, ListaLocs,
-      F_dmMain);
-  // Every answer would be empty under another company's name.
-  if (!Encuesta->ExisteEmpresa(nNumEmp)) {
-    Dialogos().Mensaje(QStringLiteral("No existe la empresa número %1 en la base de datos del "
-                                      "Tolvex (EmpresaActiva de %2).")
-                           .arg(nNumEmp)
-                           .arg(QDir::toNativeSeparators(
-                               QFileInfo(BuscaArchivo(F_sCarpeta, CC_ARCHIVOINI)).absoluteFilePath())));
-    return TResultadoRuta::SinEmpresa;
-  }
-  if (Encuesta->UsuariosConectados()) {
-    Dialogos().Mensaje(CC_USUARIOS_CONECTADOS);
-    return TResultadoRuta::UsuariosConectados;
-  }
-  if (!Encuesta->ValidaAcceso(sUsuario, sPassw, true)) {
-    F_Mensajero->MsjTxEspera(CC_ACCESO_RECHAZADO, true);
-    if (AccesoRechazado)
-      AccesoRechazado();
-    return TResultadoRuta::AccesoRechazado;
-  }
+  const TResultadoRuta Revision = RevisaBackOffice(
+      F_sCarpeta, {}, sUsuario, sPassw, AccesoRechazado, nNumEmp, [&](int nEmpresa) -> TTolvexBD& {
+        Encuesta = std::make_shared<TRepEncGAFI2016>(ConectorBDPrinc, F_dmMain.repGeneral,
+                                                     AvisoCarga.Mensajero(), dTCambio, nEmpresa,
+                                                     ListaLocs, F_dmMain);
+        return *Encuesta;
+      });
+  if (Revision != TResultadoRuta::Exito)
+    return Revision;
   ado::TConsolidacionJet Consolidacion{nNumEmp, {}, ReglasSucursales()};
   QStringList BackOffices = {QStringLiteral("matriz %1 (empresa %2)").arg(F_sCarpeta).arg(nNumEmp)};
   for (const QString& sSucursal : F_Sucursales) {
     ado::TSucursalJet Sucursal;
     QString sDescripcion;
-    const TResultadoRuta Revision =
+    const TResultadoRuta RevisionSucursal =
         RevisaSucursal(sSucursal, sUsuario, sPassw, AccesoRechazado, Sucursal, sDescripcion);
-    if (Revision != TResultadoRuta::Exito)
-      return Revision;
+    if (RevisionSucursal != TResultadoRuta::Exito)
+      return RevisionSucursal;
     Consolidacion.Sucursales << Sucursal;
     BackOffices << sDescripcion;
   }
@@ -198,6 +197,41 @@ TResultadoRuta TRutaReporte::Entra(const QString& sUsuario, const QString& sPass
                                                            : Consolidacion);
   Encuesta->SetBackOffices(BackOffices);
   return Trabajo(*Encuesta);
+}
+
+TResultadoRuta TRutaReporte::RevisaBackOffice(
+    const QString& sCarpeta, const QString& sQuien, const QString& sUsuario, const QString& sPassw,
+    const std::function<void()>& AccesoRechazado, int& nNumEmp,
+    const std::function<TTolvexBD&(int nNumEmp)>& BackOfficeDe)
+{
+  const auto Rechazo = [&sQuien](const QString& sMotivo) { Dialogos().Mensaje(sQuien + sMotivo); };
+  if (!DameEmpresaCarpeta(sCarpeta, nNumEmp)) {
+    Rechazo(QStringLiteral("No se pudo extraer el Número de la Empresa predeterminada."));
+    return TResultadoRuta::SinEmpresa;
+  }
+  TTolvexBD& BackOffice = BackOfficeDe(nNumEmp);
+  // Every answer would be empty under another company's name.
+  if (!BackOffice.ExisteEmpresa(nNumEmp)) {
+    Rechazo(QStringLiteral("No existe la empresa número %1 en la base de datos del Tolvex "
+                           "(EmpresaActiva de %2).")
+                .arg(nNumEmp)
+                .arg(QDir::toNativeSeparators(
+                    QFileInfo(BuscaArchivo(sCarpeta, CC_ARCHIVOINI)).absoluteFilePath())));
+    return TResultadoRuta::SinEmpresa;
+  }
+  if (BackOffice.UsuariosConectados()) {
+    Rechazo(QStringLiteral("Hay un usuario conectado a la BD. Cierre Tolvex antes de continuar."));
+    return TResultadoRuta::UsuariosConectados;
+  }
+  if (!BackOffice.ValidaAcceso(sUsuario, sPassw, true)) {
+    F_Mensajero->MsjTxEspera(sQuien + QStringLiteral("La contraseña es incorrecta o, el usuario no "
+                                                     "tiene permisos de administrador."),
+                             true);
+    if (AccesoRechazado)
+      AccesoRechazado();
+    return TResultadoRuta::AccesoRechazado;
+  }
+  return TResultadoRuta::Exito;
 }
 
 bool TRutaReporte::ConectaBDLocal(std::shared_ptr<ado::TConexionADO>& adoConnector)
@@ -216,16 +250,3 @@ bool TRutaReporte::ConectaBDLocal(std::shared_ptr<ado::TConexionADO>& adoConnect
          adoConnector->Connected();
 }
 
-bool TRutaReporte::DameEmpAct(int& nEmpAct) const
-{
-  return DameEmpresaCarpeta(F_sCarpeta, nEmpAct);
-}
-
-bool DameEmpresaCarpeta(const QString& sCarpeta, int& nEmpAct)
-{
-  const QString sRutaIni = BuscaArchivo(sCarpeta, CC_ARCHIVOINI);
-  if (sRutaIni.isEmpty())
-    return false;
-  nEmpAct = LeeEnteroIni(sRutaIni, QStringLiteral("Control"), QStringLiteral("EmpresaActiva"), 0);
-  return nEmpAct > 0;
-}

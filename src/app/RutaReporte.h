@@ -11,6 +11,7 @@
 
 class IMensajero;
 class TdmMain;
+class TTolvexBD;
 namespace ado {
 class TConexionADO;
 }
@@ -18,16 +19,6 @@ class TConexionADO;
 // The Tolvex files of a root folder.
 inline const QString CC_ARCHIVOBD = QStringLiteral("DataBase/Tolvex.mdb");
 inline const QString CC_ARCHIVOINI = QStringLiteral("Tolvex.INI");
-// Refusals shared by the head office's checks and each branch's.
-inline const QString CC_SIN_EMPRESA =
-    QStringLiteral("No se pudo extraer el Número de la Empresa predeterminada.");
-inline const QString CC_USUARIOS_CONECTADOS =
-    QStringLiteral("Hay un usuario conectado a la BD. Cierre Tolvex antes de continuar.");
-inline const QString CC_ACCESO_RECHAZADO =
-    QStringLiteral("La contraseña es incorrecta o, el usuario no tiene permisos de administrador.");
-
-// Company number of the Tolvex.INI in sCarpeta; false unless one above 0 was read.
-bool DameEmpresaCarpeta(const QString& sCarpeta, int& nEmpAct);
 
 // The road from the user's entries to the shown report, without widgets: the
 // window and the command line drive it through the messenger and the dialogs
@@ -104,9 +95,16 @@ class TRutaReporte {
                                const TConfirmacion& Confirma);
 
   bool ConectaBDLocal(std::shared_ptr<ado::TConexionADO>& adoConnector);
-  bool DameEmpAct(int& nEmpAct) const;
 
  private:
+  // The checks every back office passes once its database is open, the head office's
+  // and each branch's, in this order: the company of its Tolvex.INI (nNumEmp), that
+  // company in its database (BackOfficeDe gives the back office that reads it), no user
+  // connected, the administrator's login. Every refusal starts with sQuien.
+  TResultadoRuta RevisaBackOffice(const QString& sCarpeta, const QString& sQuien,
+                                  const QString& sUsuario, const QString& sPassw,
+                                  const std::function<void()>& AccesoRechazado, int& nNumEmp,
+                                  const std::function<TTolvexBD&(int nNumEmp)>& BackOfficeDe);
   // The branch in sCarpeta checked as the head office is; on success Sucursal says
   // how the engine reads it and sDescripcion names it in the report.
   TResultadoRuta RevisaSucursal(const QString& sCarpeta, const QString& sUsuario,

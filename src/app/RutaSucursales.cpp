@@ -12,9 +12,8 @@ TResultadoRuta TRutaReporte::RevisaSucursal(const QString& sCarpeta, const QStri
                                             const std::function<void()>& AccesoRechazado,
                                             ado::TSucursalJet& Sucursal, QString& sDescripcion)
 {
-  const auto Rechazo = [&sCarpeta](const QString& sMotivo) {
-    Dialogos().Mensaje(QStringLiteral("Sucursal %1: %2").arg(sCarpeta, sMotivo));
-  };
+  const QString sQuien = QStringLiteral("Sucursal %1: ").arg(sCarpeta);
+  const auto Rechazo = [&sQuien](const QString& sMotivo) { Dialogos().Mensaje(sQuien + sMotivo); };
   const QString sRutaBD = BuscaArchivo(sCarpeta, CC_ARCHIVOBD);
   if (sRutaBD.isEmpty()) {
     Rechazo(QStringLiteral("no se encontró la base de datos del Tolvex (DataBase\\Tolvex.mdb)."));
@@ -29,20 +28,11 @@ TResultadoRuta TRutaReporte::RevisaSucursal(const QString& sCarpeta, const QStri
     return TResultadoRuta::SinConexion;
   }
   int nNumEmp = 0;
-  if (!DameEmpresaCarpeta(sCarpeta, nNumEmp)) {
-    Rechazo(CC_SIN_EMPRESA);
-    return TResultadoRuta::SinEmpresa;
-  }
-  if (BackOffice.UsuariosConectados()) {
-    Rechazo(CC_USUARIOS_CONECTADOS);
-    return TResultadoRuta::UsuariosConectados;
-  }
-  if (!BackOffice.ValidaAcceso(sUsuario, sPassw, true)) {
-    F_Mensajero->MsjTxEspera(QStringLiteral("Sucursal %1: %2").arg(sCarpeta, CC_ACCESO_RECHAZADO), true);
-    if (AccesoRechazado)
-      AccesoRechazado();
-    return TResultadoRuta::AccesoRechazado;
-  }
+  const TResultadoRuta Revision =
+      RevisaBackOffice(sCarpeta, sQuien, sUsuario, sPassw, AccesoRechazado, nNumEmp,
+                       [&BackOffice](int) -> TTolvexBD& { return BackOffice; });
+  if (Revision != TResultadoRuta::Exito)
+    return Revision;
   Sucursal = {sRutaBD, CC_PASSWBDPRINC, nNumEmp};
   sDescripcion = QStringLiteral("sucursal %1 (empresa %2)").arg(sCarpeta).arg(nNumEmp);
   return TResultadoRuta::Exito;

@@ -294,11 +294,15 @@ TEST_F(LineaComandos, SucursalRechazadaNombraSuCarpeta)
   EscribeTolvex(BackOffice());
   const QString sSucursal = Carpeta() + "/sucursal";
   const QByteArray CC_INI = "[Control]\r\nEmpresaActiva=2\r\n";
-  QJsonObject Conectados = BackOffice();
+  // The branch's own company, 2, besides the head office's.
+  QJsonObject Sucursal = BackOffice();
+  CambiaTabla(Sucursal, "tEmpresa", QJsonArray{QJsonArray{1, "MATRIZ", "CCO010101AAA", "CC-001"},
+                                               QJsonArray{2, "SUCURSAL", "CCO010101AAA", "CC-002"}});
+  QJsonObject Conectados = Sucursal;
   CambiaTabla(Conectados, "tCompUsr", QJsonArray{QJsonArray{"CAJERO"}});
-  QJsonObject OtraContrasena = BackOffice();
+  QJsonObject OtraContrasena = Sucursal;
   CambiaTabla(OtraContrasena, "tEmps", QJsonArray{QJsonArray{"ADMIN", "SUCURSAL", 0}});
-  QJsonObject OtraClaveBD = BackOffice();
+  QJsonObject OtraClaveBD = Sucursal;
   OtraClaveBD["password"] = "otra";
   struct TCaso {
     const char* sNombre;
@@ -310,8 +314,11 @@ TEST_F(LineaComandos, SucursalRechazadaNombraSuCarpeta)
        "no se encontró la base de datos del Tolvex (DataBase\\Tolvex.mdb)."},
       {"otra contraseña de la BD", [&] { EscribeTolvex(OtraClaveBD, CC_INI, sSucursal); },
        "no fue posible conectar con la BD."},
-      {"sin empresa", [&] { EscribeTolvex(BackOffice(), "[Control]\r\n", sSucursal); },
+      {"sin empresa", [&] { EscribeTolvex(Sucursal, "[Control]\r\n", sSucursal); },
        "No se pudo extraer el Número de la Empresa predeterminada."},
+      {"empresa que no existe", [&] { EscribeTolvex(Sucursal, "[Control]\r\nEmpresaActiva=7\r\n", sSucursal); },
+       "No existe la empresa número 7 en la base de datos del Tolvex (EmpresaActiva de " +
+           QDir::toNativeSeparators(QDir(sSucursal).absoluteFilePath("Tolvex.INI")) + ")."},
       {"usuarios conectados", [&] { EscribeTolvex(Conectados, CC_INI, sSucursal); },
        "Hay un usuario conectado a la BD. Cierre Tolvex antes de continuar."},
       {"otra contraseña", [&] { EscribeTolvex(OtraContrasena, CC_INI, sSucursal); },

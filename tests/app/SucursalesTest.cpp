@@ -147,6 +147,51 @@ INSTANTIATE_TEST_SUITE_P(Sucursales, Sucursales, ::testing::Values(1, 2, 5),
                            return QStringLiteral("N%1").arg(Info.param).toStdString();
                          });
 
+// localidades takes the back offices generar takes: over the head office and its branches
+// it lists what one back office holding all their data lists, and it refuses a branch as
+// generar does, naming it.
+TEST(LocalidadesConsolidadas, ComoElBackOfficeUnidoYConLosRechazosDeGenerar)
+{
+  QTemporaryDir Dir;
+  backoffice::GeneraSucursales(CC_OPERACIONES, CC_SEMILLA, 3, Dir.path());
+  const QString sMatriz = backoffice::CarpetaSucursal(Dir.path(), 1);
+  const QString sSucursal2 = backoffice::CarpetaSucursal(Dir.path(), 2);
+  const QString sSucursal3 = backoffice::CarpetaSucursal(Dir.path(), 3);
+  const auto Lista = [](const QString& sCarpeta, const QStringList& Sucursales) {
+    QStringList Args = {"localidades", "--carpeta", sCarpeta, "--usuario", "ADMIN", "--password", "ADMIN"};
+    for (const QString& sSucursal : Sucursales)
+      Args << "--sucursal" << sSucursal;
+    return Ejecuta(Args);
+  };
+  const TEjecucion Unida = Lista(backoffice::CarpetaUnida(Dir.path()), {});
+  ASSERT_EQ(Unida.nSalida, 0) << Unida.sError.toStdString();
+  // Each branch's own locality is there, once the branches are joined.
+  for (int s = 2; s <= 3; ++s)
+    EXPECT_TRUE(Unida.sSalida.contains("\n" + backoffice::LocalidadPropia(s) + "  ")) << s;
+  const QString sFalta = Dir.filePath("no-existe");
+  struct TCaso {
+    const char* sNombre;
+    QStringList Sucursales;
+    int nSalida;
+    QString sSalida;
+    QString sError;  // what standard error contains
+  };
+  const QList<TCaso> Casos = {
+      {"tres back offices", {sSucursal2, sSucursal3}, 0,
+       QString(Unida.sSalida).replace("del back office", "de los 3 back offices consolidados"), {}},
+      {"una sucursal sin Tolvex", {sSucursal2, sFalta}, 3, {},
+       "Sucursal " + sFalta + ": no se encontró la base de datos del Tolvex (DataBase\\Tolvex.mdb).\n"},
+      {"la matriz otra vez", {sSucursal2, sMatriz + "/"}, 2, {},
+       "La carpeta " + sMatriz + "/ se indicó dos veces: cada back office se consolida una sola vez.\n"},
+  };
+  for (const TCaso& Caso : Casos) {
+    const TEjecucion R = Lista(sMatriz, Caso.Sucursales);
+    EXPECT_EQ(R.nSalida, Caso.nSalida) << Caso.sNombre << ": " << R.sError.toStdString();
+    EXPECT_EQ(R.sSalida.toStdString(), Caso.sSalida.toStdString()) << Caso.sNombre;
+    EXPECT_TRUE(R.sError.contains(Caso.sError)) << Caso.sNombre << ": " << R.sError.toStdString();
+  }
+}
+
 // One branch is the back office of today: the same file as a lone back office, and the
 // same report as the joined one, byte for byte.
 TEST(UnaSucursal, EsElBackOfficeDeHoy)
