@@ -39,4 +39,12 @@ struct TConsolidacionJet {
   bool operator==(const TConsolidacionJet&) const = default;
 };
 
+// A numeric identity key read from nArchivos back offices as one, told back as the file it
+// came from (0 the head office) and that file's own key: what the user finds in that back office.
+struct TClavePropia {
+  int nArchivo = 0;
+  qint64 nClave = 0;
+};
+TClavePropia ClavePropia(qint64 nConsolidada, int nArchivos);
+
 }  // namespace ado

@@ -60,6 +60,12 @@ void TMapeoConsolidado::MapeaIdentidad(const TCelda& Origen, TCelda& Destino) co
   }
 }
 
+TClavePropia ClavePropia(qint64 nConsolidada, int nArchivos) {
+  // The inverse of MapeaIdentidad's (k - 1) * n + s + 1, also for keys of 0 and below.
+  const qint64 nResto = ((nConsolidada - 1) % nArchivos + nArchivos) % nArchivos;
+  return {int(nResto), (nConsolidada - 1 - nResto) / nArchivos + 1};
+}
+
 void TMapeoConsolidado::MapeaEmpresa(const TCelda& Origen, TCelda& Destino) const {
   double dValor = 0;
   Destino.eClase = TClaseCelda::Entero;

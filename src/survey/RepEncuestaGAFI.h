@@ -45,6 +45,8 @@ class TRepEncuestaGAFI : public TTolvexBD, public IRepEncuestaGAFI {
   // Sets "preg_" + nInciso to sDato with ASCII letters and accented vowels capitalised.
   void AgregaRespuesta(const QString& nInciso, const QString& sDato);
 
+  const QStringList& BackOffices() const { return F_BackOffices; }
+
   std::shared_ptr<IMensajero> F_Mensajero;
   int F_nTotalPreguntas;
   std::shared_ptr<IManejadorReportes> F_mjReportes;

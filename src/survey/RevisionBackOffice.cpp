@@ -1,5 +1,6 @@
 #include "survey/RepEncGAFI2016.h"
 
+#include "ado/Consolidacion.h"
 #include "ado/ConsultaADO.h"
 #include "ado/ErrorADO.h"
 #include "db/LiteralJet.h"
@@ -89,13 +90,29 @@ QList<THallazgo> TRepEncGAFIBasic::RevisionPrevia()
            });
   }
   const auto Tal = [](const QStringList& Valores) { return Valores; };
+  // Consolidated, the engine numbers the currencies apart; the user looks for the number
+  // its own back office gives it.
+  const auto DivisasPropias = [this](const QStringList& Valores) {
+    const QStringList& Todos = BackOffices();
+    if (Todos.size() < 2)
+      return Valores;
+    QStringList Nombres;
+    for (const QString& sValor : Valores) {
+      bool bNumero = false;
+      const qint64 nValor = sValor.toLongLong(&bNumero);
+      const ado::TClavePropia Propia = ado::ClavePropia(nValor, int(Todos.size()));
+      Nombres << (bNumero ? QStringLiteral("%1 en %2").arg(Propia.nClave).arg(Todos.value(Propia.nArchivo))
+                          : sValor);
+    }
+    return Nombres;
+  };
   Revisa(QStringLiteral("Divisas sin Símbolo usadas desde el 1 de noviembre de 2011 (NumeroDivisa)"),
          QStringLiteral("SELECT DISTINCT tDivisas.NumeroDivisa FROM (") +
              TodasOpsRangoF(CC_FECHAINIC, QString()) +
              QStringLiteral(") AS tOps, tDivisas WHERE tDivisas.NumeroDivisa = tOps.NDiv AND "
                             "(ISNULL(tDivisas.Simbolo) OR tDivisas.Simbolo = '') "
                             "ORDER BY tDivisas.NumeroDivisa"),
-         QStringLiteral("NumeroDivisa"), Tal);
+         QStringLiteral("NumeroDivisa"), DivisasPropias);
   Revisa(QStringLiteral("Sectores de clientes sin Clave de la Actividad"),
          QStringLiteral("SELECT DISTINCT tSector.Sector FROM tCliente, tSector "
                         "WHERE tCliente.ClaveSector = tSector.ClaveSector AND tCliente.NumEmp = ") +

@@ -83,6 +83,18 @@ TEST_F(Consolidacion, ClavesApartadasCodigosUnidosEmpresaDeCadaArchivo) {
   EXPECT_EQ(Lee(Conexion, "SELECT ClaveEmp FROM tEmps", {"ClaveEmp"}), (QList<QVariantList>{{"MATRIZ"}}));
 }
 
+// A key told back as the file it came from and that file's own key, for every file of
+// one, two and five back offices, keys of 0 and below included.
+TEST(ClavePropia, DevuelveElArchivoYSuClave) {
+  for (int n : {1, 2, 5})
+    for (int s = 0; s < n; ++s)
+      for (qint64 k = -2; k <= 3; ++k) {
+        const ado::TClavePropia Propia = ado::ClavePropia((k - 1) * n + s + 1, n);
+        EXPECT_EQ(Propia.nArchivo, s) << n << " " << s << " " << k;
+        EXPECT_EQ(Propia.nClave, k) << n << " " << s << " " << k;
+      }
+}
+
 TEST_F(Consolidacion, SinSucursalesElArchivoSeLeeTalCual) {
   const QString sMatriz = BackOffice("matriz.mdb", 4, "MATRIZ");
   const auto Conexion = Consolida(sMatriz, 4, {});

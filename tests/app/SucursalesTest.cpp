@@ -58,10 +58,9 @@ class Sucursales : public ::testing::TestWithParam<int> {
     QStringList Resto;
     for (int s = 2; s <= n; ++s)
       Resto << backoffice::CarpetaSucursal(F_dir.path(), s);
-    const TEjecucion Consolidado =
-        Genera(backoffice::CarpetaSucursal(F_dir.path(), 1), Resto, Localidades(n),
-               F_dir.filePath("consolidado.json"), F_dir.filePath("consolidado.pdf"));
-    ASSERT_EQ(Consolidado.nSalida, 0) << Consolidado.sError.toStdString();
+    F_Consolidado = Genera(backoffice::CarpetaSucursal(F_dir.path(), 1), Resto, Localidades(n),
+                           F_dir.filePath("consolidado.json"), F_dir.filePath("consolidado.pdf"));
+    ASSERT_EQ(F_Consolidado.nSalida, 0) << F_Consolidado.sError.toStdString();
     const TEjecucion Unida = Genera(backoffice::CarpetaUnida(F_dir.path()), {}, Localidades(n),
                                     F_dir.filePath("unida.json"));
     ASSERT_EQ(Unida.nSalida, 0) << Unida.sError.toStdString();
@@ -87,6 +86,7 @@ class Sucursales : public ::testing::TestWithParam<int> {
   }
 
   QTemporaryDir F_dir;
+  TEjecucion F_Consolidado;
 };
 
 TEST_P(Sucursales, ConsolidadoIgualAlBackOfficeUnido)
@@ -140,6 +140,23 @@ TEST_P(Sucursales, ElAvisoDiceQueEsConsolidado)
                             .arg(backoffice::CarpetaSucursal(F_dir.path(), GetParam()))
                             .arg(GetParam());
   EXPECT_TRUE(QString(sAviso).remove(u' ').contains(sRama)) << sAviso.toStdString();
+}
+
+// The pre-flight findings name a currency by the number its own back office gives it (every
+// branch's currency 10 has no symbol), not by the number the consolidation gives it.
+TEST_P(Sucursales, LaRevisionPreviaNombraLaDivisaDeSuBackOffice)
+{
+  const int n = GetParam();
+  QStringList Nombres;
+  for (int s = 1; s <= std::min(n, 3); ++s)
+    Nombres << (n == 1 ? QStringLiteral("10")
+                       : QStringLiteral("10 en %1 %2 (empresa %3)")
+                             .arg(s == 1 ? "matriz" : "sucursal", backoffice::CarpetaSucursal(F_dir.path(), s))
+                             .arg(s));
+  const QString sLinea = QStringLiteral("- Divisas sin Símbolo usadas desde el 1 de noviembre de 2011 "
+                                        "(NumeroDivisa): %1%2.\n")
+                             .arg(Nombres.join(", "), n > 3 ? QStringLiteral(" y %1 más").arg(n - 3) : QString());
+  EXPECT_TRUE(F_Consolidado.sError.contains(sLinea)) << F_Consolidado.sError.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Sucursales, Sucursales, ::testing::Values(1, 2, 5),
