@@ -25,7 +25,10 @@ class ReglasJet : public ::testing::TestWithParam<TCaso> {
         "CREATE TABLE u (Id INTEGER, Cosa TEXT COLLATE JET);"
         "INSERT INTO u VALUES (1, 'uno'), (3, 'tres'), (9, 'nueve');"
         "CREATE TABLE \"t t\" (\"Nombre Completo\" TEXT COLLATE JET, \"Año\" INTEGER);"
-        "INSERT INTO \"t t\" VALUES ('Ana', 2014);"));
+        "INSERT INTO \"t t\" VALUES ('Ana', 2014);"
+        "CREATE TABLE v (Grupo TEXT COLLATE JET, Clave TEXT COLLATE JET, Monto REAL);"
+        "INSERT INTO v VALUES ('x', 'usd', 1), ('X', 'USD', 2), ('x', 'Usd', NULL), ('y', 'usd', 1),"
+        " (NULL, 'eur', 1), ('x', NULL, 3), ('x', 'eur', 1.0);"));
   }
 };
 
@@ -127,6 +130,21 @@ const TCaso CC_CASOS[] = {
     // alias that repeats the column it aggregates still aggregates the column
     {"TresTablasSinParentesis",
      "SELECT t.Id FROM t INNER JOIN u ON t.Id = u.Id INNER JOIN u AS u2 ON u2.Id = u.Id ORDER BY t.Id", "Id\n1\n3"},
+    // counts of a derived table filtered by a literal come from one kept count shared by every
+    // literal; kept groupings of columns and counts are hashed: the same groups, spellings,
+    // Nulls and ties as grouping by sorting
+    {"ConteoPorLiteral",
+     "SELECT d.Clave, COUNT(1) AS n FROM (SELECT Clave FROM v WHERE Grupo = 'X') AS d GROUP BY d.Clave "
+     "ORDER BY COUNT(1) DESC",
+     "Clave|n\nUSD|3\neur|1\nNull|1"},
+    {"ConteoPorNumeroALaIzquierda",
+     "SELECT d.Grupo, COUNT(*) AS n FROM (SELECT v.Grupo FROM v, v AS w WHERE v.Clave = w.Clave AND 1 = w.Monto "
+     "AND v.Monto >= 1) AS d GROUP BY d.Grupo",
+     "Grupo|n\nNull|2\nX|6\ny|2"},
+    {"ConteoPorLiteralSinFilas", "SELECT d.Clave, COUNT(1) AS n FROM (SELECT Clave FROM v WHERE Grupo = 'z') AS d GROUP BY d.Clave",
+     "Clave|n"},
+    {"AgrupacionGuardada", "SELECT g.Clave, g.n FROM (SELECT Clave, COUNT(1) AS n FROM v GROUP BY Clave) AS g ORDER BY g.Clave",
+     "Clave|n\nNull|1\neur|2\nUSD|4"},
     {"AliasQueRepiteLaColumna", "SELECT SUM(Id) AS Id, MAX(Nombre) AS Nombre FROM t", "Id|Nombre\n15|usd"},
 };
 

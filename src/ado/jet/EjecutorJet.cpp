@@ -1,11 +1,13 @@
 #include "ado/jet/EjecutorJet.h"
 
+#include "ado/jet/AgrupacionHash.h"
 #include "ado/jet/Analizador.h"
 #include "ado/jet/EmisorSQLite.h"
 #include "ado/jet/ErrorJet.h"
 #include "ado/jet/ReglaAgrupacion.h"
 #include "ado/jet/ReglaParametros.h"
 #include "ado/jet/ReglaPivote.h"
+#include "ado/jet/ReglaPreagregado.h"
 
 #include <QRegularExpression>
 #include <algorithm>
@@ -15,6 +17,10 @@
 namespace ado::jet {
 
 namespace {
+
+struct TFinalizaSentencia {
+  void operator()(sqlite3_stmt* p) const { sqlite3_finalize(p); }
+};
 
 // SQLite's messages for what the user got wrong, in the words Jet uses.
 QString MensajeSQLite(const QString& sMensaje) {
@@ -49,16 +55,6 @@ void AgrupaTextosAlFinal(TConsulta& consulta, const QStringList& textos) {
   auto& grupos = consulta.partes.front().agrupaPor;
   std::stable_partition(grupos.begin(), grupos.end(), [&](const auto& e) {
     return e->clase != TExpresion::TClase::Columna || !textos.contains(e->sTexto.toUpper());
-  });
-}
-
-// A plain column of the select that is also one of its GROUP BY terms.
-bool EsColumnaDelGrupo(const TExpresion& e, const TSelect& select) {
-  if (e.clase != TExpresion::TClase::Columna) return false;
-  return std::any_of(select.agrupaPor.begin(), select.agrupaPor.end(), [&](const auto& g) {
-    return g->clase == TExpresion::TClase::Columna && g->sTexto.compare(e.sTexto, Qt::CaseInsensitive) == 0 &&
-           (g->sCalificador.isEmpty() || e.sCalificador.isEmpty() ||
-            g->sCalificador.compare(e.sCalificador, Qt::CaseInsensitive) == 0);
   });
 }
 
@@ -119,6 +115,7 @@ TSentenciaJet TEjecutorJet::Prepara(const QString& sJet, const TParametrosJet& p
   std::set<QString> vistas;
   AseguraTablas(*consulta, vistas);
   if (consulta->pTransforma) ResuelvePivote(*consulta, [this](const TConsulta& valores) { return LeeValores(valores); });
+  if (F_bCacheActiva) PreagregaConteos(*consulta);
   FijaGrafiaDeGrupos(*consulta);
   if (F_bCacheActiva) MaterializaConsulta(*consulta, false);
   const TSqlTipado sql = EmiteSQLiteTipado(*consulta, F_Catalogo);
@@ -193,7 +190,7 @@ void TEjecutorJet::FijaGrafiaDeGrupos(TConsulta& consulta) {
   sqlite3_finalize(stmt);
   for (size_t i = 0; i < select.elementos.size() && i < textos.size(); ++i) {
     TElementoSelect& elemento = select.elementos[i];
-    if (!textos[i] || !elemento.pExpresion || !EsColumnaDelGrupo(*elemento.pExpresion, select)) continue;
+    if (!textos[i] || !elemento.pExpresion || IndiceEnGrupo(*elemento.pExpresion, select) < 0) continue;
     if (elemento.sAlias.isEmpty()) elemento.sAlias = elemento.pExpresion->sTexto;
     auto grafia = std::make_unique<TExpresion>();
     grafia->clase = TExpresion::TClase::Funcion;
@@ -257,20 +254,50 @@ void TEjecutorJet::Materializa(TFuente& fuente) {
     Ejecuta(QStringLiteral("CREATE TEMP TABLE ") + CitaNombre(sTabla) + QStringLiteral(" (") +
             columnas.join(QStringLiteral(", ")) + QLatin1Char(')'));
     try {
-      const QString sCalculo = EmiteSQLite(*fuente.pConsulta, F_Catalogo);
-      IndexaComoPideElPlan(*fuente.pConsulta, sCalculo);
-      Ejecuta(QStringLiteral("INSERT INTO temp.") + CitaNombre(sTabla) + QLatin1Char(' ') + sCalculo);
+      F_filas[sTabla] = Llena(*fuente.pConsulta, sTabla, int(columnas.size()));
     } catch (...) {  // a half-filled table must not be taken for this text later
       sqlite3_exec(F_db, ("DROP TABLE temp." + CitaNombre(sTabla)).toUtf8().constData(), nullptr, nullptr, nullptr);
       throw;
     }
-    F_filas[sTabla] = sqlite3_changes64(F_db);
     it = F_temporales.emplace(sSql, sTabla).first;
     F_columnasTemporales[sTabla] = sql.columnas;
   }
   fuente.clase = TFuente::TClase::Tabla;
   fuente.sNombre = it->second;
   fuente.pConsulta.reset();
+}
+
+// Computes a derived table into its temporary table of nColumnas columns; returns its rows.
+qint64 TEjecutorJet::Llena(const TConsulta& consulta, const QString& sTabla, int nColumnas) {
+  if (const auto plan = PlanAgrupacionHash(consulta)) return LlenaPorHash(*plan, sTabla, nColumnas);
+  const QString sCalculo = EmiteSQLite(consulta, F_Catalogo);
+  IndexaComoPideElPlan(consulta, sCalculo);
+  Ejecuta(QStringLiteral("INSERT INTO temp.") + CitaNombre(sTabla) + QLatin1Char(' ') + sCalculo);
+  return sqlite3_changes64(F_db);
+}
+
+qint64 TEjecutorJet::LlenaPorHash(const TAgrupacionHash& plan, const QString& sTabla, int nColumnas) {
+  const QString sFilas = EmiteSQLite(*plan.pFilas, F_Catalogo);
+  IndexaComoPideElPlan(*plan.pFilas, sFilas);
+  const std::unique_ptr<sqlite3_stmt, TFinalizaSentencia> filas(PreparaSQLite(sFilas));
+  std::vector<bool> clavesJet;  // text and untyped columns compare under JET, as kept tables declare them
+  for (int i = 0; i < sqlite3_column_count(filas.get()); ++i) {
+    const char* sTipo = sqlite3_column_decltype(filas.get(), i);
+    clavesJet.push_back(!sTipo || !*sTipo || EsTipoTexto(QString::fromUtf8(sTipo)));
+  }
+  QStringList parametros;
+  for (int i = 0; i < nColumnas; ++i) parametros << QStringLiteral("?");
+  const std::unique_ptr<sqlite3_stmt, TFinalizaSentencia> insercion(PreparaSQLite(
+      QStringLiteral("INSERT INTO temp.") + CitaNombre(sTabla) + QStringLiteral(" VALUES (") + parametros.join(u',') + u')'));
+  Ejecuta(QStringLiteral("SAVEPOINT jet_grupos"));  // one transaction for all the inserts
+  qint64 nGrupos = 0;
+  if (AgrupaPorHash(filas.get(), clavesJet, plan.salidas, insercion.get(), nGrupos) != SQLITE_DONE) {
+    const QString sMensaje = QString::fromUtf8(sqlite3_errmsg(F_db));
+    sqlite3_exec(F_db, "ROLLBACK TO jet_grupos; RELEASE jet_grupos", nullptr, nullptr, nullptr);
+    LanzaError(MensajeSQLite(sMensaje));
+  }
+  Ejecuta(QStringLiteral("RELEASE jet_grupos"));
+  return nGrupos;
 }
 
 // Where SQLite would build a throw-away index to join a kept or loaded table, the index is

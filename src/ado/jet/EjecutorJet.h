@@ -14,6 +14,7 @@ struct sqlite3_stmt;
 
 namespace ado::jet {
 
+struct TAgrupacionHash;
 struct TConsulta;
 struct TFuente;
 
@@ -48,6 +49,8 @@ class TEjecutorJet {
   void MaterializaConsulta(TConsulta& consulta, bool bMaterializada);
   void MaterializaFuente(TFuente& fuente, bool bSolaFuente, bool bPadreMaterializado);
   void Materializa(TFuente& fuente);
+  qint64 Llena(const TConsulta& consulta, const QString& sTabla, int nColumnas);
+  qint64 LlenaPorHash(const TAgrupacionHash& plan, const QString& sTabla, int nColumnas);
   bool GuardaLaMayoria(const TConsulta& filtro);
   void IndexaComoPideElPlan(const TConsulta& consulta, const QString& sSql);
   TColumnasTipadas Columnas(const QString& sTabla);

@@ -63,6 +63,18 @@ bool EsAgrupada(const TSelect& select) {
   return false;
 }
 
+bool EsConteoDeFilas(const TExpresion& e) {
+  return e.clase == TClase::Funcion && e.sTexto.compare(QLatin1String("COUNT"), Qt::CaseInsensitive) == 0 &&
+         e.hijos.size() == 1 && (e.hijos[0]->clase == TClase::Numero || e.hijos[0]->clase == TClase::Estrella);
+}
+
+int IndiceEnGrupo(const TExpresion& e, const TSelect& select) {
+  if (e.clase != TClase::Columna) return -1;
+  for (size_t i = 0; i < select.agrupaPor.size(); ++i)
+    if (select.agrupaPor[i]->clase == TClase::Columna && Iguales(e, *select.agrupaPor[i])) return int(i);
+  return -1;
+}
+
 void ValidaAgrupacion(const TConsulta& consulta) {
   for (const TSelect& select : consulta.partes) {
     for (const auto& fuente : select.fuentes) ValidaFuente(*fuente);

@@ -12,4 +12,11 @@ void ValidaAgrupacion(const TConsulta& consulta);
 // A SELECT with GROUP BY, HAVING or an aggregate in its list: it yields one row per group.
 bool EsAgrupada(const TSelect& select);
 
+// Which GROUP BY term of select a plain column is (an unqualified name matches a qualified
+// one), or -1.
+int IndiceEnGrupo(const TExpresion& e, const TSelect& select);
+
+// COUNT(*) or COUNT of a number: the rows of the group.
+bool EsConteoDeFilas(const TExpresion& e);
+
 }  // namespace ado::jet

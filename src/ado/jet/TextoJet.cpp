@@ -67,6 +67,15 @@ int ComparaJet(const char* a, int na, const char* b, int nb) {
   return nSecundaria;
 }
 
+void AgregaClaveJet(std::string& clave, const char* s, int n) {
+  auto p = reinterpret_cast<const unsigned char*>(s);
+  const auto fin = p + n;
+  while (p < fin) {
+    const char32_t c = Pliega(Lee(p, fin));
+    clave.append(reinterpret_cast<const char*>(&c), sizeof c);
+  }
+}
+
 TPatronLike::TPatronLike(const char* sPatron, int n) {
   const std::vector<char32_t> patron = Plegado(sPatron, n);
   for (size_t i = 0; i < patron.size(); ++i) {

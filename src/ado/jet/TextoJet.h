@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 namespace ado::jet {
@@ -8,6 +9,9 @@ namespace ado::jet {
 // Ñ/Ü), accents kept (U <> Ú). Ordering puts a letter and its accented forms together
 // ("a" < "á" < "b") and Ñ after N. Returns <0, 0, >0.
 int ComparaJet(const char* a, int na, const char* b, int nb);
+// Appends to clave the text's folded letters: two texts append the same bytes exactly when
+// ComparaJet finds them equal (for grouping by hashing).
+void AgregaClaveJet(std::string& clave, const char* s, int n);
 
 // A LIKE pattern of Jet's ANSI mode: % any run, _ one character, [abc], [a-z], [!abc];
 // matched with the same folding as ComparaJet.
