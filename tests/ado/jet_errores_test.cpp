@@ -98,6 +98,8 @@ const TCasoMalo CC_MALOS[] = {
     // while computing a derived table to keep: nothing half-filled stays
     {"ErrorEnDerivada", "SELECT * FROM (SELECT Id + Nombre AS x FROM t) AS d",
      "EConsultaADO - No coinciden los tipos de datos en la expresión de criterios."},
+    {"SumaDeTextoAgrupada", "SELECT Id, SUM(Nombre) AS s FROM t GROUP BY Id",
+     "EConsultaADO - No coinciden los tipos de datos en la expresión de criterios."},
 };
 
 INSTANTIATE_TEST_SUITE_P(Jet, ErroresJet, ::testing::ValuesIn(CC_MALOS),

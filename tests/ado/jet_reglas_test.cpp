@@ -145,6 +145,11 @@ const TCaso CC_CASOS[] = {
      "Clave|n"},
     {"AgrupacionGuardada", "SELECT g.Clave, g.n FROM (SELECT Clave, COUNT(1) AS n FROM v GROUP BY Clave) AS g ORDER BY g.Clave",
      "Clave|n\nNull|1\neur|2\nUSD|4"},
+    {"SumaAgrupadaConOrden",
+     "SELECT Grupo, SUM(Monto) AS s, COUNT(Monto) AS c, COUNT(1) AS n FROM v GROUP BY Grupo ORDER BY SUM(Monto) DESC",
+     "Grupo|s|c|n\nX|7|4|5\ny|1|1|1\nNull|1|1|1"},
+    {"AgrupacionSinOrden", "SELECT COUNT(*) AS n, Clave FROM v WHERE Monto >= 1 GROUP BY Grupo, Clave",
+     "n|Clave\n1|eur\n1|Null\n1|eur\n2|USD\n1|usd"},
     {"AliasQueRepiteLaColumna", "SELECT SUM(Id) AS Id, MAX(Nombre) AS Nombre FROM t", "Id|Nombre\n15|usd"},
 };
 

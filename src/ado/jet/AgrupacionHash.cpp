@@ -1,9 +1,11 @@
 #include "ado/jet/AgrupacionHash.h"
 
 #include "ado/jet/ReglaAgrupacion.h"
+#include "ado/jet/SumaJet.h"
 #include "ado/jet/TextoJet.h"
 
 #include <sqlite3.h>
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <unordered_map>
@@ -13,9 +15,34 @@ namespace ado::jet {
 namespace {
 
 using TClase = TExpresion::TClase;
+using TSalida = TAgrupacionHash::TSalida;
 
-bool EsGrafia(const TExpresion& e) {
-  return e.clase == TClase::Funcion && e.sTexto == QLatin1String("JET_GRAFIA") && e.hijos.size() == 1;
+const QLatin1String CC_AGRUPADA("jet_agrupada");
+
+// A grouping that keeps more than half of its first rows as groups is left to SQLite: its
+// inserts would cost as much as the sort that hashing saves.
+constexpr qint64 CC_FILAS_DE_PRUEBA = 65536;
+
+bool EsFuncion(const TExpresion& e, const char* sNombre) {
+  return e.clase == TClase::Funcion && e.sTexto.compare(QLatin1String(sNombre), Qt::CaseInsensitive) == 0 &&
+         e.hijos.size() == 1;
+}
+
+// The key an output column shows: a group column, bare or by its spelling.
+int ClaveMostrada(const TExpresion& e, const TSelect& select) {
+  return IndiceEnGrupo(EsFuncion(e, "JET_GRAFIA") ? *e.hijos[0] : e, select);
+}
+
+bool SelectAgrupable(const TSelect& select) {
+  if (select.bDistinct || select.nTop > 0 || select.pTeniendo || select.agrupaPor.empty()) return false;
+  for (const auto& grupo : select.agrupaPor)
+    if (grupo->clase != TClase::Columna) return false;
+  for (const TElementoSelect& elemento : select.elementos) {
+    if (elemento.bEstrella || !elemento.pExpresion) return false;
+    const TExpresion& e = *elemento.pExpresion;
+    if (ClaveMostrada(e, select) < 0 && !EsFuncion(e, "COUNT") && !EsFuncion(e, "SUM")) return false;
+  }
+  return true;
 }
 
 // A value as SQLite gave it, kept past the row.
@@ -45,6 +72,26 @@ struct TValor {
     }
   }
 };
+
+// SQLite's order of values: Null, numbers, texts (by their collation), blobs.
+int Compara(const TValor& a, const TValor& b, bool bJet) {
+  auto Rango = [](int nTipo) { return nTipo == SQLITE_NULL ? 0 : nTipo == SQLITE_TEXT ? 2 : nTipo == SQLITE_BLOB ? 3 : 1; };
+  const int nRangoA = Rango(a.nTipo), nRangoB = Rango(b.nTipo);
+  if (nRangoA != nRangoB) return nRangoA < nRangoB ? -1 : 1;
+  switch (nRangoA) {
+    case 0: return 0;
+    case 1:
+      if (a.nTipo == SQLITE_INTEGER && b.nTipo == SQLITE_INTEGER) return a.n < b.n ? -1 : a.n > b.n ? 1 : 0;
+      {
+        const double da = a.nTipo == SQLITE_INTEGER ? double(a.n) : a.d, db = b.nTipo == SQLITE_INTEGER ? double(b.n) : b.d;
+        return da < db ? -1 : da > db ? 1 : 0;
+      }
+    case 2:
+      if (bJet) return ComparaJet(a.s.data(), int(a.s.size()), b.s.data(), int(b.s.size()));
+      [[fallthrough]];
+    default: return a.s.compare(b.s);
+  }
+}
 
 template <typename T>
 void AgregaBytes(std::string& clave, const T& valor) {
@@ -90,17 +137,16 @@ void AgregaClave(std::string& clave, sqlite3_stmt* stmt, int i, bool bJet) {
   }
 }
 
-// min(x COLLATE BINARY): Nulls left out, texts byte for byte.
+// min(x COLLATE BINARY): texts byte for byte.
 bool EsMenor(const TValor& nuevo, const TValor& actual) {
-  if (nuevo.nTipo == SQLITE_NULL) return false;
-  if (actual.nTipo == SQLITE_NULL) return true;
-  if ((nuevo.nTipo == SQLITE_TEXT || nuevo.nTipo == SQLITE_BLOB) && nuevo.nTipo == actual.nTipo) return nuevo.s < actual.s;
-  return false;  // numbers of one group are equal
+  return (nuevo.nTipo == SQLITE_TEXT || nuevo.nTipo == SQLITE_BLOB) && nuevo.nTipo == actual.nTipo && nuevo.s < actual.s;
 }
 
 struct TGrupo {
-  std::vector<TValor> valores;  // one per key
+  std::vector<TValor> claves;
   qint64 nFilas = 0;
+  std::vector<qint64> cuentas;  // per argument: its values that are not Null
+  std::vector<TSumaJet> sumas;  // per argument
 };
 
 }  // namespace
@@ -108,57 +154,165 @@ struct TGrupo {
 std::optional<TAgrupacionHash> PlanAgrupacionHash(const TConsulta& consulta) {
   if (consulta.partes.size() != 1 || !consulta.orden.empty() || consulta.pTransforma) return std::nullopt;
   const TSelect& select = consulta.partes.front();
-  if (select.bDistinct || select.nTop > 0 || select.pTeniendo || select.agrupaPor.empty()) return std::nullopt;
-  for (const auto& grupo : select.agrupaPor)
-    if (grupo->clase != TClase::Columna) return std::nullopt;
+  if (!SelectAgrupable(select)) return std::nullopt;
   TAgrupacionHash plan;
-  for (const TElementoSelect& elemento : select.elementos) {
-    if (elemento.bEstrella || !elemento.pExpresion) return std::nullopt;
-    const TExpresion& e = *elemento.pExpresion;
-    const bool bGrafia = EsGrafia(e);
-    const int nClave = IndiceEnGrupo(bGrafia ? *e.hijos[0] : e, select);
-    if (nClave < 0 && !EsConteoDeFilas(e)) return std::nullopt;
-    plan.salidas.push_back(nClave);
-  }
+  plan.nClaves = int(select.agrupaPor.size());
   plan.pFilas = Clona(consulta);
   TSelect& filas = plan.pFilas->partes.front();
-  filas.elementos.clear();
-  for (auto& grupo : filas.agrupaPor) filas.elementos.push_back({std::move(grupo), false, {}, {}});
+  std::vector<TElementoSelect> elementos;
+  for (auto& grupo : filas.agrupaPor) elementos.push_back({std::move(grupo), false, {}, {}});
+  int nArgumento = 0;
+  for (const TElementoSelect& elemento : filas.elementos) {
+    const TExpresion& e = *elemento.pExpresion;
+    const int nClave = ClaveMostrada(e, select);
+    if (nClave >= 0) {
+      plan.salidas.push_back({TSalida::TClase::Clave, nClave});
+    } else if (EsConteoDeFilas(e)) {
+      plan.salidas.push_back({TSalida::TClase::Filas, 0});
+    } else {
+      plan.salidas.push_back({EsFuncion(e, "SUM") ? TSalida::TClase::Suma : TSalida::TClase::Valores, nArgumento++});
+      elementos.push_back({Clona(*e.hijos[0]), false, {}, {}});
+    }
+  }
+  filas.elementos = std::move(elementos);
   filas.agrupaPor.clear();
   return plan;
 }
 
-int AgrupaPorHash(sqlite3_stmt* filas, const std::vector<bool>& clavesJet,
-                  const std::vector<int>& salidas, sqlite3_stmt* insercion, qint64& nGrupos) {
-  const int nClaves = int(clavesJet.size());
+namespace {
+
+std::unique_ptr<TExpresion> ColumnaAgrupada(const QString& sColumna) {
+  auto columna = std::make_unique<TExpresion>();
+  columna->clase = TClase::Columna;
+  columna->sCalificador = CC_AGRUPADA;
+  columna->sTexto = sColumna;
+  return columna;
+}
+
+// SUM of a column of the kept grouping: it gives back each group's one value exactly.
+std::unique_ptr<TExpresion> SumaAgrupada(const QString& sColumna) {
+  auto suma = std::make_unique<TExpresion>();
+  suma->clase = TClase::Funcion;
+  suma->sTexto = QStringLiteral("SUM");
+  suma->hijos.push_back(ColumnaAgrupada(sColumna));
+  return suma;
+}
+
+}  // namespace
+
+bool AgrupaAparte(TConsulta& consulta, const std::function<QStringList()>& Nombres) {
+  if (consulta.partes.size() != 1 || consulta.pTransforma) return false;
+  TSelect& select = consulta.partes.front();
+  if (!SelectAgrupable(select)) return false;
+  for (const TOrden& orden : consulta.orden)
+    if (IndiceEnGrupo(*orden.pExpresion, select) < 0 && !EsFuncion(*orden.pExpresion, "COUNT") &&
+        !EsFuncion(*orden.pExpresion, "SUM"))
+      return false;
+  const QStringList nombres = Nombres();
+  if (nombres.size() != qsizetype(select.elementos.size())) return false;
+
+  // The kept grouping: every key, then every aggregate the query shows or orders by.
+  TSelect agrupada;
+  agrupada.fuentes = std::move(select.fuentes);
+  agrupada.pDonde = std::move(select.pDonde);
+  TSelect exterior;
+  for (size_t i = 0; i < select.agrupaPor.size(); ++i) {
+    const QString sClave = QStringLiteral("jet_k%1").arg(i + 1);
+    exterior.agrupaPor.push_back(ColumnaAgrupada(sClave));
+    agrupada.elementos.push_back({Clona(*select.agrupaPor[i]), false, {}, sClave});
+  }
+  auto Agregado = [&](const TExpresion& e) {
+    const QString sColumna = QStringLiteral("jet_a%1").arg(agrupada.elementos.size() + 1);
+    agrupada.elementos.push_back({Clona(e), false, {}, sColumna});
+    return SumaAgrupada(sColumna);
+  };
+  // The query groups the kept rows again, one per group, so that its ORDER BY sorts what a
+  // grouping gives, ties included, as the query over the rows would.
+  for (qsizetype i = 0; i < nombres.size(); ++i) {
+    const TExpresion& e = *select.elementos[size_t(i)].pExpresion;
+    const int nClave = ClaveMostrada(e, select);
+    exterior.elementos.push_back(
+        {nClave >= 0 ? ColumnaAgrupada(QStringLiteral("jet_k%1").arg(nClave + 1)) : Agregado(e), false, {}, nombres[i]});
+  }
+  for (TOrden& orden : consulta.orden) {
+    const int nClave = IndiceEnGrupo(*orden.pExpresion, select);
+    orden.pExpresion = nClave >= 0 ? ColumnaAgrupada(QStringLiteral("jet_k%1").arg(nClave + 1)) : Agregado(*orden.pExpresion);
+  }
+  for (auto& grupo : select.agrupaPor) agrupada.agrupaPor.push_back(std::move(grupo));
+  auto fuente = std::make_unique<TFuente>();
+  fuente->clase = TFuente::TClase::Derivada;
+  fuente->sAlias = CC_AGRUPADA;
+  fuente->pConsulta = std::make_unique<TConsulta>();
+  fuente->pConsulta->partes.push_back(std::move(agrupada));
+  exterior.fuentes.push_back(std::move(fuente));
+  select = std::move(exterior);
+  return true;
+}
+
+int AgrupaPorHash(sqlite3_stmt* filas, const std::vector<bool>& clavesJet, const TAgrupacionHash& plan,
+                  sqlite3_stmt* insercion, qint64& nGrupos) {
+  const int nClaves = plan.nClaves;
+  const int nArgumentos = sqlite3_column_count(filas) - nClaves;
   std::vector<TGrupo> grupos;
   std::unordered_map<std::string, size_t> indice;
   std::string clave;
   TValor valor;
   int nPaso;
+  qint64 nFilas = 0;
   while ((nPaso = sqlite3_step(filas)) == SQLITE_ROW) {
+    if (++nFilas == CC_FILAS_DE_PRUEBA && 2 * qint64(grupos.size()) > nFilas) return CC_REDUCE_POCO;
     clave.clear();
     for (int i = 0; i < nClaves; ++i) AgregaClave(clave, filas, i, clavesJet[size_t(i)]);
     const auto [it, bNuevo] = indice.try_emplace(clave, grupos.size());
     if (bNuevo) {
       grupos.emplace_back();
-      grupos.back().valores.resize(size_t(nClaves));
+      grupos.back().claves.resize(size_t(nClaves));
+      grupos.back().cuentas.resize(size_t(nArgumentos));
+      grupos.back().sumas.resize(size_t(nArgumentos), TSumaJet{});
     }
     TGrupo& grupo = grupos[it->second];
     ++grupo.nFilas;
     for (int i = 0; i < nClaves; ++i) {
       valor.Lee(filas, i);
-      TValor& actual = grupo.valores[size_t(i)];
+      TValor& actual = grupo.claves[size_t(i)];
       if (bNuevo || EsMenor(valor, actual)) actual = valor;
+    }
+    for (const TSalida& salida : plan.salidas) {
+      if (salida.clase == TSalida::TClase::Valores && sqlite3_column_type(filas, nClaves + salida.n) != SQLITE_NULL)
+        ++grupo.cuentas[size_t(salida.n)];
+      if (salida.clase == TSalida::TClase::Suma &&
+          !grupo.sumas[size_t(salida.n)].Agrega(sqlite3_column_value(filas, nClaves + salida.n)))
+        return SQLITE_MISMATCH;
     }
   }
   if (nPaso != SQLITE_DONE) return nPaso;
-  for (const TGrupo& grupo : grupos) {
-    for (size_t i = 0; i < salidas.size(); ++i) {
-      if (salidas[i] < 0)
-        sqlite3_bind_int64(insercion, int(i) + 1, grupo.nFilas);
-      else
-        grupo.valores[size_t(salidas[i])].Enlaza(insercion, int(i) + 1);
+  // The groups leave in the order of their keys, as SQLite's grouping sorts them.
+  std::vector<size_t> orden(grupos.size());
+  for (size_t i = 0; i < orden.size(); ++i) orden[i] = i;
+  std::sort(orden.begin(), orden.end(), [&](size_t a, size_t b) {
+    for (int i = 0; i < nClaves; ++i)
+      if (const int n = Compara(grupos[a].claves[size_t(i)], grupos[b].claves[size_t(i)], clavesJet[size_t(i)])) return n < 0;
+    return false;
+  });
+  for (const size_t g : orden) {
+    const TGrupo& grupo = grupos[g];
+    for (size_t i = 0; i < plan.salidas.size(); ++i) {
+      const TSalida& salida = plan.salidas[i];
+      const int nParametro = int(i) + 1;
+      switch (salida.clase) {
+        case TSalida::TClase::Clave: grupo.claves[size_t(salida.n)].Enlaza(insercion, nParametro); break;
+        case TSalida::TClase::Filas: sqlite3_bind_int64(insercion, nParametro, grupo.nFilas); break;
+        case TSalida::TClase::Valores: sqlite3_bind_int64(insercion, nParametro, grupo.cuentas[size_t(salida.n)]); break;
+        case TSalida::TClase::Suma: {
+          const TSumaJet::TTotal total = grupo.sumas[size_t(salida.n)].Total();
+          if (total.clase == TSumaJet::TTotal::TClase::Entero)
+            sqlite3_bind_int64(insercion, nParametro, total.n);
+          else if (total.clase == TSumaJet::TTotal::TClase::Real)
+            sqlite3_bind_double(insercion, nParametro, total.d);
+          else
+            sqlite3_bind_null(insercion, nParametro);
+        }
+      }
     }
     if ((nPaso = sqlite3_step(insercion)) != SQLITE_DONE) return nPaso;
     sqlite3_reset(insercion);

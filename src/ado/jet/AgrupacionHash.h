@@ -2,7 +2,9 @@
 
 #include "ado/jet/Arbol.h"
 
+#include <QStringList>
 #include <QtGlobal>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -11,24 +13,39 @@ struct sqlite3_stmt;
 
 namespace ado::jet {
 
-// A grouping whose keys are columns and whose aggregates count rows is done by hashing the
-// rows: SQLite groups by sorting, and sorting many rows on text keys under the JET
-// collation is what makes such a grouping slow.
+// A grouping whose keys are columns and whose aggregates are COUNT and SUM is done by
+// hashing the rows: SQLite groups by sorting, and sorting many rows on text keys under the
+// JET collation is what makes such a grouping slow.
 struct TAgrupacionHash {
-  // For each output column, the key it shows or -1 for a count of rows. A key shows the
-  // group's smallest spelling in binary order, as the grouped text columns of every plan do
-  // (numbers of one group are equal).
-  std::vector<int> salidas;
-  std::unique_ptr<TConsulta> pFilas;  // the rows to group, one column per key
+  // An output column: a key (its group's smallest spelling in binary order, as every plan
+  // shows a grouped text column; numbers of one group are equal), the group's rows, or the
+  // count or SUM of an argument.
+  struct TSalida {
+    enum class TClase { Clave, Filas, Valores, Suma } clase;
+    int n;  // Clave: the key; Valores, Suma: the argument
+  };
+  std::vector<TSalida> salidas;
+  int nClaves = 0;
+  std::unique_ptr<TConsulta> pFilas;  // the rows to group: the keys, then the arguments
 };
 
-// Empty when the grouping has another shape.
+// Empty when the grouping has another shape (ORDER BY, HAVING, DISTINCT, TOP, other
+// aggregates, computed keys).
 std::optional<TAgrupacionHash> PlanAgrupacionHash(const TConsulta& consulta);
 
-// Groups the rows filas yields (one column per key; clavesJet: the keys whose texts compare
-// under the JET collation, the others byte for byte) and runs insercion once per group, in
-// the order the groups first appear. Returns SQLITE_DONE, or the code of the failed step.
-int AgrupaPorHash(sqlite3_stmt* filas, const std::vector<bool>& clavesJet,
-                  const std::vector<int>& salidas, sqlite3_stmt* insercion, qint64& nGrupos);
+// A top-level grouping of that shape, ordered (if at all) by its keys and aggregates, reads
+// instead a kept grouping of its rows (hashed), which it groups again: one row per group,
+// so SQLite's sort is short. Nombres gives the query's column names, which stay. False when
+// it cannot.
+bool AgrupaAparte(TConsulta& consulta, const std::function<QStringList()>& Nombres);
+
+// Groups the rows filas yields (clavesJet: the keys whose texts compare under the JET
+// collation, the others byte for byte) and runs insercion once per group, in the order of
+// their keys as SQLite's grouping gives them. Returns SQLITE_DONE; CC_REDUCE_POCO, having
+// inserted nothing, when the first rows are mostly groups of their own; SQLITE_MISMATCH for
+// a SUM of something that is not a number; or the code of the failed step.
+inline constexpr int CC_REDUCE_POCO = -1;
+int AgrupaPorHash(sqlite3_stmt* filas, const std::vector<bool>& clavesJet, const TAgrupacionHash& plan,
+                  sqlite3_stmt* insercion, qint64& nGrupos);
 
 }  // namespace ado::jet

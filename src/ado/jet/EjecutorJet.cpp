@@ -8,6 +8,7 @@
 #include "ado/jet/ReglaParametros.h"
 #include "ado/jet/ReglaPivote.h"
 #include "ado/jet/ReglaPreagregado.h"
+#include "ado/jet/ValorSQLite.h"
 
 #include <QRegularExpression>
 #include <algorithm>
@@ -115,9 +116,12 @@ TSentenciaJet TEjecutorJet::Prepara(const QString& sJet, const TParametrosJet& p
   std::set<QString> vistas;
   AseguraTablas(*consulta, vistas);
   if (consulta->pTransforma) ResuelvePivote(*consulta, [this](const TConsulta& valores) { return LeeValores(valores); });
-  if (F_bCacheActiva) PreagregaConteos(*consulta);
+  const bool bPreagregada = F_bCacheActiva && PreagregaConteos(*consulta);
   FijaGrafiaDeGrupos(*consulta);
-  if (F_bCacheActiva) MaterializaConsulta(*consulta, false);
+  if (F_bCacheActiva) {
+    if (!bPreagregada) AgrupaAparte(*consulta, [&] { return NombresColumnas(*consulta); });
+    MaterializaConsulta(*consulta, false);
+  }
   const TSqlTipado sql = EmiteSQLiteTipado(*consulta, F_Catalogo);
   if (F_bCacheActiva) IndexaComoPideElPlan(*consulta, sql.sSql);
   TSentenciaJet sentencia{PreparaSQLite(sql.sSql), {}};
@@ -249,12 +253,11 @@ void TEjecutorJet::Materializa(TFuente& fuente) {
     }
     sqlite3_finalize(stmt);
     if (vistas.removeDuplicates() > 0) return;
-    AgrupaTextosAlFinal(*fuente.pConsulta, textos);
     const QString sTabla = QStringLiteral("jet_dt_%1").arg(++F_nTemporales);
     Ejecuta(QStringLiteral("CREATE TEMP TABLE ") + CitaNombre(sTabla) + QStringLiteral(" (") +
             columnas.join(QStringLiteral(", ")) + QLatin1Char(')'));
     try {
-      F_filas[sTabla] = Llena(*fuente.pConsulta, sTabla, int(columnas.size()));
+      F_filas[sTabla] = Llena(*fuente.pConsulta, sTabla, int(columnas.size()), textos);
     } catch (...) {  // a half-filled table must not be taken for this text later
       sqlite3_exec(F_db, ("DROP TABLE temp." + CitaNombre(sTabla)).toUtf8().constData(), nullptr, nullptr, nullptr);
       throw;
@@ -267,15 +270,21 @@ void TEjecutorJet::Materializa(TFuente& fuente) {
   fuente.pConsulta.reset();
 }
 
-// Computes a derived table into its temporary table of nColumnas columns; returns its rows.
-qint64 TEjecutorJet::Llena(const TConsulta& consulta, const QString& sTabla, int nColumnas) {
-  if (const auto plan = PlanAgrupacionHash(consulta)) return LlenaPorHash(*plan, sTabla, nColumnas);
+// Computes a derived table into its temporary table of nColumnas columns (textos: those that
+// hold text); returns its rows.
+qint64 TEjecutorJet::Llena(TConsulta& consulta, const QString& sTabla, int nColumnas, const QStringList& textos) {
+  if (const auto plan = PlanAgrupacionHash(consulta)) {
+    const qint64 nGrupos = LlenaPorHash(*plan, sTabla, nColumnas);
+    if (nGrupos >= 0) return nGrupos;
+  }
+  AgrupaTextosAlFinal(consulta, textos);
   const QString sCalculo = EmiteSQLite(consulta, F_Catalogo);
   IndexaComoPideElPlan(consulta, sCalculo);
   Ejecuta(QStringLiteral("INSERT INTO temp.") + CitaNombre(sTabla) + QLatin1Char(' ') + sCalculo);
   return sqlite3_changes64(F_db);
 }
 
+// Fills the table by hashing; -1 when the grouping reduces too little for that.
 qint64 TEjecutorJet::LlenaPorHash(const TAgrupacionHash& plan, const QString& sTabla, int nColumnas) {
   const QString sFilas = EmiteSQLite(*plan.pFilas, F_Catalogo);
   IndexaComoPideElPlan(*plan.pFilas, sFilas);
@@ -291,8 +300,11 @@ qint64 TEjecutorJet::LlenaPorHash(const TAgrupacionHash& plan, const QString& sT
       QStringLiteral("INSERT INTO temp.") + CitaNombre(sTabla) + QStringLiteral(" VALUES (") + parametros.join(u',') + u')'));
   Ejecuta(QStringLiteral("SAVEPOINT jet_grupos"));  // one transaction for all the inserts
   qint64 nGrupos = 0;
-  if (AgrupaPorHash(filas.get(), clavesJet, plan.salidas, insercion.get(), nGrupos) != SQLITE_DONE) {
-    const QString sMensaje = QString::fromUtf8(sqlite3_errmsg(F_db));
+  const int nResultado = AgrupaPorHash(filas.get(), clavesJet, plan, insercion.get(), nGrupos);
+  if (nResultado == CC_REDUCE_POCO) nGrupos = -1;
+  if (nResultado != SQLITE_DONE && nResultado != CC_REDUCE_POCO) {
+    const QString sMensaje = nResultado == SQLITE_MISMATCH ? QString::fromUtf8(CC_TIPOS_NO_COINCIDEN)
+                                                           : QString::fromUtf8(sqlite3_errmsg(F_db));
     sqlite3_exec(F_db, "ROLLBACK TO jet_grupos; RELEASE jet_grupos", nullptr, nullptr, nullptr);
     LanzaError(MensajeSQLite(sMensaje));
   }
@@ -351,6 +363,14 @@ bool TEjecutorJet::GuardaLaMayoria(const TConsulta& filtro) {
     it = F_enSitio.emplace(sSql, 2 * nFilas >= itFilas->second).first;
   }
   return it->second;
+}
+
+// The names SQLite gives the query's columns.
+QStringList TEjecutorJet::NombresColumnas(const TConsulta& consulta) {
+  QStringList nombres;
+  const std::unique_ptr<sqlite3_stmt, TFinalizaSentencia> stmt(PreparaSQLite(EmiteSQLite(consulta, F_Catalogo)));
+  for (int i = 0; i < sqlite3_column_count(stmt.get()); ++i) nombres << QString::fromUtf8(sqlite3_column_name(stmt.get(), i));
+  return nombres;
 }
 
 // The rows of a query of a value and its text (a crosstab's column headings).

@@ -3,6 +3,7 @@
 #include "ado/jet/TipoJet.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <functional>
 #include <map>
@@ -49,11 +50,12 @@ class TEjecutorJet {
   void MaterializaConsulta(TConsulta& consulta, bool bMaterializada);
   void MaterializaFuente(TFuente& fuente, bool bSolaFuente, bool bPadreMaterializado);
   void Materializa(TFuente& fuente);
-  qint64 Llena(const TConsulta& consulta, const QString& sTabla, int nColumnas);
+  qint64 Llena(TConsulta& consulta, const QString& sTabla, int nColumnas, const QStringList& textos);
   qint64 LlenaPorHash(const TAgrupacionHash& plan, const QString& sTabla, int nColumnas);
   bool GuardaLaMayoria(const TConsulta& filtro);
   void IndexaComoPideElPlan(const TConsulta& consulta, const QString& sSql);
   TColumnasTipadas Columnas(const QString& sTabla);
+  QStringList NombresColumnas(const TConsulta& consulta);
   std::vector<std::pair<QVariant, QString>> LeeValores(const TConsulta& consulta);
   void Ejecuta(const QString& sSql);
   sqlite3_stmt* PreparaSQLite(const QString& sSql);

@@ -68,6 +68,8 @@ bool EsConteoDeFilas(const TExpresion& e) {
          e.hijos.size() == 1 && (e.hijos[0]->clase == TClase::Numero || e.hijos[0]->clase == TClase::Estrella);
 }
 
+bool MismaExpresion(const TExpresion& a, const TExpresion& b) { return Iguales(a, b); }
+
 int IndiceEnGrupo(const TExpresion& e, const TSelect& select) {
   if (e.clase != TClase::Columna) return -1;
   for (size_t i = 0; i < select.agrupaPor.size(); ++i)

@@ -16,6 +16,10 @@ bool EsAgrupada(const TSelect& select);
 // one), or -1.
 int IndiceEnGrupo(const TExpresion& e, const TSelect& select);
 
+// The same expression as written, ignoring letter case of names; an unqualified column
+// matches a qualified one of the same name.
+bool MismaExpresion(const TExpresion& a, const TExpresion& b);
+
 // COUNT(*) or COUNT of a number: the rows of the group.
 bool EsConteoDeFilas(const TExpresion& e);
 

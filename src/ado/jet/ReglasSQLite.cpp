@@ -3,6 +3,7 @@
 #include "ado/jet/ErrorJet.h"
 #include "ado/jet/FuncionesSQLite.h"
 #include "ado/jet/Regional.h"
+#include "ado/jet/SumaJet.h"
 #include "ado/jet/TextoJet.h"
 #include "ado/jet/ValorSQLite.h"
 
@@ -66,47 +67,22 @@ void Divide(sqlite3_context* ctx, int, sqlite3_value** argv) {
   sqlite3_result_double(ctx, a->d / b->d);
 }
 
-// SUM: values of up to four decimals (Currency loads as the double nearest its value) are
-// added exactly as integers scaled by 10,000; any other value is added as a double.
-struct TSuma {
-  __int128 nDiezmilesimas;
-  double dResto;
-  bool bAlguno;
-  bool bDecimal;
-};
-
 void SumaPaso(sqlite3_context* ctx, int, sqlite3_value** argv) {
   if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return;
-  auto* suma = static_cast<TSuma*>(sqlite3_aggregate_context(ctx, sizeof(TSuma)));
+  auto* suma = static_cast<TSumaJet*>(sqlite3_aggregate_context(ctx, sizeof(TSumaJet)));
   if (!suma) return sqlite3_result_error_nomem(ctx);
-  const auto valor = Numero(argv[0]);
-  if (!valor) return sqlite3_result_error(ctx, CC_TIPOS_NO_COINCIDEN, -1);
-  suma->bAlguno = true;
-  if (valor->bEntero) {
-    suma->nDiezmilesimas += __int128(valor->n) * 10000;
-    return;
-  }
-  suma->bDecimal = true;
-  const double dEscalado = valor->d * 10000.0;
-  if (std::fabs(dEscalado) < 9e18) {
-    const qint64 n = std::llround(dEscalado);
-    if (double(n) / 10000.0 == valor->d) {
-      suma->nDiezmilesimas += n;
-      return;
-    }
-  }
-  suma->dResto += valor->d;
+  if (!suma->Agrega(argv[0])) sqlite3_result_error(ctx, CC_TIPOS_NO_COINCIDEN, -1);
 }
 
 void SumaFin(sqlite3_context* ctx) {
-  auto* suma = static_cast<TSuma*>(sqlite3_aggregate_context(ctx, 0));
-  if (!suma || !suma->bAlguno) return sqlite3_result_null(ctx);
-  const __int128 nEnteros = suma->nDiezmilesimas / 10000;
-  if (!suma->bDecimal && nEnteros >= INT64_MIN && nEnteros <= INT64_MAX)
-    return sqlite3_result_int64(ctx, qint64(nEnteros));
-  sqlite3_result_double(ctx, DobleDeDiezmilesimas(suma->nDiezmilesimas) + suma->dResto);
+  auto* suma = static_cast<TSumaJet*>(sqlite3_aggregate_context(ctx, 0));
+  const TSumaJet::TTotal total = suma ? suma->Total() : TSumaJet::TTotal{TSumaJet::TTotal::TClase::Nulo, 0, 0};
+  switch (total.clase) {
+    case TSumaJet::TTotal::TClase::Nulo: return sqlite3_result_null(ctx);
+    case TSumaJet::TTotal::TClase::Entero: return sqlite3_result_int64(ctx, total.n);
+    case TSumaJet::TTotal::TClase::Real: return sqlite3_result_double(ctx, total.d);
+  }
 }
-
 
 // A subquery used as a value returned more than one row.
 void VariasFilas(sqlite3_context* ctx, int, sqlite3_value**) {
