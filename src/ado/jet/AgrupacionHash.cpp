@@ -181,21 +181,11 @@ std::optional<TAgrupacionHash> PlanAgrupacionHash(const TConsulta& consulta) {
 
 namespace {
 
-std::unique_ptr<TExpresion> ColumnaAgrupada(const QString& sColumna) {
-  auto columna = std::make_unique<TExpresion>();
-  columna->clase = TClase::Columna;
-  columna->sCalificador = CC_AGRUPADA;
-  columna->sTexto = sColumna;
-  return columna;
-}
+std::unique_ptr<TExpresion> ColumnaAgrupada(const QString& sColumna) { return NuevaColumna(CC_AGRUPADA, sColumna); }
 
 // SUM of a column of the kept grouping: it gives back each group's one value exactly.
 std::unique_ptr<TExpresion> SumaAgrupada(const QString& sColumna) {
-  auto suma = std::make_unique<TExpresion>();
-  suma->clase = TClase::Funcion;
-  suma->sTexto = QStringLiteral("SUM");
-  suma->hijos.push_back(ColumnaAgrupada(sColumna));
-  return suma;
+  return NuevaFuncion(QStringLiteral("SUM"), ColumnaAgrupada(sColumna));
 }
 
 }  // namespace

@@ -47,6 +47,22 @@ void SubconsultasDeFuente(TFuente& fuente, const std::function<void(TConsulta&)>
 
 }  // namespace
 
+std::unique_ptr<TExpresion> NuevaColumna(const QString& sCalificador, const QString& sNombre) {
+  auto e = std::make_unique<TExpresion>();
+  e->clase = TExpresion::TClase::Columna;
+  e->sCalificador = sCalificador;
+  e->sTexto = sNombre;
+  return e;
+}
+
+std::unique_ptr<TExpresion> NuevaFuncion(const QString& sNombre, std::unique_ptr<TExpresion> argumento) {
+  auto e = std::make_unique<TExpresion>();
+  e->clase = TExpresion::TClase::Funcion;
+  e->sTexto = sNombre;
+  e->hijos.push_back(std::move(argumento));
+  return e;
+}
+
 std::unique_ptr<TExpresion> Clona(const TExpresion& e) {
   auto c = std::make_unique<TExpresion>();
   c->clase = e.clase;

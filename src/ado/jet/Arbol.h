@@ -101,6 +101,10 @@ struct TConsulta {
 std::unique_ptr<TExpresion> Clona(const TExpresion& e);
 std::unique_ptr<TConsulta> Clona(const TConsulta& consulta);
 
+// New nodes, for the rules that rewrite a query.
+std::unique_ptr<TExpresion> NuevaColumna(const QString& sCalificador, const QString& sNombre);
+std::unique_ptr<TExpresion> NuevaFuncion(const QString& sNombre, std::unique_ptr<TExpresion> argumento);
+
 // Calls f on every expression slot of the query's own clauses (select list, joins'
 // conditions, WHERE, GROUP BY, HAVING, ORDER BY), outermost first; f may replace the
 // expression. Subqueries and derived tables are not entered: f sees their node.

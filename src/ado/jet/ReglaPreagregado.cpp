@@ -63,20 +63,8 @@ const TExpresion* ColumnaFiltrada(const TExpresion& e) {
   return nullptr;
 }
 
-std::unique_ptr<TExpresion> Columna(const QString& sCalificador, const QString& sNombre) {
-  auto e = std::make_unique<TExpresion>();
-  e->clase = TClase::Columna;
-  e->sCalificador = sCalificador;
-  e->sTexto = sNombre;
-  return e;
-}
-
 std::unique_ptr<TExpresion> SumaDeFilas(const QString& sAlias) {
-  auto e = std::make_unique<TExpresion>();
-  e->clase = TClase::Funcion;
-  e->sTexto = QStringLiteral("SUM");
-  e->hijos.push_back(Columna(sAlias, CC_FILAS));
-  return e;
+  return NuevaFuncion(QStringLiteral("SUM"), NuevaColumna(sAlias, CC_FILAS));
 }
 
 // The derived table: one plain SELECT of named columns, filtered, not grouped.
@@ -141,16 +129,13 @@ bool PreagregaConteos(TConsulta& consulta) {
     const bool bColumnaPrimero = filtro.hijos[0]->clase == TClase::Columna;
     const QString sNombre = CC_FILTRO + QString::number(i + 1);
     derivada.elementos.push_back({std::move(filtro.hijos[bColumnaPrimero ? 0 : 1]), false, {}, sNombre});
-    filtro.hijos[bColumnaPrimero ? 0 : 1] = Columna(fuente.sAlias, sNombre);
+    filtro.hijos[bColumnaPrimero ? 0 : 1] = NuevaColumna(fuente.sAlias, sNombre);
     condiciones.push_back(std::move(filtros[i]));
   }
   for (const TElementoSelect& elemento : derivada.elementos) derivada.agrupaPor.push_back(Clona(*elemento.pExpresion));
-  auto conteo = std::make_unique<TExpresion>();
-  conteo->clase = TClase::Funcion;
-  conteo->sTexto = QStringLiteral("COUNT");
-  conteo->hijos.push_back(std::make_unique<TExpresion>());
-  conteo->hijos.back()->clase = TClase::Estrella;
-  derivada.elementos.push_back({std::move(conteo), false, {}, CC_FILAS});
+  auto estrella = std::make_unique<TExpresion>();
+  estrella->clase = TClase::Estrella;
+  derivada.elementos.push_back({NuevaFuncion(QStringLiteral("COUNT"), std::move(estrella)), false, {}, CC_FILAS});
   derivada.pDonde = Une(std::move(resto));
 
   // The query adds up the counts of the rows its literals pick.
