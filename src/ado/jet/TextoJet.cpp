@@ -52,6 +52,13 @@ int ComparaJet(const char* a, int na, const char* b, int nb) {
   auto pa = reinterpret_cast<const unsigned char*>(a);
   auto pb = reinterpret_cast<const unsigned char*>(b);
   const auto finA = pa + na, finB = pb + nb;
+  // ASCII letters fold to lower case and weigh as themselves: bytes decide until one is not ASCII
+  while (pa < finA && pb < finB && (*pa | *pb) < 0x80) {
+    const unsigned char ca = *pa++, cb = *pb++;
+    if (ca == cb) continue;
+    const unsigned char fa = (ca >= 'A' && ca <= 'Z') ? ca + 32 : ca, fb = (cb >= 'A' && cb <= 'Z') ? cb + 32 : cb;
+    if (fa != fb) return fa < fb ? -1 : 1;
+  }
   int nSecundaria = 0;  // first difference of accent, used when the letters weigh the same
   while (pa < finA && pb < finB) {
     const char32_t ca = Lee(pa, finA), cb = Lee(pb, finB);
