@@ -65,6 +65,8 @@ const TCaso CC_CASOS[] = {
      "SELECT g.Nombre AS x FROM (SELECT Nombre, COUNT(1) AS n FROM t GROUP BY Nombre) AS g WHERE g.n = 2 GROUP BY g.Nombre",
      "x\nUSD"},
     {"DistinctUnificaMayusculas", "SELECT COUNT(1) AS n FROM (SELECT DISTINCT Nombre FROM t) AS d", "n\n4"},
+    {"OrderBySinMayusculasYAcentoSecundario", "SELECT Nombre FROM t ORDER BY Nombre, Id",
+     "Nombre\nPublico\nPÚBLICO\nPUBLICO EN GENERAL\nusd\nUSD"},
     {"OrderByConEnie", "SELECT Ape FROM t WHERE Ape IS NOT NULL ORDER BY Ape", "Ape\nNúñez\nÑANDÚ\nPérez"},
     {"IifConservaLaColacion", "SELECT COUNT(1) AS n FROM (SELECT IIF(Id > 3, Nombre, 'x') AS v FROM t) AS d WHERE d.v = 'USD'",
      "n\n2"},
