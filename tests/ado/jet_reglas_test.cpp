@@ -152,6 +152,8 @@ const TCaso CC_CASOS[] = {
      "Grupo|s|c|n\nX|7|4|5\ny|1|1|1\nNull|1|1|1"},
     {"AgrupacionSinOrden", "SELECT COUNT(*) AS n, Clave FROM v WHERE Monto >= 1 GROUP BY Grupo, Clave",
      "n|Clave\n1|eur\n1|Null\n1|eur\n2|USD\n1|usd"},
+    {"AgrupacionDeTextoCalculado", "SELECT d.x, COUNT(1) AS n FROM (SELECT Clave & '' AS x FROM v) AS d GROUP BY d.x",
+     "x|n\n|1\neur|2\nUSD|4"},
     {"AliasQueRepiteLaColumna", "SELECT SUM(Id) AS Id, MAX(Nombre) AS Nombre FROM t", "Id|Nombre\n15|usd"},
 };
 
