@@ -111,7 +111,7 @@ TEjecutorJet::TEjecutorJet(sqlite3* db, std::function<void(const QString& sTabla
 }
 
 TSentenciaJet TEjecutorJet::Prepara(const QString& sJet, const TParametrosJet& parametros) {
-  const auto consulta = AnalizaJet(sJet);
+  auto consulta = AnalizaJet(sJet);
   SustituyeParametros(*consulta, parametros);
   std::set<QString> vistas;
   AseguraTablas(*consulta, vistas);
@@ -119,7 +119,7 @@ TSentenciaJet TEjecutorJet::Prepara(const QString& sJet, const TParametrosJet& p
   const bool bPreagregada = F_bCacheActiva && PreagregaConteos(*consulta);
   FijaGrafiaDeGrupos(*consulta);
   if (F_bCacheActiva) {
-    if (!bPreagregada) AgrupaAparte(*consulta, [&] { return NombresColumnas(*consulta); });
+    if (!bPreagregada) AgrupaAparteSiReduce(consulta);
     MaterializaConsulta(*consulta, false);
   }
   const TSqlTipado sql = EmiteSQLiteTipado(*consulta, F_Catalogo);
@@ -235,9 +235,21 @@ void TEjecutorJet::MaterializaFuente(TFuente& fuente, bool bSolaFuente, bool bPa
   }
 }
 
+// A top-level grouping that hashing reduces reads a kept grouping of its rows (see
+// AgrupaAparte); one that hashing would not reduce stays as written, sorted once.
+void TEjecutorJet::AgrupaAparteSiReduce(std::unique_ptr<TConsulta>& consulta) {
+  auto copia = Clona(*consulta);
+  if (!AgrupaAparte(*copia, [&] { return NombresColumnas(*consulta); })) return;
+  TFuente& agrupada = *copia->partes.front().fuentes.front();
+  MaterializaConsulta(*agrupada.pConsulta, true);
+  Materializa(agrupada, true);
+  if (agrupada.clase == TFuente::TClase::Tabla) consulta = std::move(copia);
+}
+
 // Replaces the derived table by its temporary table, computing it when this snapshot has
-// not seen its text yet. Left inline when its column names repeat.
-void TEjecutorJet::Materializa(TFuente& fuente) {
+// not seen its text yet. Left inline when its column names repeat, or, with bSoloHash, when
+// it cannot be grouped by hashing.
+void TEjecutorJet::Materializa(TFuente& fuente, bool bSoloHash) {
   const TSqlTipado sql = EmiteSQLiteTipado(*fuente.pConsulta, F_Catalogo);
   const QString& sSql = sql.sSql;
   auto it = F_temporales.find(sSql);
@@ -256,12 +268,21 @@ void TEjecutorJet::Materializa(TFuente& fuente) {
     const QString sTabla = QStringLiteral("jet_dt_%1").arg(++F_nTemporales);
     Ejecuta(QStringLiteral("CREATE TEMP TABLE ") + CitaNombre(sTabla) + QStringLiteral(" (") +
             columnas.join(QStringLiteral(", ")) + QLatin1Char(')'));
-    try {
-      F_filas[sTabla] = Llena(*fuente.pConsulta, sTabla, int(columnas.size()), textos);
-    } catch (...) {  // a half-filled table must not be taken for this text later
+    const auto Descarta = [&] {  // a half-filled table must not be taken for this text later
       sqlite3_exec(F_db, ("DROP TABLE temp." + CitaNombre(sTabla)).toUtf8().constData(), nullptr, nullptr, nullptr);
+    };
+    qint64 nFilas = -1;
+    try {
+      nFilas = Llena(*fuente.pConsulta, sTabla, int(columnas.size()), textos, bSoloHash);
+    } catch (...) {
+      Descarta();
       throw;
     }
+    if (nFilas < 0) {
+      Descarta();
+      return;
+    }
+    F_filas[sTabla] = nFilas;
     it = F_temporales.emplace(sSql, sTabla).first;
     F_columnasTemporales[sTabla] = sql.columnas;
   }
@@ -271,12 +292,14 @@ void TEjecutorJet::Materializa(TFuente& fuente) {
 }
 
 // Computes a derived table into its temporary table of nColumnas columns (textos: those that
-// hold text); returns its rows.
-qint64 TEjecutorJet::Llena(TConsulta& consulta, const QString& sTabla, int nColumnas, const QStringList& textos) {
+// hold text); returns its rows, or -1 when bSoloHash and hashing did not group it.
+qint64 TEjecutorJet::Llena(TConsulta& consulta, const QString& sTabla, int nColumnas, const QStringList& textos,
+                           bool bSoloHash) {
   if (const auto plan = PlanAgrupacionHash(consulta)) {
     const qint64 nGrupos = LlenaPorHash(*plan, sTabla, nColumnas);
     if (nGrupos >= 0) return nGrupos;
   }
+  if (bSoloHash) return -1;
   AgrupaTextosAlFinal(consulta, textos);
   const QString sCalculo = EmiteSQLite(consulta, F_Catalogo);
   IndexaComoPideElPlan(consulta, sCalculo);

@@ -49,8 +49,9 @@ class TEjecutorJet {
   void FijaGrafiaFuente(TFuente& fuente);
   void MaterializaConsulta(TConsulta& consulta, bool bMaterializada);
   void MaterializaFuente(TFuente& fuente, bool bSolaFuente, bool bPadreMaterializado);
-  void Materializa(TFuente& fuente);
-  qint64 Llena(TConsulta& consulta, const QString& sTabla, int nColumnas, const QStringList& textos);
+  void AgrupaAparteSiReduce(std::unique_ptr<TConsulta>& consulta);
+  void Materializa(TFuente& fuente, bool bSoloHash = false);
+  qint64 Llena(TConsulta& consulta, const QString& sTabla, int nColumnas, const QStringList& textos, bool bSoloHash);
   qint64 LlenaPorHash(const TAgrupacionHash& plan, const QString& sTabla, int nColumnas);
   bool GuardaLaMayoria(const TConsulta& filtro);
   void IndexaComoPideElPlan(const TConsulta& consulta, const QString& sSql);
