@@ -35,17 +35,18 @@ QString MensajeSQLite(const QString& sMensaje) {
 }
 
 // A column of a kept derived table: its source's type; the JET collation where it holds
-// text (or may: computed columns). A number column keeps SQLite's own collation, so that
-// joins with the base tables' number columns can use its index.
-bool EsTipoTexto(const QString& sDeclarado) {
-  const QString s = sDeclarado.toUpper();
+// text (or may: computed columns, which have no declared type). A number column keeps
+// SQLite's own collation, so that joins with the base tables' number columns can use its
+// index. Grouping and spelling rules go by the same test.
+bool ColumnaDeTexto(const char* sTipo) {
+  if (!sTipo || !*sTipo) return true;
+  const QString s = QString::fromUtf8(sTipo).toUpper();
   return s.contains(QLatin1String("CHAR")) || s.contains(QLatin1String("TEXT")) || s.contains(QLatin1String("CLOB"));
 }
 
 QString DeclaracionColumna(const char* sTipo) {
-  if (!sTipo) return QStringLiteral(" COLLATE JET");
-  const QString sDeclarado = QString::fromUtf8(sTipo);
-  return QLatin1Char(' ') + sDeclarado + (EsTipoTexto(sDeclarado) ? QStringLiteral(" COLLATE JET") : QString());
+  return QLatin1Char(' ') + QString::fromUtf8(sTipo ? sTipo : "") +
+         (ColumnaDeTexto(sTipo) ? QStringLiteral(" COLLATE JET") : QString());
 }
 
 // Grouping sorts on its keys in the order written; with the text columns last, most rows
@@ -189,7 +190,7 @@ void TEjecutorJet::FijaGrafiaDeGrupos(TConsulta& consulta) {
   std::vector<bool> textos;
   for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
     const char* sTipo = sqlite3_column_decltype(stmt, i);
-    textos.push_back(!sTipo || EsTipoTexto(QString::fromUtf8(sTipo)));
+    textos.push_back(ColumnaDeTexto(sTipo));
   }
   sqlite3_finalize(stmt);
   for (size_t i = 0; i < select.elementos.size() && i < textos.size(); ++i) {
@@ -261,7 +262,7 @@ void TEjecutorJet::Materializa(TFuente& fuente, bool bSoloHash) {
       const char* sTipo = sqlite3_column_decltype(stmt, i);
       columnas << CitaNombre(sNombre) + DeclaracionColumna(sTipo);
       vistas << sNombre.toUpper();
-      if (!sTipo || EsTipoTexto(QString::fromUtf8(sTipo))) textos << sNombre.toUpper();
+      if (ColumnaDeTexto(sTipo)) textos << sNombre.toUpper();
     }
     sqlite3_finalize(stmt);
     if (vistas.removeDuplicates() > 0) return;
@@ -312,11 +313,9 @@ qint64 TEjecutorJet::LlenaPorHash(const TAgrupacionHash& plan, const QString& sT
   const QString sFilas = EmiteSQLite(*plan.pFilas, F_Catalogo);
   IndexaComoPideElPlan(*plan.pFilas, sFilas);
   const std::unique_ptr<sqlite3_stmt, TFinalizaSentencia> filas(PreparaSQLite(sFilas));
-  std::vector<bool> clavesJet;  // text and untyped columns compare under JET, as kept tables declare them
-  for (int i = 0; i < sqlite3_column_count(filas.get()); ++i) {
-    const char* sTipo = sqlite3_column_decltype(filas.get(), i);
-    clavesJet.push_back(!sTipo || !*sTipo || EsTipoTexto(QString::fromUtf8(sTipo)));
-  }
+  std::vector<bool> clavesJet;
+  for (int i = 0; i < sqlite3_column_count(filas.get()); ++i)
+    clavesJet.push_back(ColumnaDeTexto(sqlite3_column_decltype(filas.get(), i)));
   QStringList parametros;
   for (int i = 0; i < nColumnas; ++i) parametros << QStringLiteral("?");
   const std::unique_ptr<sqlite3_stmt, TFinalizaSentencia> insercion(PreparaSQLite(

@@ -9,7 +9,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <cmath>
 #include <optional>
 #include <sqlite3.h>
 
