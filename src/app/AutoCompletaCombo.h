@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChar>
+#include <QString>
 
 class QComboBox;
 
@@ -15,7 +16,12 @@ struct TAutoCompletado {
   bool bCambio = false;     // the selected entry changed: the selection handler must run
 };
 
+// First entry that begins with sTecleado, letter case ignored: one spelt with the
+// typed accents first, then one that differs only in accents ("yucatan" finds
+// "YUCATÁN"); -1 for none. *pLargo: how many of the entry's characters were typed.
+int BuscaPrefijo(const QComboBox* cbCombo, const QString& sTecleado, qsizetype* pLargo = nullptr);
+
 // Adds Key to the text typed so far (the text before the marked part); when an
-// entry begins with the result, letter case ignored, the first such entry is
-// selected, its full name fills the box and the completed part is marked.
+// entry begins with the result (BuscaPrefijo), it is selected, its full name
+// fills the box and the completed part is marked.
 TAutoCompletado AutoCompleta(QComboBox* cbCombo, QChar Key);

@@ -1,5 +1,7 @@
 #include "app/DialogosVentana.h"
 
+#include "app/DialogoConfirmacion.h"
+
 #include <QMessageBox>
 #include <QWidget>
 
@@ -14,10 +16,8 @@ void TDialogosVentana::Mensaje(const QString& sTexto)
 
 bool TDialogosVentana::Advertencia(const QString& sTexto)
 {
-  QMessageBox Caja(QMessageBox::Warning, QStringLiteral("Advertencia"), sTexto,
-                   QMessageBox::Yes | QMessageBox::No, F_Ventana);
-  Caja.setDefaultButton(QMessageBox::Yes);
-  return Caja.exec() == QMessageBox::Yes;
+  TDialogoConfirmacion Dialogo(sTexto, F_Ventana);
+  return Dialogo.exec() == QDialog::Accepted;
 }
 
 bool TDialogosVentana::Pregunta(const QString& sTexto)

@@ -3,13 +3,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 
 #include "ado/ErrorADO.h"
 #include "app/AutoCompletaCombo.h"
@@ -17,6 +15,7 @@
 #include "app/Mensajero.h"
 #include "app/RutaReporte.h"
 #include "app/SelectorLocalidades.h"
+#include "app/UbicacionVentana.h"
 #include "app/TeclasPrincipal.h"
 #include "app/Utilerias.h"
 #include "base/ErrorSistema.h"
@@ -26,8 +25,8 @@
 namespace {
 
 const QString CC_TITULO = QStringLiteral("Encuesta de Evaluación de Riesgo GAFI - 2016 ");
-const QString CC_CIERRE_RECHAZADO = QStringLiteral(
-    "Se está generando el reporte. La ventana podrá cerrarse cuando termine.");
+const QString CC_CIERRE_RECHAZADO =
+    QStringLiteral("Espere a que termine de generarse el reporte.");
 
 // Runs Accion when the focus leaves Control for another control.
 class TAlSalir : public QObject {
@@ -100,6 +99,7 @@ TfrmPrincipal::TfrmPrincipal(TdmMain& dmMain, QString sCarpetaTolvex,
   PreparaAutoCompletar(c.cbEstado);
   PreparaAutoCompletar(c.cbCiudad);
   InstalaTeclas();
+  CentraEnAreaDisponible(this);
   c.edUsuario->setFocus();
 }
 
@@ -164,7 +164,7 @@ void TfrmPrincipal::closeEvent(QCloseEvent* Evento)
   Evento->ignore();
   // Not modal: the run goes on while the notice is up.
   if (!F_AvisoCierre) {
-    F_AvisoCierre = new QMessageBox(QMessageBox::Information, windowTitle(),
+    F_AvisoCierre = new QMessageBox(QMessageBox::Information, windowTitle().trimmed(),
                                     CC_CIERRE_RECHAZADO, QMessageBox::Ok, this);
     F_AvisoCierre->setObjectName(QStringLiteral("msgCierreRechazado"));
     F_AvisoCierre->setAttribute(Qt::WA_DeleteOnClose);
@@ -172,15 +172,6 @@ void TfrmPrincipal::closeEvent(QCloseEvent* Evento)
   }
   F_AvisoCierre->show();
   F_AvisoCierre->raise();
-}
-
-void TfrmPrincipal::showEvent(QShowEvent* Evento)
-{
-  QWidget::showEvent(Evento);
-  if (F_bCentrada || !screen())
-    return;
-  F_bCentrada = true;
-  move(screen()->availableGeometry().center() - rect().center());
 }
 
 void TfrmPrincipal::bnGenReporteClick()

@@ -34,7 +34,6 @@ class TfrmPrincipal : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* Evento) override;
-  void showEvent(QShowEvent* Evento) override;
 
  private:
   void IniForma();
@@ -54,6 +53,5 @@ class TfrmPrincipal : public QWidget {
   std::unique_ptr<TSelectorLocalidades> F_Selector;
   QObject* F_SalidaEstado = nullptr;  // runs cbEstadoExit when the focus leaves cbEstado
   bool F_bEnCurso = false;  // a click on "Generar reporte" is being handled
-  bool F_bCentrada = false;
   QPointer<QMessageBox> F_AvisoCierre;  // why a close during a run was refused
 };

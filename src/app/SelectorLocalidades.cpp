@@ -150,4 +150,7 @@ void TSelectorLocalidades::bnEliminarClick()
   _ListaLocs.Ciudad->removeAt(nRenglon);
   _ListaLocs.Clave->removeAt(nRenglon);
   delete lbLoc->takeItem(nRenglon);
+  // Qt would select the next line, which a second click would remove unseen.
+  lbLoc->setCurrentRow(-1);
+  lbLoc->clearSelection();
 }

@@ -2,13 +2,21 @@
 
 #include <QTranslator>
 
-// Texts of Qt's own widgets that Debian's qtbase_es translation lacks: the file
-// dialog's folder type and the edit boxes' context menu. Installed after
-// qtbase_es, it is asked first and passes on what it does not know.
+// Qt's own texts (file, print and page dialogs, message boxes, context menus) in
+// Mexican Spanish: Debian's qtbase_es with Spain's words replaced ("fichero" is
+// "archivo", "Apaisado" is "Horizontal"), plus the texts qtbase_es lacks or gets wrong.
 class TTraduccionesQt : public QTranslator {
  public:
   using QTranslator::QTranslator;
+  // Loads qtbase_es from sCarpeta; without it only our own table answers.
+  bool CargaQt(const QString& sCarpeta);
   QString translate(const char* sContexto, const char* sTexto, const char* sAclaracion = nullptr,
                     int n = -1) const override;
   bool isEmpty() const override { return false; }
+
+ private:
+  QTranslator F_QtBase;
 };
+
+// sTexto with Spain's words in their Mexican form, keeping a capital initial.
+QString EnEspanolDeMexico(const QString& sTexto);

@@ -18,5 +18,6 @@ std::optional<TErrorPlantilla> CargaPlantillaCuestionario(TReporte& Reporte)
 
 TAjustesPDF AjustesPDFCuestionario()
 {
-  return {"CuestionarioCNBV_2015", "Cuestionario CNBV 2015", "Cuestionario CNBV 2015", "Tolvex"};
+  return {"CuestionarioCNBV_2015", "Cuestionario CNBV 2015", "Cuestionario CNBV 2015", "Tolvex",
+          "NombreCC"};
 }

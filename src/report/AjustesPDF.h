@@ -8,4 +8,5 @@ struct TAjustesPDF {
   QString sTitulo;
   QString sAsunto;
   QString sAutor;
+  QString sVariableEmpresa;  // its printed text names the company in the proposed file name
 };

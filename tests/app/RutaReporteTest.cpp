@@ -468,7 +468,7 @@ TEST_F(RutaReporte, ElReporteSeMuestraYLaVentanaNoCierraDuranteLaCorrida)
   EXPECT_EQ(Dialogos->Advertencias.size(), 1);
   EXPECT_FALSE(bCerro);
   // The user is told why, and the run goes on while the notice is up.
-  EXPECT_EQ(sAviso, "Se está generando el reporte. La ventana podrá cerrarse cuando termine.");
+  EXPECT_EQ(sAviso, "Espere a que termine de generarse el reporte.");
   EXPECT_FALSE(bAvisoModal);
   EXPECT_FALSE(bBotonHabilitado);
   // This back office lacks the survey's tables: the questions fail, the report still shows.

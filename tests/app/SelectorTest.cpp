@@ -110,6 +110,12 @@ TEST_F(Selector, EliminarLaSegundaConservaElOrden)
   ASSERT_EQ(Lista()->count(), 4);
   for (int i = 0; i < 4; ++i)
     EXPECT_TRUE(Lista()->item(i)->text().startsWith(Esperadas[i] + QStringLiteral(" [Clave:")));
+  // No other line takes its place: a second click removes nothing the user did not choose.
+  EXPECT_EQ(Lista()->currentRow(), -1);
+  EXPECT_TRUE(Lista()->selectedItems().isEmpty());
+  Boton("bnEliminar")->click();
+  EXPECT_EQ(Lista()->count(), 4);
+  EXPECT_EQ(*Ventana->ListaLocs().Ciudad, Esperadas);
 }
 
 TEST_F(Selector, EliminarSinSeleccionNoHaceNada)

@@ -1,12 +1,16 @@
 #include "report/ui/VistaPrevia.h"
 
+#include "report/NombrePDF.h"
 #include "report/Reporte.h"
 #include "report/ui/ImpresionReporte.h"
 #include "report/ui/PaginasVista.h"
 
 #include <QComboBox>
+#include <QDate>
+#include <QDir>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,20 +24,40 @@
 #include <QProgressDialog>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QToolBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
+#include <functional>
 #include <QWindowStateChangeEvent>
 
 namespace {
 
-const QStringList CC_ZOOMS{"25 %", "50 %", "75 %", "100 %", "150 %", "200 %", "Ancho de página",
-                           "Página completa"};
+const QString CC_ANCHO = QStringLiteral("Ancho de página");
+const QString CC_COMPLETA = QStringLiteral("Página completa");
+const QList<int> CC_PORCENTAJES{25, 50, 75, 100, 150, 200};
+const QStringList CC_ZOOMS{"25 %", "50 %", "75 %", "100 %", "150 %", "200 %", CC_ANCHO, CC_COMPLETA};
 constexpr int CC_ESPACIO = TPaginasVista::CC_ESPACIO;
+const QString CC_CLAVE_CARPETA = QStringLiteral("VistaPrevia/CarpetaPDF");
+
+// Runs Accion when it goes out of scope, however the function returns.
+class TAlSalir {
+ public:
+  explicit TAlSalir(std::function<void()> Accion) : F_Accion(std::move(Accion)) {}
+  ~TAlSalir() { F_Accion(); }
+  TAlSalir(const TAlSalir&) = delete;
+  TAlSalir& operator=(const TAlSalir&) = delete;
+
+ private:
+  std::function<void()> F_Accion;
+};
 
 }  // namespace
 
@@ -52,10 +76,14 @@ TfrmVistaPrevia::TfrmVistaPrevia(TReporte& Reporte, QWidget* pPadre)
   connect(F_area->verticalScrollBar(), &QScrollBar::valueChanged, this,
           &TfrmVistaPrevia::ActualizaPagina);
   F_lbEsquema = new QListWidget(this);
-  for (int n = 0; n < F_paginas.NumeroPaginas(); ++n)
-    F_lbEsquema->addItem(F_paginas.Pagina(n).sNombre);
+  F_lbEsquema->setObjectName("lbEsquema");
+  // By their place: the template's own page names are not in page order.
+  for (int n = 1; n <= F_paginas.NumeroPaginas(); ++n)
+    F_lbEsquema->addItem(QString("Página %1").arg(n));
   F_lbEsquema->setMaximumWidth(200);
   F_lbEsquema->setVisible(false);
+  connect(F_lbEsquema, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* pLinea) { IrAPagina(F_lbEsquema->row(pLinea) + 1); });
   connect(F_lbEsquema, &QListWidget::currentRowChanged, this, [this](int nFila) {
     if (nFila >= 0)
       IrAPagina(nFila + 1);
@@ -70,6 +98,7 @@ TfrmVistaPrevia::TfrmVistaPrevia(TReporte& Reporte, QWidget* pPadre)
   layout->addWidget(CreaBarra());
   layout->addWidget(divisor, 1);
   F_cbZoom->setCurrentText("100 %");
+  MuestraPagina();
 }
 
 void TfrmVistaPrevia::showEvent(QShowEvent* pEvento)
@@ -116,6 +145,18 @@ bool TfrmVistaPrevia::eventFilter(QObject* pObjeto, QEvent* pEvento)
 {
   if (pObjeto == F_area->viewport() && pEvento->type() == QEvent::Resize)
     ReaplicaAjuste();
+  if (pObjeto == F_area->viewport() && pEvento->type() == QEvent::Wheel) {
+    auto* pRueda = static_cast<QWheelEvent*>(pEvento);
+    if (pRueda->modifiers() & Qt::ControlModifier) {
+      // One step per notch; a touchpad's small turns add up to one.
+      F_nRuedaZoom += pRueda->angleDelta().y();
+      const int nPasos = F_nRuedaZoom / 120;
+      F_nRuedaZoom -= nPasos * 120;
+      if (nPasos != 0)
+        PasoZoom(nPasos);
+      return true;
+    }
+  }
   return QDialog::eventFilter(pObjeto, pEvento);
 }
 
@@ -154,14 +195,24 @@ QToolBar* TfrmVistaPrevia::CreaBarra()
   CreaHerramientas(barra);
   barra->addSeparator();
   CreaNavegador(barra);
+  barra->addSeparator();
+  barra->addAction("Cerrar", this, &QDialog::reject)->setObjectName("acCerrar");
   return barra;
 }
 
 void TfrmVistaPrevia::CreaHerramientas(QToolBar* pBarra)
 {
   auto* menu = new QMenu(this);
-  menu->addAction("Ajustar al ancho", this, &TfrmVistaPrevia::AjustaAncho);
-  menu->addAction("Página completa", this, &TfrmVistaPrevia::AjustaPagina);
+  menu->addAction(CC_ANCHO, this, &TfrmVistaPrevia::AjustaAncho);
+  menu->addAction(CC_COMPLETA, this, &TfrmVistaPrevia::AjustaPagina);
+  QAction* acAcercar = menu->addAction("Acercar", this, &TfrmVistaPrevia::Acerca);
+  acAcercar->setObjectName("acAcercar");
+  acAcercar->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  QAction* acAlejar = menu->addAction("Alejar", this, &TfrmVistaPrevia::Aleja);
+  acAlejar->setObjectName("acAlejar");
+  acAlejar->setShortcut(QKeySequence::ZoomOut);
+  addAction(acAcercar);  // the keys work with the menu closed
+  addAction(acAlejar);
   menu->addAction("Una página", this, [this] { SetDosPaginas(false); });
   menu->addAction("Dos páginas", this, [this] { SetDosPaginas(true); });
   auto* boton = new QToolButton(pBarra);
@@ -180,22 +231,23 @@ void TfrmVistaPrevia::CreaNavegador(QToolBar* pBarra)
   F_edPagina = new QSpinBox(pBarra);
   F_edPagina->setObjectName("edPagina");
   F_edPagina->setRange(1, std::max(1, nTotal));
+  F_edPagina->setPrefix("Página ");
+  F_edPagina->setSuffix(QString(" de %1").arg(nTotal));  // reads "Página 3 de 9"
   connect(F_edPagina, &QSpinBox::valueChanged, this, &TfrmVistaPrevia::IrAPagina);
   pBarra->addWidget(F_edPagina);
-  pBarra->addWidget(new QLabel(QString(" de %1 ").arg(nTotal), pBarra));
   pBarra->addAction(">", this, [this] { IrAPagina(PaginaActual() + 1); })->setToolTip("Página siguiente");
   pBarra->addAction(">>", this, [this, nTotal] { IrAPagina(nTotal); })->setToolTip("Última página");
 }
 
 void TfrmVistaPrevia::AplicaZoom(const QString& sZoom)
 {
-  if (sZoom == "Ancho de página")
+  if (sZoom == CC_ANCHO)
     AjustaAncho();
-  else if (sZoom == "Página completa")
+  else if (sZoom == CC_COMPLETA)
     AjustaPagina();
   else {
     F_ajuste = TAjuste::Ninguno;
-    F_vista->SetZoom(QString(sZoom).remove('%').trimmed().toDouble() / 100);
+    FijaZoom(QString(sZoom).remove('%').trimmed().toDouble() / 100);
   }
 }
 
@@ -207,58 +259,143 @@ void TfrmVistaPrevia::ReaplicaAjuste()
     AjustaPagina();
 }
 
+void TfrmVistaPrevia::FijaZoom(double dZoom)
+{
+  // The same point of the same page stays at the top of the view.
+  const QScopedValueRollback<bool> Nosotros(F_bMoviendo, true);
+  const QRect rAntes = F_vista->RectPagina(F_nPagina - 1);
+  const double dDentro = rAntes.height() > 0
+                             ? double(F_area->verticalScrollBar()->value() - rAntes.top()) / rAntes.height()
+                             : 0;
+  F_vista->SetZoom(dZoom);
+  F_vista->adjustSize();
+  const QRect rDespues = F_vista->RectPagina(F_nPagina - 1);
+  F_area->verticalScrollBar()->setValue(rDespues.top() + int(dDentro * rDespues.height()));
+  MuestraPagina();
+}
+
+void TfrmVistaPrevia::PasoZoom(int nPasos)
+{
+  // From any zoom (a fitted one too) to the next of the list in that direction.
+  const double dActual = F_vista->Zoom() * 100;
+  int nIndice = -1;
+  if (nPasos > 0) {
+    for (int i = 0; i < CC_PORCENTAJES.size() && nIndice < 0; ++i)
+      if (CC_PORCENTAJES[i] > dActual + 0.5)
+        nIndice = i;
+    if (nIndice < 0)
+      nIndice = int(CC_PORCENTAJES.size()) - 1;
+    nIndice = std::min(nIndice + nPasos - 1, int(CC_PORCENTAJES.size()) - 1);
+  } else {
+    for (int i = int(CC_PORCENTAJES.size()) - 1; i >= 0 && nIndice < 0; --i)
+      if (CC_PORCENTAJES[i] < dActual - 0.5)
+        nIndice = i;
+    if (nIndice < 0)
+      nIndice = 0;
+    nIndice = std::max(nIndice + nPasos + 1, 0);
+  }
+  const QString sZoom = QString("%1 %").arg(CC_PORCENTAJES[nIndice]);
+  F_cbZoom->setCurrentText(sZoom);
+  AplicaZoom(sZoom);
+}
+
+void TfrmVistaPrevia::Acerca()
+{
+  PasoZoom(1);
+}
+
+void TfrmVistaPrevia::Aleja()
+{
+  PasoZoom(-1);
+}
+
 void TfrmVistaPrevia::SetDosPaginas(bool bDos)
 {
-  F_vista->SetDosPaginas(bDos);
+  {
+    const QScopedValueRollback<bool> Nosotros(F_bMoviendo, true);
+    F_vista->SetDosPaginas(bDos);
+  }
   ReaplicaAjuste();
+  IrAPagina(F_nPagina);
 }
 
 void TfrmVistaPrevia::AjustaAncho()
 {
   if (F_paginas.NumeroPaginas() == 0)
     return;
-  const QSizeF pagina = F_vista->TamanoPagina(0, 1.0);
+  double dAnchoPagina = 0;  // the widest page fits, so every page does
+  for (int n = 0; n < F_paginas.NumeroPaginas(); ++n)
+    dAnchoPagina = std::max(dAnchoPagina, F_vista->TamanoPagina(n, 1.0).width());
   const double dPaginas = F_vista->DosPaginas() ? 2 : 1;
   const double dLibre = F_area->viewport()->width() - (dPaginas + 1) * CC_ESPACIO - 2;
-  F_vista->SetZoom(dLibre / (pagina.width() * dPaginas));
-  F_cbZoom->setCurrentText("Ancho de página");
   F_ajuste = TAjuste::Ancho;
+  F_cbZoom->setCurrentText(CC_ANCHO);
+  FijaZoom(dLibre / (dAnchoPagina * dPaginas));
 }
 
 void TfrmVistaPrevia::AjustaPagina()
 {
   if (F_paginas.NumeroPaginas() == 0)
     return;
-  const int nPagina = PaginaActual();
-  const QSizeF pagina = F_vista->TamanoPagina(nPagina - 1, 1.0);
+  QSizeF mayor;  // the largest page fits whole, so every page does
+  for (int n = 0; n < F_paginas.NumeroPaginas(); ++n)
+    mayor = mayor.expandedTo(F_vista->TamanoPagina(n, 1.0));
   const double dPaginas = F_vista->DosPaginas() ? 2 : 1;
   const double dAncho = F_area->viewport()->width() - (dPaginas + 1) * CC_ESPACIO - 2;
   const double dAlto = F_area->viewport()->height() - 2 * CC_ESPACIO;
-  F_vista->SetZoom(std::min(dAncho / (pagina.width() * dPaginas), dAlto / pagina.height()));
-  F_cbZoom->setCurrentText("Página completa");
   F_ajuste = TAjuste::Pagina;
-  IrAPagina(nPagina);
+  F_cbZoom->setCurrentText(CC_COMPLETA);
+  {
+    const QScopedValueRollback<bool> Nosotros(F_bMoviendo, true);
+    F_vista->SetZoom(std::min(dAncho / (mayor.width() * dPaginas), dAlto / mayor.height()));
+  }
+  IrAPagina(F_nPagina);  // the whole page in view
 }
 
 int TfrmVistaPrevia::PaginaActual() const
 {
-  return F_vista->PaginaEn(F_area->verticalScrollBar()->value() + F_area->viewport()->height() / 3) + 1;
+  return F_nPagina;
 }
 
 void TfrmVistaPrevia::ActualizaPagina()
 {
-  const QSignalBlocker bloqueo(F_edPagina);
-  F_edPagina->setValue(PaginaActual());
+  if (F_bMoviendo)
+    return;
+  const QScrollBar* pBarra = F_area->verticalScrollBar();
+  // At the end of the scroll the last row is in view, even when it cannot reach the top.
+  const int y = pBarra->maximum() > 0 && pBarra->value() == pBarra->maximum()
+                    ? F_vista->height()
+                    : pBarra->value() + F_area->viewport()->height() / 3;
+  F_nPagina = F_vista->PaginaEn(y) + 1;
+  MuestraPagina();
+}
+
+void TfrmVistaPrevia::MuestraPagina()
+{
+  const QSignalBlocker bloqueoContador(F_edPagina);
+  F_edPagina->setValue(F_nPagina);
+  const QSignalBlocker bloqueoLista(F_lbEsquema);
+  F_lbEsquema->setCurrentRow(F_nPagina - 1);
 }
 
 void TfrmVistaPrevia::IrAPagina(int nPagina)
 {
   if (nPagina < 1 || nPagina > F_paginas.NumeroPaginas())
     return;
-  F_vista->adjustSize();
-  F_area->verticalScrollBar()->setValue(F_vista->RectPagina(nPagina - 1).top() - CC_ESPACIO);
-  const QSignalBlocker bloqueo(F_edPagina);
-  F_edPagina->setValue(nPagina);
+  F_nPagina = nPagina;
+  {
+    const QScopedValueRollback<bool> Nosotros(F_bMoviendo, true);
+    F_vista->adjustSize();
+    F_area->verticalScrollBar()->setValue(F_vista->RectPagina(nPagina - 1).top() - CC_ESPACIO);
+  }
+  MuestraPagina();
+}
+
+void TfrmVistaPrevia::RecuperaFoco()
+{
+  activateWindow();
+  raise();
+  F_area->setFocus();  // Escape, page keys and shortcuts reach the preview again
 }
 
 void TfrmVistaPrevia::Busca()
@@ -282,24 +419,29 @@ void TfrmVistaPrevia::Busca()
   F_sResaltar.clear();
   F_vista->SetResaltar({});
   QMessageBox::information(this, "Buscar", "No se encontró el texto \"" + sTexto + "\".");
+  RecuperaFoco();
 }
 
 void TfrmVistaPrevia::ConfiguraPagina()
 {
   if (F_paginas.NumeroPaginas() == 0)
     return;
+  const TAlSalir Foco([this] { RecuperaFoco(); });
   QPrinter impresora(QPrinter::HighResolution);
   impresora.setOutputFormat(QPrinter::PdfFormat);
-  impresora.setPageLayout(F_paginas.Pagina(PaginaActual() - 1).layout);
+  impresora.setPageLayout(F_paginas.Pagina(F_nPagina - 1).layout);
   QPageSetupDialog dialogo(&impresora, this);
   if (dialogo.exec() != QDialog::Accepted)
     return;
   F_paginas.SetLayout(impresora.pageLayout());
   F_vista->Actualiza();
+  ReaplicaAjuste();
+  IrAPagina(F_nPagina);
 }
 
 void TfrmVistaPrevia::Imprime()
 {
+  const TAlSalir Foco([this] { RecuperaFoco(); });
   const QPrinterInfo predeterminada = QPrinterInfo::defaultPrinter();
   if (predeterminada.isNull()) {
     QMessageBox::warning(this, "Imprimir",
@@ -315,28 +457,60 @@ void TfrmVistaPrevia::Imprime()
   ImprimeReporte(F_paginas, impresora);
 }
 
+QString TfrmVistaPrevia::CarpetaPDF()
+{
+  const QString sCarpeta = QSettings().value(CC_CLAVE_CARPETA).toString();
+  if (!sCarpeta.isEmpty() && QDir(sCarpeta).exists())
+    return sCarpeta;
+  const QString sDocumentos = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return QDir(sDocumentos).exists() ? sDocumentos : QDir::homePath();
+}
+
+QString TfrmVistaPrevia::PideRutaPDF()
+{
+  QString sRuta = QDir(CarpetaPDF()).filePath(NombrePropuestoPDF(F_reporte, QDate::currentDate()));
+  for (;;) {
+    // Our own question on replacing: Qt's would not see the ".pdf" we add.
+    sRuta = QFileDialog::getSaveFileName(this, "Exportar a PDF", sRuta, "Archivo PDF (*.pdf)",
+                                         nullptr,
+                                         QFileDialog::DontUseNativeDialog |
+                                             QFileDialog::DontConfirmOverwrite);
+    if (sRuta.isEmpty())
+      return {};
+    if (!sRuta.endsWith(".pdf", Qt::CaseInsensitive))
+      sRuta += ".pdf";
+    if (!QFileInfo::exists(sRuta))
+      return sRuta;
+    QMessageBox pregunta(QMessageBox::Question, "Exportar a PDF",
+                         "El archivo " + QFileInfo(sRuta).fileName() +
+                             " ya existe. ¿Desea reemplazarlo?",
+                         QMessageBox::Yes | QMessageBox::No, this);
+    pregunta.setObjectName("msgReemplazar");
+    pregunta.setDefaultButton(QMessageBox::No);
+    if (pregunta.exec() == QMessageBox::Yes)
+      return sRuta;
+  }
+}
+
 void TfrmVistaPrevia::ExportaPDF()
 {
-  const TAjustesPDF ajustes = F_reporte.AjustesPDF();
-  const QString sPropuesto =
-      (ajustes.sNombreArchivo.isEmpty() ? F_reporte.NombreArchivo() : ajustes.sNombreArchivo) + ".pdf";
-  QString sRuta = QFileDialog::getSaveFileName(this, "Exportar a PDF", sPropuesto,
-                                               "Archivo PDF (*.pdf)", nullptr,
-                                               QFileDialog::DontUseNativeDialog |
-                                                   QFileDialog::DontConfirmOverwrite);
+  const TAlSalir Foco([this] { RecuperaFoco(); });
+  const QString sRuta = PideRutaPDF();
   if (sRuta.isEmpty())
     return;
-  if (!sRuta.endsWith(".pdf", Qt::CaseInsensitive))
-    sRuta += ".pdf";
+  QSettings().setValue(CC_CLAVE_CARPETA, QFileInfo(sRuta).absolutePath());
   QProgressDialog progreso("Exportando a PDF...", QString(), 0, F_paginas.NumeroPaginas(), this);
   progreso.setWindowTitle("Exportar a PDF");
   progreso.setWindowModality(Qt::WindowModal);
   progreso.setMinimumDuration(0);
   QString sError;
-  const bool bExito = EscribePDF(F_paginas, ajustes, sRuta, sError, [&progreso](int nPagina, int) {
-    progreso.setValue(nPagina - 1);
-  });
+  const bool bExito = EscribePDF(F_paginas, F_reporte.AjustesPDF(), sRuta, sError,
+                                 [&progreso](int nPagina, int) { progreso.setValue(nPagina - 1); });
   progreso.setValue(progreso.maximum());
-  if (!bExito)
-    QMessageBox::warning(this, "Exportar a PDF", sError);
+  QMessageBox aviso(bExito ? QMessageBox::Information : QMessageBox::Warning, "Exportar a PDF",
+                    bExito ? "El reporte se guardó en el archivo:\n" + QDir::toNativeSeparators(sRuta)
+                           : sError,
+                    QMessageBox::Ok, this);
+  aviso.setObjectName("msgExportado");
+  aviso.exec();
 }

@@ -25,7 +25,12 @@ class TfrmVistaPrevia : public QDialog {
   void ExportaPDF();
   void Busca();
   void ConfiguraPagina();
+  void Acerca();  // the next zoom of the list up, or down
+  void Aleja();
   int PaginaActual() const;  // 1-based
+
+  // The folder of the last PDF export, kept between runs of the program.
+  static QString CarpetaPDF();
 
   // Maximised over the screen's free area, also where no window manager
   // maximises it; restored, a usable window: GeometriaNormal of that area.
@@ -45,14 +50,22 @@ class TfrmVistaPrevia : public QDialog {
   void AjustaAncho();
   void AjustaPagina();
   void ReaplicaAjuste();
+  void FijaZoom(double dZoom);  // keeps the page in view where it was
+  void PasoZoom(int nPasos);
   void SetDosPaginas(bool bDos);
-  void ActualizaPagina();
+  void ActualizaPagina();       // after the user scrolled
+  void MuestraPagina();         // counter and page list after every move
   void IrAPagina(int nPagina);
+  QString PideRutaPDF();
+  void RecuperaFoco();          // after each of our dialogs closes
 
   TReporte& F_reporte;
   TReportePreparado F_paginas;
   QString F_sResaltar;
   int F_nUltimaEncontrada = 0;
+  int F_nPagina = 1;
+  bool F_bMoviendo = false;  // we scroll, not the user
+  int F_nRuedaZoom = 0;      // Ctrl+wheel turned, in eighths of a degree, not yet zoomed
   enum class TAjuste { Ninguno, Ancho, Pagina } F_ajuste = TAjuste::Ninguno;  // kept on resize
   QScrollArea* F_area = nullptr;
   TPaginasVista* F_vista = nullptr;
