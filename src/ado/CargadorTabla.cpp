@@ -75,9 +75,9 @@ QString TipoSqlite(int nTipoJet) {
     case CC_JET_ENTERO:
     case CC_JET_LARGO: return QStringLiteral("INTEGER");
     case CC_JET_MONEDA: return QStringLiteral("CURRENCY");
+    case CC_JET_NUMERICO: return QStringLiteral("DECIMAL");
     case CC_JET_SIMPLE:
-    case CC_JET_DOBLE:
-    case CC_JET_NUMERICO: return QStringLiteral("REAL");
+    case CC_JET_DOBLE: return QStringLiteral("REAL");
     case CC_JET_FECHA: return QStringLiteral("DATETIME");
     case CC_JET_TEXTO:
     case CC_JET_MEMO:
