@@ -23,6 +23,7 @@
 #include <QMenu>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QToolBar>
 #include <QToolButton>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -462,6 +463,46 @@ TEST_F(VistaPrevia, ContadorYListaDePaginasSiguenCadaMovimiento)
                                      "Página 1 de 9", "Página 2 de 9", "Página 7 de 9",
                                      "Página 9 de 9"}));
   EXPECT_EQ(Filas, (QList<int>{0, 8, 7, 0, 1, 6, 8}));
+}
+
+// The support beside the questionnaire: "Soporte" after print and export switches the pages,
+// and the export writes the document shown.
+TEST_F(VistaPrevia, SoporteCambiaDeDocumentoConLaMismaExportacion)
+{
+  TDocumentoTablas Soporte;
+  Soporte.sTitulo = "Soporte de las respuestas";
+  for (int i = 0; i < 120; ++i)
+    Soporte.Agrega(TBloqueDocumento::TTipo::Parrafo, QString("Renglón %1 del soporte").arg(i));
+  F_reporte.SetAnexo({Soporte, {"SoporteCNBV_2015", "Soporte de las respuestas", {}, "Tolvex"}, {}, {}});
+  QTemporaryDir carpeta;
+  const QString sRuta = carpeta.filePath("Soporte.pdf");
+  QString sPropuesto;
+  QStringList Acciones;
+  int nPaginasSoporte = 0;
+  AlAbrirse([&](QWidget* ventana) {
+    for (QAction* accion : ventana->findChild<QToolBar*>()->actions())
+      if (!accion->objectName().isEmpty())
+        Acciones << accion->objectName();
+    Dispara(ventana, "acSoporte");
+    EXPECT_EQ(ventana->windowTitle(), "Soporte de las respuestas");
+    nPaginasSoporte = ventana->findChild<QSpinBox*>("edPagina")->maximum();
+    Responde({Guarda(sRuta, &sPropuesto), Boton(QMessageBox::Ok)});
+    Dispara(ventana, "acExportarPDF");
+    Dispara(ventana, "acSoporte");
+    EXPECT_EQ(ventana->windowTitle(), "Encuesta GAFI 2016");
+    EXPECT_EQ(ventana->findChild<QSpinBox*>("edPagina")->maximum(), 9);
+    ventana->close();
+  });
+  F_reporte.MuestraReporte();
+  EXPECT_EQ(Acciones.mid(0, 3), (QStringList{"acImprimir", "acExportarPDF", "acSoporte"}));
+  EXPECT_GE(nPaginasSoporte, 2);
+  EXPECT_EQ(sPropuesto, "SoporteCNBV_2015.pdf");
+  QProcess pdftotext;
+  pdftotext.start("pdftotext", {sRuta, "-"});
+  pdftotext.waitForFinished();
+  const QString sTexto = QString::fromUtf8(pdftotext.readAllStandardOutput());
+  EXPECT_TRUE(sTexto.contains("Renglón 119 del soporte")) << sTexto.toStdString();
+  EXPECT_TRUE(sTexto.contains(QString("Soporte de las respuestas · página 1 de %1").arg(nPaginasSoporte)));
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "report/ui/VistaPrevia.h"
 
-#include "report/NombrePDF.h"
-#include "report/Reporte.h"
+#include "report/ExportadorPDF.h"
 #include "report/ui/ImpresionReporte.h"
 #include "report/ui/PaginasVista.h"
 
@@ -61,11 +60,11 @@ class TAlSalir {
 
 }  // namespace
 
-TfrmVistaPrevia::TfrmVistaPrevia(TReporte& Reporte, QWidget* pPadre)
-    : QDialog(pPadre), F_reporte(Reporte), F_paginas(Reporte.Preparado())
+TfrmVistaPrevia::TfrmVistaPrevia(const QList<TDocumentoVisor>& Documentos, QWidget* pPadre)
+    : QDialog(pPadre), F_documentos(Documentos), F_paginas(Documentos.value(0).Paginas)
 {
   setModal(true);
-  setWindowTitle(Reporte.NombreArchivo());
+  setWindowTitle(Documentos.value(0).sNombre);
   setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
 
   F_vista = new TPaginasVista(F_paginas);
@@ -169,6 +168,13 @@ QToolBar* TfrmVistaPrevia::CreaBarra()
   acImprimir->setShortcut(QKeySequence::Print);
   QAction* acPDF = barra->addAction("Exportar a PDF", this, &TfrmVistaPrevia::ExportaPDF);
   acPDF->setObjectName("acExportarPDF");
+  if (F_documentos.size() > 1) {
+    QAction* acSoporte = barra->addAction("Soporte");
+    acSoporte->setObjectName("acSoporte");
+    acSoporte->setCheckable(true);
+    acSoporte->setToolTip("Muestra el soporte de las respuestas; otra vez, el cuestionario");
+    connect(acSoporte, &QAction::toggled, this, [this](bool bSoporte) { MuestraDocumento(bSoporte ? 1 : 0); });
+  }
   barra->addSeparator();
 
   barra->addWidget(new QLabel(" Zoom: ", barra));
@@ -236,7 +242,35 @@ void TfrmVistaPrevia::CreaNavegador(QToolBar* pBarra)
   connect(F_edPagina, &QSpinBox::valueChanged, this, &TfrmVistaPrevia::IrAPagina);
   pBarra->addWidget(F_edPagina);
   pBarra->addAction(">", this, [this] { IrAPagina(PaginaActual() + 1); })->setToolTip("Página siguiente");
-  pBarra->addAction(">>", this, [this, nTotal] { IrAPagina(nTotal); })->setToolTip("Última página");
+  pBarra->addAction(">>", this, [this] { IrAPagina(F_paginas.NumeroPaginas()); })->setToolTip("Última página");
+}
+
+void TfrmVistaPrevia::MuestraDocumento(int nDocumento)
+{
+  if (nDocumento < 0 || nDocumento >= F_documentos.size())
+    return;
+  F_nDocumento = nDocumento;
+  F_paginas = F_documentos[nDocumento].Paginas;
+  setWindowTitle(F_documentos[nDocumento].sNombre);
+  const int nTotal = F_paginas.NumeroPaginas();
+  {
+    const QSignalBlocker bloqueo(F_lbEsquema);
+    F_lbEsquema->clear();
+    for (int n = 1; n <= nTotal; ++n)
+      F_lbEsquema->addItem(QString("Página %1").arg(n));
+  }
+  {
+    const QSignalBlocker bloqueo(F_edPagina);
+    F_edPagina->setRange(1, std::max(1, nTotal));
+  }
+  F_edPagina->setSuffix(QString(" de %1").arg(nTotal));
+  F_sResaltar.clear();
+  F_nUltimaEncontrada = 0;
+  F_vista->SetResaltar({});
+  F_nPagina = 1;
+  F_vista->Actualiza();
+  ReaplicaAjuste();
+  IrAPagina(1);
 }
 
 void TfrmVistaPrevia::AplicaZoom(const QString& sZoom)
@@ -450,7 +484,7 @@ void TfrmVistaPrevia::Imprime()
     return;
   }
   QPrinter impresora(predeterminada, QPrinter::HighResolution);
-  impresora.setDocName(F_reporte.NombreArchivo());
+  impresora.setDocName(F_documentos[F_nDocumento].sNombre);
   QPrintDialog dialogo(&impresora, this);
   if (dialogo.exec() != QDialog::Accepted)
     return;
@@ -468,7 +502,11 @@ QString TfrmVistaPrevia::CarpetaPDF()
 
 QString TfrmVistaPrevia::PideRutaPDF()
 {
-  QString sRuta = QDir(CarpetaPDF()).filePath(NombrePropuestoPDF(F_reporte, QDate::currentDate()));
+  const TDocumentoVisor& Documento = F_documentos[F_nDocumento];
+  const QString sNombre = Documento.Ajustes.sNombreArchivo.isEmpty() ? Documento.sNombre
+                                                                    : Documento.Ajustes.sNombreArchivo;
+  QString sRuta = QDir(CarpetaPDF()).filePath(
+      Documento.sArchivoPropuesto.isEmpty() ? sNombre + ".pdf" : Documento.sArchivoPropuesto);
   for (;;) {
     // Our own question on replacing: Qt's would not see the ".pdf" we add.
     sRuta = QFileDialog::getSaveFileName(this, "Exportar a PDF", sRuta, "Archivo PDF (*.pdf)",
@@ -504,7 +542,7 @@ void TfrmVistaPrevia::ExportaPDF()
   progreso.setWindowModality(Qt::WindowModal);
   progreso.setMinimumDuration(0);
   QString sError;
-  const bool bExito = EscribePDF(F_paginas, F_reporte.AjustesPDF(), sRuta, sError,
+  const bool bExito = EscribePDF(F_paginas, F_documentos[F_nDocumento].Ajustes, sRuta, sError,
                                  [&progreso](int nPagina, int) { progreso.setValue(nPagina - 1); });
   progreso.setValue(progreso.maximum());
   QMessageBox aviso(bExito ? QMessageBox::Information : QMessageBox::Warning, "Exportar a PDF",

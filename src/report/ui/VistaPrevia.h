@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report/IIVisorReporte.h"
 #include "report/ReportePreparado.h"
 
 #include <QDialog>
@@ -12,14 +13,14 @@ class QScrollArea;
 class QSpinBox;
 class QToolBar;
 class TPaginasVista;
-class TReporte;
 
 // The report's preview: print, zoom, find, outline, page setup, view tools,
-// page navigator and quick PDF export. Shows the pages prepared by the report.
+// page navigator and quick PDF export. Shows the pages prepared by the report; "Soporte"
+// switches to the document beside it and back, with the same print and export.
 class TfrmVistaPrevia : public QDialog {
   Q_OBJECT
  public:
-  explicit TfrmVistaPrevia(TReporte& Reporte, QWidget* pPadre = nullptr);
+  explicit TfrmVistaPrevia(const QList<TDocumentoVisor>& Documentos, QWidget* pPadre = nullptr);
 
   void Imprime();
   void ExportaPDF();
@@ -28,6 +29,7 @@ class TfrmVistaPrevia : public QDialog {
   void Acerca();  // the next zoom of the list up, or down
   void Aleja();
   int PaginaActual() const;  // 1-based
+  void MuestraDocumento(int nDocumento);  // 0: the report
 
   // The folder of the last PDF export, kept between runs of the program.
   static QString CarpetaPDF();
@@ -59,8 +61,9 @@ class TfrmVistaPrevia : public QDialog {
   QString PideRutaPDF();
   void RecuperaFoco();          // after each of our dialogs closes
 
-  TReporte& F_reporte;
-  TReportePreparado F_paginas;
+  QList<TDocumentoVisor> F_documentos;
+  int F_nDocumento = 0;
+  TReportePreparado F_paginas;  // of the document shown
   QString F_sResaltar;
   int F_nUltimaEncontrada = 0;
   int F_nPagina = 1;
