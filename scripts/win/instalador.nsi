@@ -209,8 +209,10 @@ Section "Programa"
     ${EndIf}
     ; Its uninstall.exe goes a moment after it ends.
     StrCpy $R2 0
-    ${DoWhile} ${FileExists} "$R0\uninstall.exe"
-    ${AndIf} $R2 < 200
+    ${DoWhile} $R2 < 200
+      ${IfNot} ${FileExists} "$R0\uninstall.exe"
+        ${Break}
+      ${EndIf}
       Sleep 50
       IntOp $R2 $R2 + 1
     ${Loop}
