@@ -18,6 +18,10 @@ Var CasillaEscritorio
 !define MUI_ABORTWARNING
 !define MUI_WELCOMEPAGE_TEXT "Este asistente instala ${NOMBRE} ${VERSION}, que contesta la encuesta de evaluación de riesgo con los datos del back office Tolvex.$\r$\n$\r$\nEl programa solo lee la base de datos del Tolvex; el instalador nunca escribe en su carpeta.$\r$\n$\r$\nHaga clic en Siguiente para continuar."
 !insertmacro MUI_PAGE_WELCOME
+!define MUI_PAGE_HEADER_TEXT "Carpeta del programa"
+!define MUI_PAGE_HEADER_SUBTEXT "Elija la carpeta donde se instalará ${NOMBRE}."
+!define MUI_DIRECTORYPAGE_TEXT_TOP "${NOMBRE} se instalará en la carpeta siguiente. Para usar otra, haga clic en Examinar y elíjala. El programa va aparte de la carpeta del Tolvex, que se indica en el paso siguiente."
+!define MUI_DIRECTORYPAGE_TEXT_DESTINATION "Carpeta del programa"
 !define MUI_PAGE_CUSTOMFUNCTION_LEAVE CarpetaProgramaSale
 !insertmacro MUI_PAGE_DIRECTORY
 Page custom PaginaTolvex PaginaTolvexSale
@@ -133,9 +137,9 @@ Function PaginaTolvex
   Pop $0
   ${NSD_CreateLabel} 0 0 100% 36u "Indique la carpeta del Tolvex; debe contener el archivo DataBase\Tolvex.mdb. Los accesos directos abrirán el programa con esa carpeta. El instalador nunca escribe en ella."
   Pop $0
-  ${NSD_CreateDirRequest} 0 42u 75% 12u "$Tolvex"
+  ${NSD_CreateDirRequest} 0 42u 74% 12u "$Tolvex"
   Pop $CampoTolvex
-  ${NSD_CreateBrowseButton} 77% 41u 23% 14u "Examinar..."
+  ${NSD_CreateBrowseButton} 76% 41u 22% 14u "Examinar..."
   Pop $0
   ${NSD_OnClick} $0 ExaminaTolvex
   ${NSD_CreateCheckbox} 0 66u 100% 12u "Crear también un acceso directo en el escritorio"
@@ -143,6 +147,7 @@ Function PaginaTolvex
   ${If} $Escritorio == 1
     ${NSD_Check} $CasillaEscritorio
   ${EndIf}
+  ${NSD_SetFocus} $CampoTolvex
   nsDialogs::Show
 FunctionEnd
 

@@ -2,8 +2,10 @@
  * process handle, so it can neither wait for it nor read its exit status. The tests under
  * wine read the PDFs they write with poppler's and mdbtools' Linux programs: copied as
  * <name>.exe into a folder on wine's PATH, this program runs the Linux program <name>
- * through /bin/sh with its arguments (Windows paths turned into Linux ones), passes its
- * output through, waits for it and ends with its exit status.
+ * through /bin/sh with its arguments (Windows paths turned into Linux ones), waits for it,
+ * passes its output on and ends with its exit status. The output goes through files: the
+ * pipes a Windows program hands over do not reach a Linux one (wine keeps their data in its
+ * server), and the shell writes the status file only once the program has ended.
  * Built by scripts/win/test with the MinGW compiler. */
 #include <windows.h>
 #include <stdio.h>
@@ -13,18 +15,18 @@
 typedef char*(CDECL* TaUnix)(LPCWSTR);
 typedef WCHAR*(CDECL* TaDos)(const char*);
 
-struct Copia {
-  HANDLE hDesde, hHacia;
-};
-
-static DWORD WINAPI Copia(void* p)
+/* Copies a file to a standard handle, then deletes it. */
+static void Vuelca(const wchar_t* sArchivo, DWORD nCual)
 {
-  struct Copia* c = p;
-  char buf[65536];
-  DWORD n, escritos;
-  while (ReadFile(c->hDesde, buf, sizeof buf, &n, NULL) && n > 0)
-    WriteFile(c->hHacia, buf, n, &escritos, NULL);
-  return 0;
+  HANDLE h = CreateFileW(sArchivo, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
+  if (h != INVALID_HANDLE_VALUE) {
+    char buf[65536];
+    DWORD n, escritos;
+    while (ReadFile(h, buf, sizeof buf, &n, NULL) && n > 0)
+      WriteFile(GetStdHandle(nCual), buf, n, &escritos, NULL);
+    CloseHandle(h);
+  }
+  DeleteFileW(sArchivo);
 }
 
 /* Appends one argument, quoted as the Windows command line is split (wine splits it so). */
@@ -77,51 +79,39 @@ int wmain(int argc, wchar_t** argv)
   if (punto)
     *punto = 0;
 
-  wchar_t temporal[MAX_PATH], estado[MAX_PATH];
+  wchar_t temporal[MAX_PATH], estado[MAX_PATH], salida[MAX_PATH], error[MAX_PATH];
   GetTempPathW(MAX_PATH, temporal);
   GetTempFileNameW(temporal, L"pl", 0, estado);
+  GetTempFileNameW(temporal, L"ps", 0, salida);
+  GetTempFileNameW(temporal, L"pe", 0, error);
 
-  size_t largo = 1024 + wcslen(estado) * 4;
+  size_t largo = 1024 + (wcslen(estado) + wcslen(salida) + wcslen(error)) * 4;
   for (int i = 1; i < argc; ++i)
     largo += wcslen(argv[i]) * 4 + 64;
   wchar_t* linea = calloc(largo, sizeof(wchar_t));
   Agrega(linea, L"/bin/sh");
   Agrega(linea, L"-c");
-  Agrega(linea, L"e=$1; shift; \"$0\" \"$@\"; echo $? >\"$e\"");
+  Agrega(linea, L"e=$1; s=$2; r=$3; shift 3; \"$0\" \"$@\" >\"$s\" 2>\"$r\" </dev/null; echo $? >\"$e\"");
   Agrega(linea, nombre);
-  wchar_t* estadoUnix = ComoLinux(aUnix, estado);
-  Agrega(linea, estadoUnix);
+  const wchar_t* temporales[] = {estado, salida, error};
+  for (int i = 0; i < 3; ++i) {
+    wchar_t* t = ComoLinux(aUnix, temporales[i]);
+    Agrega(linea, t);
+    free(t);
+  }
   for (int i = 1; i < argc; ++i) {
     wchar_t* a = ComoLinux(aUnix, argv[i]);
     Agrega(linea, a);
     free(a);
   }
 
-  SECURITY_ATTRIBUTES sa = {sizeof sa, NULL, TRUE};
-  HANDLE hSalidaL, hSalidaE, hErrorL, hErrorE;
-  CreatePipe(&hSalidaL, &hSalidaE, &sa, 0);
-  CreatePipe(&hErrorL, &hErrorE, &sa, 0);
-  SetHandleInformation(hSalidaL, HANDLE_FLAG_INHERIT, 0);
-  SetHandleInformation(hErrorL, HANDLE_FLAG_INHERIT, 0);
   STARTUPINFOW si = {sizeof si};
-  si.dwFlags = STARTF_USESTDHANDLES;
-  si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-  si.hStdOutput = hSalidaE;
-  si.hStdError = hErrorE;
   PROCESS_INFORMATION pi = {0};
   /* The shell by its DOS name: a bare "/bin/sh" would be taken on the current drive. */
-  if (!CreateProcessW(aDos("/bin/sh"), linea, NULL, NULL, TRUE, 0, NULL, NULL, &si, &pi)) {
+  if (!CreateProcessW(aDos("/bin/sh"), linea, NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi)) {
     fwprintf(stderr, L"puente-linux: no se pudo iniciar %ls (%lu)\n", nombre, GetLastError());
     return 127;
   }
-  /* The pipes cannot tell when the program ended: wine counts only Windows handles to
-     their writing ends, so they seem closed as soon as ours are. The shell writes the exit
-     status into the file once the program has ended; then ours are closed and the rest of
-     the output is read. */
-  struct Copia salida = {hSalidaL, GetStdHandle(STD_OUTPUT_HANDLE)};
-  struct Copia error = {hErrorL, GetStdHandle(STD_ERROR_HANDLE)};
-  HANDLE hHilos[2] = {CreateThread(NULL, 0, Copia, &salida, 0, NULL),
-                      CreateThread(NULL, 0, Copia, &error, 0, NULL)};
   int codigo = -1;
   while (codigo < 0) {
     Sleep(10);
@@ -134,9 +124,8 @@ int wmain(int argc, wchar_t** argv)
     if (n > 0 && texto[n - 1] == '\n')
       codigo = atoi(texto);
   }
-  CloseHandle(hSalidaE);
-  CloseHandle(hErrorE);
-  WaitForMultipleObjects(2, hHilos, TRUE, INFINITE);
   DeleteFileW(estado);
+  Vuelca(salida, STD_OUTPUT_HANDLE);
+  Vuelca(error, STD_ERROR_HANDLE);
   return codigo;
 }
