@@ -1,6 +1,7 @@
 #include "ado/CargadorTabla.h"
 
 #include "ado/ArchivoMdb.h"
+#include "ado/CanalFilas.h"
 #include "ado/ErrorADO.h"
 #include "ado/LectorTabla.h"
 #include "ado/MapeoConsolidado.h"
@@ -74,9 +75,9 @@ QString TipoSqlite(int nTipoJet) {
     case CC_JET_ENTERO:
     case CC_JET_LARGO: return QStringLiteral("INTEGER");
     case CC_JET_MONEDA: return QStringLiteral("CURRENCY");
+    case CC_JET_NUMERICO: return QStringLiteral("DECIMAL");
     case CC_JET_SIMPLE:
-    case CC_JET_DOBLE:
-    case CC_JET_NUMERICO: return QStringLiteral("REAL");
+    case CC_JET_DOBLE: return QStringLiteral("REAL");
     case CC_JET_FECHA: return QStringLiteral("DATETIME");
     case CC_JET_TEXTO:
     case CC_JET_MEMO:
@@ -132,26 +133,33 @@ QString CargaFuentes(const std::vector<TFuente>& Fuentes, const TConsolidacionJe
     PSentencia Insercion = Prepara(db, QStringLiteral("INSERT INTO %1 VALUES (%2)")
                                            .arg(NombreSqlite(sNombre), Parametros.join(u',')));
     Avisa(0, nTotal);
-    qint64 nFilas = 0;
-    std::vector<TCelda> Auxiliares(size_t(Nombres.size()));
-    for (size_t f = 0; f < Lectores.size(); ++f) {
-      TLectorTabla& Lector = *Lectores[f];
-      const std::vector<int> Posiciones = PosicionesColumnas(Lector, Nombres, Fuentes[f].pArchivo->Ruta());
-      std::optional<TMapeoConsolidado> Mapeo;
-      if (pConsolidacion)
-        Mapeo.emplace(pConsolidacion->Reglas, sNombre, Nombres, int(f), int(Fuentes.size()), Fuentes[f].nEmpresa,
-                      pConsolidacion->nEmpresa);
-      while (Lector.Siguiente()) {
-        const std::vector<TCelda>& Celdas = Lector.Celdas();
-        for (size_t i = 0; i < Posiciones.size(); ++i) {
-          const TCelda& Celda = Celdas[size_t(Posiciones[i])];
-          Enlaza(Insercion.get(), int(i) + 1, Mapeo ? Mapeo->Mapea(i, Celda, Auxiliares[i]) : Celda);
+    // Rows are decoded (and mapped) on a second thread while this one inserts.
+    TCanalFilas Canal(size_t(Nombres.size()), [&](TCanalFilas& Salida) {
+      std::vector<TCelda> Auxiliares(size_t(Nombres.size()));
+      for (size_t f = 0; f < Lectores.size(); ++f) {
+        TLectorTabla& Lector = *Lectores[f];
+        const std::vector<int> Posiciones = PosicionesColumnas(Lector, Nombres, Fuentes[f].pArchivo->Ruta());
+        std::optional<TMapeoConsolidado> Mapeo;
+        if (pConsolidacion)
+          Mapeo.emplace(pConsolidacion->Reglas, sNombre, Nombres, int(f), int(Fuentes.size()), Fuentes[f].nEmpresa,
+                        pConsolidacion->nEmpresa);
+        while (Lector.Siguiente()) {
+          const std::vector<TCelda>& Celdas = Lector.Celdas();
+          TCelda* pFila = Salida.NuevaFila();
+          for (size_t i = 0; i < Posiciones.size(); ++i) {
+            const TCelda& Celda = Celdas[size_t(Posiciones[i])];
+            pFila[i] = Mapeo ? Mapeo->Mapea(i, Celda, Auxiliares[i]) : Celda;
+          }
         }
-        if (sqlite3_step(Insercion.get()) != SQLITE_DONE)
-          throw EErrorADO(CC_ERROR_CONSULTA, QString::fromUtf8(sqlite3_errmsg(db)));
-        sqlite3_reset(Insercion.get());
-        if (++nFilas % CC_FILAS_POR_AVISO == 0) Avisa(nFilas, std::max(nTotal, nFilas));
       }
+    });
+    qint64 nFilas = 0;
+    while (const TCelda* pFila = Canal.Siguiente()) {
+      for (qsizetype i = 0; i < Nombres.size(); ++i) Enlaza(Insercion.get(), int(i) + 1, pFila[i]);
+      if (sqlite3_step(Insercion.get()) != SQLITE_DONE)
+        throw EErrorADO(CC_ERROR_CONSULTA, QString::fromUtf8(sqlite3_errmsg(db)));
+      sqlite3_reset(Insercion.get());
+      if (++nFilas % CC_FILAS_POR_AVISO == 0) Avisa(nFilas, std::max(nTotal, nFilas));
     }
     Insercion.reset();
     Ejecuta(db, "COMMIT");

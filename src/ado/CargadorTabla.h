@@ -13,7 +13,8 @@ namespace ado {
 class TArchivoMdb;
 
 // SQLite column type of each Jet type. Dates keep Jet's day number under
-// "DATETIME", Currency its value under "CURRENCY", texts the "JET" collation.
+// "DATETIME", Currency and Decimal their exact forms (jet/ExactoJet.h) under "CURRENCY" and
+// "DECIMAL", texts the "JET" collation.
 QString TipoSqlite(int nTipoJet);
 
 // Copies a table of the file into db under the file's spelling of its name, in

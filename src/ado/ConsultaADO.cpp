@@ -3,6 +3,8 @@
 #include "ado/ConexionADO.h"
 #include "ado/ErrorADO.h"
 #include "ado/FechaADO.h"
+#include "ado/jet/ExactoJet.h"
+#include "ado/jet/ValorSQLite.h"
 
 #include <sqlite3.h>
 #include <memory>
@@ -14,11 +16,13 @@ struct TFinaliza {
   void operator()(sqlite3_stmt* p) const { sqlite3_finalize(p); }
 };
 
+// Currency and Decimal reach the caller as the double nearest them, as a Variant's Double.
 QVariant ValorDe(sqlite3_stmt* pSentencia, int nColumna, jet::TTipoJet tipo) {
   const bool bFecha = tipo == jet::TTipoJet::Fecha;
   switch (sqlite3_column_type(pSentencia, nColumna)) {
     case SQLITE_NULL: return {};
     case SQLITE_INTEGER:
+      if (tipo == jet::TTipoJet::Moneda) return jet::DobleDeDiezmilesimas(sqlite3_column_int64(pSentencia, nColumna));
       if (bFecha) return FechaDeDiaJet(double(sqlite3_column_int64(pSentencia, nColumna)));
       return qint64(sqlite3_column_int64(pSentencia, nColumna));
     case SQLITE_FLOAT:
@@ -27,9 +31,13 @@ QVariant ValorDe(sqlite3_stmt* pSentencia, int nColumna, jet::TTipoJet tipo) {
     case SQLITE_TEXT:
       return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(pSentencia, nColumna)),
                                sqlite3_column_bytes(pSentencia, nColumna));
-    default:
-      return QByteArray(static_cast<const char*>(sqlite3_column_blob(pSentencia, nColumna)),
-                        sqlite3_column_bytes(pSentencia, nColumna));
+    default: {
+      const QByteArray s(static_cast<const char*>(sqlite3_column_blob(pSentencia, nColumna)),
+                         sqlite3_column_bytes(pSentencia, nColumna));
+      if (tipo == jet::TTipoJet::Decimal)
+        if (const auto decimal = jet::TDecimalJet::DeClave(s)) return decimal->Doble();
+      return s;
+    }
   }
 }
 

@@ -14,10 +14,12 @@ namespace {
 // Offsets of the definition and of a column descriptor, Jet 3 and Jet 4.
 struct TFormatoDefinicion {
   int nFilas, nVariables, nColumnas, nIndicesReales, nMapaUso, nInicioColumnas, nTamIndice;
-  int nTamColumna, nNumColumna, nNumVariable, nEscala, nBanderas, nInicioFijo, nTamano;
+  int nTamColumna, nNumColumna, nNumVariable, nPrecision, nEscala, nBanderas, nInicioFijo, nTamano;
 };
-constexpr TFormatoDefinicion CC_JET3 = {12, 23, 25, 31, 35, 43, 8, 18, 1, 3, 9, 13, 14, 16};
-constexpr TFormatoDefinicion CC_JET4 = {16, 43, 45, 51, 55, 63, 12, 25, 5, 7, 11, 15, 21, 23};
+// Decimal's precision comes before its scale (Jet 3 has no Decimal type).
+constexpr TFormatoDefinicion CC_JET3 = {12, 23, 25, 31, 35, 43, 8, 18, 1, 3, 9, 10, 13, 14, 16};
+constexpr TFormatoDefinicion CC_JET4 = {16, 43, 45, 51, 55, 63, 12, 25, 5, 7, 11, 12, 15, 21, 23};
+constexpr int CC_MAX_DIGITOS_DECIMAL = 28;
 constexpr int CC_MAX_COLUMNAS = 255;
 constexpr int CC_MAX_NOMBRE = 64;
 
@@ -55,7 +57,7 @@ TDefinicionTabla LeeDefinicion(const TArchivoMdb& Archivo, const TEntradaTabla& 
   const int nColumnas = Le16(d.data() + F.nColumnas);
   const quint32 nIndices = Le32(d.data() + F.nIndicesReales);
   Def.nMapaUso = Le32(d.data() + F.nMapaUso);
-  if (nColumnas < 1 || nColumnas > CC_MAX_COLUMNAS || nIndices > quint32(d.size()))
+  if (nColumnas < 1 || nColumnas > CC_MAX_COLUMNAS || Def.nVariables > nColumnas || nIndices > quint32(d.size()))
     throw Danada(QStringLiteral("número de columnas"));
   size_t nPos = size_t(F.nInicioColumnas) + size_t(nIndices) * size_t(F.nTamIndice);
   if (nPos + size_t(nColumnas) * size_t(F.nTamColumna) > d.size()) throw Danada(QStringLiteral("columnas"));
@@ -66,10 +68,16 @@ TDefinicionTabla LeeDefinicion(const TArchivoMdb& Archivo, const TEntradaTabla& 
     Columna.nTipo = c[0];
     Columna.nNumFila = c[F.nNumColumna];
     Columna.nNumVariable = Le16(c + F.nNumVariable);
-    if (Columna.nTipo == CC_JET_NUMERICO || Columna.nTipo == CC_JET_MONEDA || Columna.nTipo == CC_JET_SIMPLE ||
-        Columna.nTipo == CC_JET_DOBLE)
+    if (Columna.nTipo == CC_JET_NUMERICO) {
+      Columna.nPrecision = c[F.nPrecision];
       Columna.nEscala = c[F.nEscala];
+      if (Columna.nPrecision < 1 || Columna.nPrecision > CC_MAX_DIGITOS_DECIMAL || Columna.nEscala > Columna.nPrecision)
+        throw Danada(QStringLiteral("precisión y escala de una columna decimal"));
+    }
     Columna.bFija = c[F.nBanderas] & 0x01;
+    // A variable column's number beyond the table's count would read as empty in every row.
+    if (!Columna.bFija && Columna.nNumVariable >= Def.nVariables)
+      throw Danada(QStringLiteral("número de columna variable"));
     Columna.nInicioFijo = Le16(c + F.nInicioFijo);
     Columna.nTamano = Columna.nTipo == CC_JET_BOOLEANO ? 0 : Le16(c + F.nTamano);
     if (Numeros.contains(Columna.nNumFila)) throw Danada(QStringLiteral("número de columna repetido"));

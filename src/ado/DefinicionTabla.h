@@ -34,7 +34,8 @@ struct TColumnaJet {
   int nInicioFijo = 0;
   int nNumVariable = 0;
   int nNumFila = 0;  // the column number: its bit in the null mask
-  int nEscala = 0;
+  int nPrecision = 0;  // Decimal: its digits (1 to 28) ...
+  int nEscala = 0;     // ... of which decimals
 };
 
 // What a table definition page (and its continuation pages) says.

@@ -3,6 +3,7 @@
 #include "ado/ErrorADO.h"
 #include "ado/PaginaJet.h"
 #include "ado/TextoJet.h"
+#include "ado/jet/ExactoJet.h"
 
 #include <QtEndian>
 #include <charconv>
@@ -22,20 +23,18 @@ constexpr int CC_MAX_VARIABLES = 256;
 constexpr qint64 CC_LARGOS_POR_BYTE = 3;
 constexpr qint64 CC_LARGOS_EXTRA = 1 << 20;
 
+unsigned __int128 Potencia10(int n) {
+  unsigned __int128 p = 1;
+  while (n-- > 0) p *= 10;
+  return p;
+}
+
 // Single precision shown as Jet shows it: the shortest decimal that reads back as the same float.
 double RealDeSimple(float f) {
   char texto[32];
   const auto Resultado = std::to_chars(texto, texto + sizeof texto - 1, f);
   *Resultado.ptr = '\0';
   return std::strtod(texto, nullptr);
-}
-
-// Jet 4 Numeric: sign byte, then a 128-bit integer stored as four 32-bit words, high word first.
-double RealDeDecimal(const unsigned char* p, int nEscala) {
-  long double dValor = 0;
-  for (int nPalabra = 0; nPalabra < 4; ++nPalabra) dValor = dValor * 4294967296.0L + Le32(p + 1 + 4 * nPalabra);
-  dValor /= std::pow(10.0L, nEscala);
-  return double((p[0] & 0x80) ? -dValor : dValor);
 }
 
 void TextoGuid(const unsigned char* p, std::string& s) {
@@ -175,6 +174,8 @@ void TLectorTabla::Decodifica(const unsigned char* pFila, int nLargo) {
   }
 
   const int nFijasFila = nColsFila - nVarFila;
+  // Fixed values end where the variable ones begin (or, without any, at the null mask).
+  const int nFinFijas = F_Def.nVariables > 0 ? Posiciones[0] : nLargo - nTamMascara;
   int nFijasVistas = 0;
   for (qsizetype c = 0; c < F_Def.Columnas.size(); ++c) {
     const TColumnaJet& Columna = F_Def.Columnas[c];
@@ -187,6 +188,8 @@ void TLectorTabla::Decodifica(const unsigned char* pFila, int nLargo) {
       nInicio = Columna.nInicioFijo + nTamCuenta;
       nTam = Columna.nTamano;
       ++nFijasVistas;
+      if (bValor && Columna.nTipo != CC_JET_BOOLEANO && nInicio + nTam > nFinFijas)
+        Danada(QStringLiteral("valor fijo fuera del área de valores fijos"));
     } else if (!Columna.bFija && Columna.nNumVariable < nVarFila) {
       nInicio = Posiciones[Columna.nNumVariable];
       nTam = Posiciones[Columna.nNumVariable + 1] - nInicio;
@@ -221,10 +224,9 @@ void TLectorTabla::DecodificaValor(const TColumnaJet& Columna, const unsigned ch
       Celda.eClase = TClaseCelda::Entero;
       Celda.nEntero = qint32(Le32(p));
       return;
-    case CC_JET_MONEDA:  // exact integer kept; the double is the nearest to the decimal value
-      Celda.eClase = TClaseCelda::Real;
+    case CC_JET_MONEDA:  // its ten-thousandths, as SQLite keeps them (jet/ExactoJet.h)
+      Celda.eClase = TClaseCelda::Entero;
       Celda.nEntero = qFromLittleEndian<qint64>(p);
-      Celda.dReal = double(Celda.nEntero) / 10000.0;
       return;
     case CC_JET_SIMPLE:
       Celda.eClase = TClaseCelda::Real;
@@ -235,10 +237,14 @@ void TLectorTabla::DecodificaValor(const TColumnaJet& Columna, const unsigned ch
       Celda.eClase = TClaseCelda::Real;
       Celda.dReal = qFromLittleEndian<double>(p);
       return;
-    case CC_JET_NUMERICO:
-      Celda.eClase = TClaseCelda::Real;
-      Celda.dReal = RealDeDecimal(p, Columna.nEscala);
+    case CC_JET_NUMERICO: {  // its ordered key, as SQLite keeps it (jet/ExactoJet.h)
+      const auto valor = jet::TDecimalJet::DeJet4(p, Columna.nEscala);
+      if (!valor || valor->nMantisa >= Potencia10(Columna.nPrecision)) Danada(QStringLiteral("valor decimal fuera de su precisión"));
+      Celda.eClase = TClaseCelda::Blob;
+      const QByteArray sClave = valor->Clave();
+      Celda.sDatos.assign(sClave.constData(), size_t(sClave.size()));
       return;
+    }
     case CC_JET_GUID:
       Celda.eClase = TClaseCelda::Texto;
       TextoGuid(p, Celda.sDatos);

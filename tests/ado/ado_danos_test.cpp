@@ -89,18 +89,21 @@ void PrintTo(const TDano& Dano, std::ostream* os) { *os << Dano.pNombre; }
 
 class ArchivoDanado : public testing::TestWithParam<TDano> {
  protected:
-  // 0: three plain rows; 1: one chained memo; 2: two memos on a long-value row each; 3: two Text columns.
+  // 0: three plain rows; 1: one chained memo; 2: two memos on a long-value row each; 3: two Long
+  // columns; 4: a Decimal column.
   void Escribe(int nTabla) {
     mdbgen::TEscritorMdb Escritor(Ruta());
     const QList<QList<TColumna>> Columnas{{{"Id", TTipo::Long}, {"Nombre", TTipo::Text, 20}},
                                           {{"Id", TTipo::Long}, {"Nota", TTipo::Memo}},
                                           {{"Id", TTipo::Long}, {"Nota", TTipo::Memo}},
-                                          {{"Alfa", TTipo::Long}, {"Beta", TTipo::Long}}};
+                                          {{"Alfa", TTipo::Long}, {"Beta", TTipo::Long}},
+                                          {{"Id", TTipo::Long}, {"Monto", TTipo::Decimal, 255, 10, 2}}};
     const QList<QList<std::vector<TValor>>> Filas{
         {{qint64(1), QStringLiteral("uno")}, {qint64(2), QStringLiteral("dos")}, {qint64(3), QStringLiteral("tres")}},
         {{qint64(1), Texto(30000)}},
         {{qint64(1), Texto(1500)}, {qint64(2), Texto(1500)}},
-        {{qint64(1), qint64(2)}}};
+        {{qint64(1), qint64(2)}},
+        {{qint64(1), mdbgen::TDecimal{false, 12345}}}};
     Escritor.IniciaTabla(QStringLiteral("tDatos"), Columnas[nTabla]);
     for (const auto& Fila : Filas[nTabla]) Escritor.AgregaFila(Fila);
     Escritor.TerminaTabla();
@@ -194,6 +197,18 @@ INSTANTIATE_TEST_SUITE_P(
                 for (int i = 0; i < 2; ++i) t.Pon16(t.Definicion() * CC_PAGINA + 63 + 25 * i + 21, 0);
               },
               "tabla \"tDatos\", columnas que comparten su valor"},
+        // One flipped bit in a column's descriptor made it read as empty, with wrong answers.
+        TDano{"NumeroDeColumnaVariableFuera", 0,
+              [](TBytes& t) { t.Pon16(t.Definicion() * CC_PAGINA + 63 + 25 * 1 + 7, 1); },
+              "tabla \"tDatos\", número de columna variable"},
+        TDano{"ValorFijoFueraDelArea", 3, [](TBytes& t) { t.Pon16(t.Definicion() * CC_PAGINA + 63 + 25 * 1 + 21, 6); },
+              "tabla \"tDatos\", valor fijo fuera del área de valores fijos"},
+        TDano{"MasDe255Columnas", 3, [](TBytes& t) { t.Pon16(t.Definicion() * CC_PAGINA + 45, 256); },
+              "tabla \"tDatos\", número de columnas"},
+        TDano{"PrecisionDecimalNula", 4, [](TBytes& t) { t.b[t.Definicion() * CC_PAGINA + 63 + 25 * 1 + 11] = 0; },
+              "tabla \"tDatos\", precisión y escala de una columna decimal"},
+        TDano{"DecimalMayorQueSuPrecision", 4, [](TBytes& t) { t.b[t.Definicion() * CC_PAGINA + 63 + 25 * 1 + 11] = 3; },
+              "tabla \"tDatos\", valor decimal fuera de su precisión"},
         // A damaged catalogue made tCompUsr seem missing, read as "users connected".
         TDano{"NombreDeTablaEnElCatalogo", 0,
               [](TBytes& t) {

@@ -87,8 +87,8 @@ TEST_F(ArchivoMdbgen, FilasBorradasNoCuentan) {
             (QList<QVariantList>{{"fila 4"}}));
 }
 
-// Currency loads as the double nearest its four-decimal value, so it maps back exactly,
-// also at the half-cent boundaries, and its sum is exact.
+// Currency reaches the caller as the double nearest its four-decimal value, so it maps back
+// exactly, also at the half-cent boundaries, and its sum is exact.
 TEST_F(ArchivoMdbgen, MonedaExacta) {
   const QList<qint64> Diezmilesimas{5, 15, 10005, 26750, 12345678905, -26755, 1000, 1000, 1000, 1000};
   QList<std::vector<TValor>> Filas;

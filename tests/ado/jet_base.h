@@ -9,7 +9,8 @@
 #include <sqlite3.h>
 
 // An in-memory SQLite session with Jet's rules, tables made directly in SQL as the loader
-// makes them (text COLLATE JET, dates DATETIME, Yes/No -1/0, Currency REAL).
+// makes them (text COLLATE JET, dates DATETIME, Yes/No -1/0, Currency CURRENCY in
+// ten-thousandths, Decimal DECIMAL as its ordered key).
 class TBaseJet {
  public:
   explicit TBaseJet(const QLocale& locale = QLocale::system()) : F_db(Abre(locale)), ejecutor(F_db.get(), [this](const QString& s) { tablasPedidas << s; }) {}

@@ -54,8 +54,6 @@ const TCasoMalo CC_MALOS[] = {
     {"TopSinNumero", "SELECT TOP x Id FROM t", "EConsultaADO - TOP necesita un número entero positivo (línea 1, columna 12)"},
     {"TopEnUnion", "SELECT TOP 1 Id FROM t UNION SELECT Id FROM t",
      "EConsultaADO - TOP en una parte de UNION no está soportado"},
-    {"DistinctRowDeVariasTablas", "SELECT DISTINCTROW t.Id FROM t, t AS t2",
-     "EConsultaADO - DISTINCTROW sobre varias tablas no está soportado (línea 1, columna 8)"},
     {"OrdenPorNumeroFueraDeRango", "SELECT Id FROM t ORDER BY 2",
      "EConsultaADO - ORDER BY 2: no hay una columna en esa posición (línea 1, columna 27)"},
     {"SubconsultaDeDosCampos", "SELECT Id FROM t WHERE Id = (SELECT Id, Nombre FROM t)",

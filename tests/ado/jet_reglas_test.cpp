@@ -155,6 +155,23 @@ const TCaso CC_CASOS[] = {
     {"AgrupacionDeTextoCalculado", "SELECT d.x, COUNT(1) AS n FROM (SELECT Clave & '' AS x FROM v) AS d GROUP BY d.x",
      "x|n\n|1\neur|2\nUSD|4"},
     {"AliasQueRepiteLaColumna", "SELECT SUM(Id) AS Id, MAX(Nombre) AS Nombre FROM t", "Id|Nombre\n15|usd"},
+    // an alias of the select list used by a later item of the same list
+    {"AliasEnLaMismaLista", "SELECT Id * 2 AS d, d + 1 AS e, e & Cosa AS f FROM u ORDER BY Id",
+     "d|e|f\n2|3|3uno\n6|7|7tres\n18|19|19nueve"},
+    {"AliasEnAgregado", "SELECT COUNT(*) AS n, n * 10 AS m FROM t", "n|m\n5|50"},
+    // DISTINCTROW over a join: one row per combination of the shown tables' rows, so two
+    // records that show the same value both stay (DISTINCT would merge them)
+    {"DistinctRowSobreUnion",
+     "SELECT COUNT(*) AS n FROM (SELECT DISTINCTROW v.Grupo FROM v INNER JOIN u ON u.Id <= 3 WHERE v.Clave = 'usd') AS d",
+     "n\n4"},
+    {"DistinctSobreUnion",
+     "SELECT COUNT(*) AS n FROM (SELECT DISTINCT v.Grupo FROM v INNER JOIN u ON u.Id <= 3 WHERE v.Clave = 'usd') AS d",
+     "n\n2"},
+    {"DistinctRowConTodasLasTablas",
+     "SELECT COUNT(*) AS n FROM (SELECT DISTINCTROW v.Grupo, u.Cosa FROM v, u WHERE u.Id <= 3 AND v.Clave = 'usd') AS d",
+     "n\n8"},
+    {"DistinctRowDeLaTablaDerecha", "SELECT DISTINCTROW u.Cosa FROM t INNER JOIN u ON t.Id >= u.Id ORDER BY u.Cosa",
+     "Cosa\ntres\nuno"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Jet, ReglasJet, ::testing::ValuesIn(CC_CASOS),

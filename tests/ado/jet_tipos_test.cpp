@@ -1,6 +1,7 @@
 // Jet's result types: Currency exact with Currency or integer operands, Double with Single or
 // Double; computed dates stay dates and join text as the regional short date; repeated
 // column names qualified by their table. Each case gives the values and the column types.
+#include "ado/jet/ExactoJet.h"
 #include "ado/jet/FechaJet.h"
 #include "ado/FechaADO.h"
 #include "jet_base.h"
@@ -18,6 +19,7 @@ const char* NombreTipo(TTipoJet tipo) {
     case TTipoJet::Booleano: return "Booleano";
     case TTipoJet::Entero: return "Entero";
     case TTipoJet::Moneda: return "Moneda";
+    case TTipoJet::Decimal: return "Decimal";
     case TTipoJet::Doble: return "Doble";
     case TTipoJet::Fecha: return "Fecha";
     case TTipoJet::Texto: return "Texto";
@@ -34,7 +36,12 @@ QString Texto(sqlite3_stmt* stmt, int i, TTipoJet tipo) {
   }
   const double d = sqlite3_column_double(stmt, i);
   if (tipo == TTipoJet::Fecha) return ado::FechaDeDiaJet(d).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
-  if (tipo == TTipoJet::Moneda) return QString::number(std::llround(d * 10000)) + QStringLiteral("e-4");
+  if (tipo == TTipoJet::Moneda && sqlite3_column_type(stmt, i) == SQLITE_INTEGER)
+    return QString::number(sqlite3_column_int64(stmt, i)) + QStringLiteral("e-4");
+  if (tipo == TTipoJet::Decimal && sqlite3_column_type(stmt, i) == SQLITE_BLOB)
+    return QString::fromLatin1(ado::jet::TDecimalJet::DeClave(QByteArrayView(static_cast<const char*>(sqlite3_column_blob(stmt, i)),
+                                                                             sqlite3_column_bytes(stmt, i)))
+                                   ->Texto());
   if (sqlite3_column_type(stmt, i) == SQLITE_INTEGER) return QString::number(sqlite3_column_int64(stmt, i));
   return QString::number(d, 'g', 17);
 }
@@ -66,12 +73,19 @@ QString ConsultaTipada(TBaseJet& base, const QString& sJet) {
 void Llena(TBaseJet& base) {
   base.Ejecuta(QStringLiteral(
       "CREATE TABLE p (Id INTEGER, Precio CURRENCY, Cant INTEGER, Tasa REAL, Fecha DATETIME, Nombre TEXT COLLATE JET);"
-      "INSERT INTO p VALUES (1, 21.35, 3, 0.5, %1, 'uno');"
-      "INSERT INTO p VALUES (2, 1.005, 7, 0.25, %2, 'dos');"
-      "INSERT INTO p VALUES (3, -0.0005, 2, NULL, %3, NULL);"
+      "INSERT INTO p VALUES (1, 213500, 3, 0.5, %1, 'uno');"
+      "INSERT INTO p VALUES (2, 10050, 7, 0.25, %2, 'dos');"
+      "INSERT INTO p VALUES (3, -5, 2, NULL, %3, NULL);"
       "INSERT INTO p VALUES (4, NULL, NULL, NULL, NULL, 'cuatro');"
       "CREATE TABLE q (Id INTEGER, Nombre TEXT COLLATE JET);"
-      "INSERT INTO q VALUES (1, 'otro');")
+      "INSERT INTO q VALUES (1, 'otro');"
+      // Currency at its limits and beyond a double's precision; Decimals of several scales
+      "CREATE TABLE x (Id INTEGER, Mon CURRENCY, Dec DECIMAL);"
+      "INSERT INTO x VALUES (1, 9000000000000001234, jet_dec('123.45'));"
+      "INSERT INTO x VALUES (2, -9223372036854775808, jet_dec('-0.000000000000000000000000001'));"
+      "INSERT INTO x VALUES (3, 9223372036854775807, jet_dec('9999999999999999999999999999'));"
+      "INSERT INTO x VALUES (4, 10000, jet_dec('1.10'));"
+      "INSERT INTO x VALUES (5, NULL, NULL);")
                    .arg(ado::jet::DiaJet(QDateTime(QDate(1994, 8, 4), QTime(0, 0), Qt::UTC)), 0, 'g', 17)
                    .arg(ado::jet::DiaJet(QDateTime(QDate(2014, 12, 31), QTime(10, 30), Qt::UTC)), 0, 'g', 17)
                    .arg(ado::jet::DiaJet(QDateTime(QDate(1850, 6, 15), QTime(12, 0), Qt::UTC)), 0, 'g', 17));
@@ -133,6 +147,36 @@ const TCaso CC_CASOS[] = {
      "x.Id:Entero|Precio:Moneda|Cant:Entero|Tasa:Doble|Fecha:Fecha|x.Nombre:Texto|q.Id:Entero|q.Nombre:Texto\n"
      "1|213500e-4|3|0.5|1994-08-04T00:00:00|uno|1|otro"},
     {"SinCalificarRepetido", "SELECT Cant, p.Id, q.Id FROM p, q WHERE p.Id = q.Id", "Cant:Entero|p.Id:Entero|q.Id:Entero\n3|1|1"},
+    // Currency over its whole range: loaded, compared, ordered and summed exactly
+    {"MonedaEnSusLimites", "SELECT Mon FROM x WHERE Mon IS NOT NULL ORDER BY Mon DESC",
+     "Mon:Moneda\n9223372036854775807e-4\n9000000000000001234e-4\n10000e-4\n-9223372036854775808e-4"},
+    {"MonedaComparadaExacta", "SELECT Id FROM x WHERE Mon = 900000000000000.1234 OR Mon > 922337203685477 OR Mon = 1 ORDER BY Id",
+     "Id:Entero\n1\n3\n4"},
+    {"SumaDeMonedaExacta", "SELECT SUM(Mon) AS s, MIN(Mon) AS mi, AVG(Mon) AS pr FROM x WHERE Id <= 2",
+     "s:Moneda|mi:Moneda|pr:Moneda\n-223372036854774574e-4|-9223372036854775808e-4|-111686018427387287e-4"},
+    {"SumaDeMonedaQueDesborda", "SELECT SUM(Mon) AS s FROM x WHERE Id <> 2", "s:Moneda\nError - Desbordamiento."},
+    {"MonedaConEnteroExacta", "SELECT Mon - 1 AS a, Mon * 2 AS b, -Mon AS c FROM x WHERE Id = 1",
+     "a:Moneda|b:Moneda|c:Moneda\nError - Desbordamiento."},
+    {"MonedaMenosEnteroExacta", "SELECT Mon - 1 AS a, -Mon AS c FROM x WHERE Id = 1",
+     "a:Moneda|c:Moneda\n8999999999999991234e-4|-9000000000000001234e-4"},
+    // Decimal: exact in comparisons, Sum, Avg and arithmetic with integers and Currency
+    {"DecimalExacto", "SELECT Dec FROM x WHERE Dec IS NOT NULL ORDER BY Dec",
+     "Dec:Decimal\n-0.000000000000000000000000001\n1.1\n123.45\n9999999999999999999999999999"},
+    {"DecimalComparado", "SELECT Id FROM x WHERE Dec > 1 AND Dec <= 123.45 OR Dec = 1.1 ORDER BY Id", "Id:Entero\n1\n4"},
+    {"DecimalConEnteroYMoneda", "SELECT Dec + 1 AS a, Dec * 3 AS b, Dec - Mon AS c, Dec / 2 AS d FROM x WHERE Id = 4",
+     "a:Decimal|b:Decimal|c:Decimal|d:Doble\n2.1|3.3|0.1|0.55000000000000004"},
+    {"SumaYPromedioDeDecimal", "SELECT SUM(Dec) AS s, AVG(Dec) AS pr, MAX(Dec) AS ma FROM x WHERE Id <> 3",
+     "s:Decimal|pr:Decimal|ma:Decimal\n124.55|41.51666666666666666666666667|123.45"},
+    {"DecimalQueDesborda", "SELECT Dec + 1 AS a FROM x WHERE Id = 3", "a:Decimal\nError - Desbordamiento."},
+    {"TextosExactos", "SELECT CStr(Mon) AS a, CStr(Dec) AS b, Format(Dec) AS c, Format(Dec, '0.0') AS d FROM x WHERE Id = 1",
+     "a:Texto|b:Texto|c:Texto|d:Texto\n900000000000000.1234|123.45|123.45|123.5"},
+    {"RedondeoExacto", "SELECT Round(Dec, 1) AS a, Int(-Dec) AS b, Fix(-Dec) AS c, Round(Mon, 2) AS d, Int(Mon) AS e FROM x WHERE Id = 1",
+     "a:Decimal|b:Decimal|c:Decimal|d:Moneda|e:Moneda\n123.4|-124|-123|9000000000000001200e-4|9000000000000000000e-4"},
+    {"ExactosEnUnionConDoble", "SELECT Mon AS v FROM x WHERE Id = 4 UNION ALL SELECT 0.5 FROM x WHERE Id = 4",
+     "v:Valor\n1\n0.5"},
+    {"ExactosEnDerivadaYSubconsulta",
+     "SELECT d.s, (SELECT MAX(Dec) FROM x) AS m FROM (SELECT SUM(Mon) AS s FROM x WHERE Id = 1) AS d WHERE d.s > 1",
+     "s:Moneda|m:Decimal\n9000000000000001234e-4|9999999999999999999999999999"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Jet, TiposJet, ::testing::ValuesIn(CC_CASOS),

@@ -1,5 +1,5 @@
-// jetsql's CSV on a small file made for the special data Northwind lacks: Nulls, Currency
-// at its rounding edges, dates before 1900, ties for TOP, accented text.
+// jetsql's CSV on small files made for the special data Northwind lacks: Nulls, Currency
+// at its rounding edges and limits, Decimals, dates before 1900, ties for TOP, accented text.
 #include "CsvPrueba.h"
 #include "mdbgen/EscritorMdb.h"
 
@@ -18,11 +18,27 @@ struct TCaso {
   const char* sCsv;
 };
 
-class Especial : public ::testing::TestWithParam<TCaso> {
+// A suite of cases on one file that TArchivo::Escribe(sRuta) writes once.
+template <class TArchivo>
+class SobreArchivo : public ::testing::TestWithParam<TCaso> {
  protected:
   static void SetUpTestSuite() {
     F_Dir = std::make_unique<QTemporaryDir>();
-    const QString sRuta = F_Dir->filePath(QStringLiteral("especial.mdb"));
+    const QString sRuta = F_Dir->filePath(QStringLiteral("prueba.mdb"));
+    TArchivo::Escribe(sRuta);
+    F_Conexion = ConectaCsv(sRuta);
+  }
+  static void TearDownTestSuite() {
+    F_Conexion.reset();
+    F_Dir.reset();
+  }
+  static inline std::unique_ptr<QTemporaryDir> F_Dir;
+  static inline std::unique_ptr<ado::TConexionADO> F_Conexion;
+};
+
+class Especial : public SobreArchivo<Especial> {
+ public:
+  static void Escribe(const QString& sRuta) {
     mdbgen::TEscritorMdb Escritor(sRuta);
     Escritor.IniciaTabla(QStringLiteral("e"), {{"Id", TTipo::Long}, {"Nombre", TTipo::Text, 40}, {"Importe", TTipo::Currency},
                                               {"Fecha", TTipo::DateTime}, {"Puntos", TTipo::Long}});
@@ -35,14 +51,7 @@ class Especial : public ::testing::TestWithParam<TCaso> {
     Escritor.AgregaFila({qint64(6), QStringLiteral("Éxito"), TMoneda{5000}, {}, qint64(20)});
     Escritor.TerminaTabla();
     Escritor.Termina();
-    F_Conexion = ConectaCsv(sRuta);
   }
-  static void TearDownTestSuite() {
-    F_Conexion.reset();
-    F_Dir.reset();
-  }
-  static inline std::unique_ptr<QTemporaryDir> F_Dir;
-  static inline std::unique_ptr<ado::TConexionADO> F_Conexion;
 };
 
 TEST_P(Especial, DaElResultadoDeJet) {
@@ -87,6 +96,48 @@ const TCaso CC_CASOS[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Jet, Especial, ::testing::ValuesIn(CC_CASOS),
+                         [](const auto& info) { return std::string(info.param.sNombre); });
+
+// Currency at its limits and Decimals of several scales, written by mdbgen from JSON numbers
+// taken as written, read back exactly: loaded, compared, summed, computed and printed.
+class Exactos : public SobreArchivo<Exactos> {
+ public:
+  static void Escribe(const QString& sRuta) {
+    mdbgen::EscribeDesdeJson(R"({"tables": [{"name": "x", "columns": [
+        {"name": "Id", "type": "Long"}, {"name": "Mon", "type": "Currency"},
+        {"name": "D2", "type": "Decimal", "precision": 10, "scale": 2},
+        {"name": "D28", "type": "Decimal", "precision": 28, "scale": 28},
+        {"name": "D0", "type": "Decimal", "precision": 28, "scale": 0}],
+      "rows": [[1, 900000000000000.1234, 123.45, 0.1234567890123456789012345678, 9999999999999999999999999999],
+               [2, -922337203685477.5808, -0.01, -0.0000000000000000000000000001, -1],
+               [3, 922337203685477.5807, 12345678.9, null, 0],
+               [4, 1, 1.5, 0.5, 2]]}]})",
+                             sRuta);
+  }
+};
+
+TEST_P(Exactos, DaElResultadoDeJet) {
+  EXPECT_EQ(CsvOError(*F_Conexion, GetParam().sJet).toStdString(), GetParam().sCsv) << GetParam().sJet;
+}
+
+const TCaso CC_EXACTOS[] = {
+    {"ComoSeEscribieron", "SELECT * FROM x ORDER BY Id",
+     "Id,Mon,D2,D28,D0\n1,900000000000000.1234,123.45,0.1234567890123456789012345678,9999999999999999999999999999\n"
+     "2,-922337203685477.5808,-0.01,-0.0000000000000000000000000001,-1\n3,922337203685477.5807,12345678.9,,0\n"
+     "4,1,1.5,0.5,2\n"},
+    {"OrdenYComparacion", "SELECT Id FROM x WHERE Mon > 900000000000000 AND D28 < 0.2 OR D0 = -1 ORDER BY Mon DESC",
+     "Id\n1\n2\n"},
+    {"SumasExactas", "SELECT Sum(Mon) AS s, Sum(D2) AS s2, Avg(D2) AS a2, Min(D28) AS m, Max(D0) AS x FROM x WHERE Id <= 2",
+     "s,s2,a2,m,x\n-22337203685477.4574,123.44,61.72,-0.0000000000000000000000000001,9999999999999999999999999999\n"},
+    {"SumaQueSaleDelRango", "SELECT Sum(Mon) AS s FROM x WHERE Id <> 2", "EConsultaADO - Desbordamiento."},
+    {"AritmeticaExacta", "SELECT D2 * Mon AS a, D2 + Id AS b, D28 - Mon AS c, Mon * 2 AS d FROM x WHERE Id = 4",
+     "a,b,c,d\n1.5,5.5,-0.5,2\n"},
+    {"DecimalPorMoneda", "SELECT D2 * Mon AS a FROM x WHERE Id = 1", "a\n111105000000000015.23373\n"},
+    {"TextosExactos", "SELECT CStr(Mon) AS a, CStr(D28) AS b, Format(D0) AS c FROM x WHERE Id = 1",
+     "a,b,c\n900000000000000.1234,0.1234567890123456789012345678,9999999999999999999999999999\n"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Jet, Exactos, ::testing::ValuesIn(CC_EXACTOS),
                          [](const auto& info) { return std::string(info.param.sNombre); });
 
 }  // namespace

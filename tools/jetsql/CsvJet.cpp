@@ -3,7 +3,7 @@
 #include "ado/ConexionADO.h"
 #include "ado/ErrorADO.h"
 #include "ado/FechaADO.h"
-#include "ado/jet/ValorSQLite.h"
+#include "ado/jet/ExactoJet.h"
 
 #include <sqlite3.h>
 #include <cmath>
@@ -26,15 +26,6 @@ QString CampoCsv(const QString& s) {
   return bComillas ? Comillas(s) : s;
 }
 
-// Currency as its decimal, trailing zeros dropped; an __int128 holds even the largest
-// Currency values times 10,000 once they went through a double.
-QString TextoMoneda(double dValor) {
-  QString s = QString::fromLatin1(ado::jet::DecimalComoTexto(__int128(std::nearbyint(dValor * 10000.0))));
-  while (s.endsWith(u'0')) s.chop(1);
-  if (s.endsWith(u'.')) s.chop(1);
-  return s;
-}
-
 QString TextoValor(sqlite3_stmt* p, int c, ado::jet::TTipoJet tipo) {
   switch (sqlite3_column_type(p, c)) {
     case SQLITE_NULL: return {};
@@ -42,15 +33,19 @@ QString TextoValor(sqlite3_stmt* p, int c, ado::jet::TTipoJet tipo) {
     case SQLITE_FLOAT: {
       if (tipo == ado::jet::TTipoJet::Fecha)
         return ado::FechaDeDiaJet(sqlite3_column_double(p, c)).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-      if (tipo == ado::jet::TTipoJet::Moneda) return TextoMoneda(sqlite3_column_double(p, c));
+      if (tipo == ado::jet::TTipoJet::Moneda && sqlite3_column_type(p, c) == SQLITE_INTEGER)
+        return QString::fromLatin1(ado::jet::TextoMoneda(sqlite3_column_int64(p, c)));
       if (sqlite3_column_type(p, c) == SQLITE_INTEGER) return QString::number(sqlite3_column_int64(p, c));
       return QString::number(sqlite3_column_double(p, c), 'g', QLocale::FloatingPointShortest);
     }
     case SQLITE_TEXT:
       return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(p, c)), sqlite3_column_bytes(p, c));
-    default:
-      return QString::fromLatin1(
-          QByteArray(static_cast<const char*>(sqlite3_column_blob(p, c)), sqlite3_column_bytes(p, c)).toHex());
+    default: {
+      const QByteArray s(static_cast<const char*>(sqlite3_column_blob(p, c)), sqlite3_column_bytes(p, c));
+      if (tipo == ado::jet::TTipoJet::Decimal)
+        if (const auto decimal = ado::jet::TDecimalJet::DeClave(s)) return QString::fromLatin1(decimal->Texto());
+      return QString::fromLatin1(s.toHex());
+    }
   }
 }
 

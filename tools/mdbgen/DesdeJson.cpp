@@ -20,7 +20,8 @@ struct TTipoJson {
 constexpr TTipoJson CC_tipos[] = {{"Boolean", TTipo::Boolean},   {"Byte", TTipo::Byte},
                                   {"Integer", TTipo::Integer},   {"Long", TTipo::Long},
                                   {"Single", TTipo::Single},     {"Double", TTipo::Double},
-                                  {"Currency", TTipo::Currency}, {"DateTime", TTipo::DateTime},
+                                  {"Currency", TTipo::Currency}, {"Decimal", TTipo::Decimal},
+                                  {"DateTime", TTipo::DateTime},
                                   {"Text", TTipo::Text},         {"Memo", TTipo::Memo}};
 
 // "YYYY-MM-DD" or "YYYY-MM-DD HH:MM:SS"; an invalid QDateTime when it is not.
@@ -96,16 +97,20 @@ class TLectorTablas {
     F_columnas.clear();
     L.Arreglo([&] {
       std::optional<QString> sNombre, sTipo;
-      std::optional<qint64> nTamano;
+      std::optional<qint64> nTamano, nPrecision, nEscala;
       if (L.Mira() != '{') L.Error(QStringLiteral("se esperaba un objeto de columna"));
       L.Objeto([&](const QString& sClave) {
-        if (sClave == QLatin1String("size")) {
+        std::optional<qint64>* pNumero = sClave == QLatin1String("size")        ? &nTamano
+                                         : sClave == QLatin1String("precision") ? &nPrecision
+                                         : sClave == QLatin1String("scale")     ? &nEscala
+                                                                                : nullptr;
+        if (pNumero) {
           if (L.Mira() == '"' || L.Mira() == '{' || L.Mira() == '[')
-            L.Error(QStringLiteral("\"size\" debe ser un número"));
+            L.Error(QStringLiteral("\"%1\" debe ser un número").arg(sClave));
           qint64 n = 0;
           if (EnteroEscalado(L.Numero(), 0, n) != TLecturaEntera::Exacta)
-            L.Error(QStringLiteral("\"size\" debe ser un entero"));
-          nTamano = n;
+            L.Error(QStringLiteral("\"%1\" debe ser un entero").arg(sClave));
+          *pNumero = n;
           return;
         }
         std::optional<QString>* p = sClave == QLatin1String("name")   ? &sNombre
@@ -128,6 +133,10 @@ class TLectorTablas {
           throw ErrorEn(F_sTabla, -1, *sNombre, QStringLiteral("\"size\" solo se admite en columnas Text"));
         c.nTamano = int(std::clamp<qint64>(*nTamano, INT_MIN, INT_MAX));  // the writer checks the range
       }
+      if ((nPrecision || nEscala) && c.tipo != TTipo::Decimal)
+        throw ErrorEn(F_sTabla, -1, *sNombre, QStringLiteral("\"precision\" y \"scale\" solo se admiten en columnas Decimal"));
+      if (nPrecision) c.nPrecision = int(std::clamp<qint64>(*nPrecision, -1, 1000));  // the writer checks the range
+      if (nEscala) c.nEscala = int(std::clamp<qint64>(*nEscala, -1, 1000));
       F_columnas.append(c);
     });
   }
@@ -204,6 +213,20 @@ class TLectorTablas {
           case TLecturaEntera::NoEntera:
             if (bMoneda) throw error(QStringLiteral("Currency admite como máximo cuatro decimales"));
             break;
+        }
+        break;
+      }
+      case TTipo::Decimal: {
+        TDecimal d{};
+        switch (DecimalEscalado(sNumero, c.nEscala, c.nPrecision, d.bNegativo, d.nEntero)) {
+          case TLecturaEntera::Exacta: return d;
+          case TLecturaEntera::Desborda:
+            throw error(QStringLiteral("el valor %1 no cabe en Decimal(%2, %3)")
+                            .arg(QString::fromLatin1(sNumero.toByteArray()))
+                            .arg(c.nPrecision)
+                            .arg(c.nEscala));
+          case TLecturaEntera::NoEntera:
+            throw error(QStringLiteral("Decimal(%1, %2) admite como máximo %2 decimales").arg(c.nPrecision).arg(c.nEscala));
         }
         break;
       }

@@ -88,7 +88,12 @@ class TArchivoJet {
       nombres.insert(c.sNombre.toCaseFolded());
       if (c.tipo == TTipo::Text && (c.nTamano < 1 || c.nTamano > 255))
         throw ErrorEn(sNombre, -1, c.sNombre, QStringLiteral("el tamaño %1 está fuera de 1 a 255").arg(c.nTamano));
-      jet.push_back({c.sNombre, CodigoDe(c.tipo), c.tipo == TTipo::Text ? c.nTamano : 0});
+      if (c.tipo == TTipo::Decimal && (c.nPrecision < 1 || c.nPrecision > 28 || c.nEscala < 0 || c.nEscala > c.nPrecision))
+        throw ErrorEn(sNombre, -1, c.sNombre,
+                      QStringLiteral("precisión %1 y escala %2: la precisión va de 1 a 28 y la escala de 0 a la precisión")
+                          .arg(c.nPrecision)
+                          .arg(c.nEscala));
+      jet.push_back({c.sNombre, CodigoDe(c.tipo), c.tipo == TTipo::Text ? c.nTamano : 0, c.nPrecision, c.nEscala});
     }
     F_qTabla = std::make_unique<TTablaJet>(F_archivo, sNombre, std::move(jet));
     F_nombres.insert(sNombre.toCaseFolded());

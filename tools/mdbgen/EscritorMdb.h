@@ -11,22 +11,29 @@
 
 namespace mdbgen {
 
-enum class TTipo { Boolean, Byte, Integer, Long, Single, Double, Currency, DateTime, Text, Memo };
+enum class TTipo { Boolean, Byte, Integer, Long, Single, Double, Currency, Decimal, DateTime, Text, Memo };
 
 struct TColumna {
   QString sNombre;
   TTipo tipo;
-  int nTamano = 255;  // characters; only for Text (1 to 255)
+  int nTamano = 255;    // characters; only for Text (1 to 255)
+  int nPrecision = 18;  // Decimal: digits (1 to 28), as Access's default ...
+  int nEscala = 0;      // ... of which decimals (0 to the precision)
 };
 
 struct TMoneda {
   qint64 nDiezmilesimas;  // Currency scaled by 10,000
 };
 
+struct TDecimal {
+  bool bNegativo;
+  unsigned __int128 nEntero;  // the value times 10^scale of its column
+};
+
 // monostate = Null (not for Boolean). Boolean: bool; Byte/Integer/Long: qint64; Single/Double: double or
-// qint64; Currency: TMoneda or whole qint64; DateTime: QDateTime, its own date and time kept (no zone
+// qint64; Currency: TMoneda or whole qint64; Decimal: TDecimal at its column's scale; DateTime: QDateTime, its own date and time kept (no zone
 // conversion), years 100 to 9999; Text/Memo: QString.
-using TValor = std::variant<std::monostate, bool, qint64, double, QString, TMoneda, QDateTime>;
+using TValor = std::variant<std::monostate, bool, qint64, double, QString, TMoneda, QDateTime, TDecimal>;
 
 // Message in Spanish; about a value it names the table, the row (0-based) and the column.
 class EErrorMdb : public std::runtime_error {

@@ -5,12 +5,16 @@
 
 namespace mdbgen {
 
-TLecturaEntera EnteroEscalado(QByteArrayView s, int nEscala, qint64& nValor) {
+namespace {
+
+// The number's significant digits and exponent: value = ±digitos × 10^nExponente, with
+// nEscala added to the exponent; no trailing zeros in digitos.
+void Digitos(QByteArrayView s, int nEscala, bool& bNegativo, std::string& digitos, qint64& nExponente) {
   qsizetype i = 0;
-  const bool bNegativo = i < s.size() && s[i] == '-';
+  bNegativo = i < s.size() && s[i] == '-';
   if (bNegativo) ++i;
-  std::string digitos;  // significant digits, the value being digitos × 10^nExponente
-  qint64 nExponente = nEscala;
+  digitos.clear();
+  nExponente = nEscala;
   bool bFraccion = false;
   for (; i < s.size() && s[i] != 'e' && s[i] != 'E'; ++i) {
     if (s[i] == '.') {
@@ -31,6 +35,15 @@ TLecturaEntera EnteroEscalado(QByteArrayView s, int nEscala, qint64& nValor) {
     digitos.pop_back();
     ++nExponente;
   }
+}
+
+}  // namespace
+
+TLecturaEntera EnteroEscalado(QByteArrayView s, int nEscala, qint64& nValor) {
+  bool bNegativo = false;
+  std::string digitos;
+  qint64 nExponente = 0;
+  Digitos(s, nEscala, bNegativo, digitos, nExponente);
   nValor = 0;
   if (digitos.empty()) return TLecturaEntera::Exacta;
   if (nExponente < 0) return TLecturaEntera::NoEntera;
@@ -44,6 +57,22 @@ TLecturaEntera EnteroEscalado(QByteArrayView s, int nEscala, qint64& nValor) {
     n = n * 10 + d;
   }
   nValor = bNegativo ? qint64(0 - n) : qint64(n);
+  return TLecturaEntera::Exacta;
+}
+
+TLecturaEntera DecimalEscalado(QByteArrayView s, int nEscala, int nDigitos, bool& bNegativo, unsigned __int128& nValor) {
+  std::string digitos;
+  qint64 nExponente = 0;
+  Digitos(s, nEscala, bNegativo, digitos, nExponente);
+  nValor = 0;
+  if (digitos.empty()) {
+    bNegativo = false;
+    return TLecturaEntera::Exacta;
+  }
+  if (nExponente < 0) return TLecturaEntera::NoEntera;
+  if (qint64(digitos.size()) + nExponente > nDigitos) return TLecturaEntera::Desborda;
+  digitos.append(size_t(nExponente), '0');
+  for (const char c : digitos) nValor = nValor * 10 + unsigned(c - '0');
   return TLecturaEntera::Exacta;
 }
 

@@ -60,6 +60,8 @@ QString NombreTipo(quint8 nCodigo) {
       return QStringLiteral("Text");
     case CC_nMemo:
       return QStringLiteral("Memo");
+    case CC_nDecimal:
+      return QStringLiteral("Decimal");
     default:
       return QStringLiteral("OLE");
   }
@@ -77,6 +79,8 @@ quint16 LargoFijo(quint8 nCodigo) {
     case CC_nLong:
     case CC_nSingle:
       return 4;
+    case CC_nDecimal:
+      return 17;
     default:
       return 8;
   }
@@ -109,6 +113,8 @@ quint8 CodigoDe(TTipo tipo) {
       return CC_nDouble;
     case TTipo::Currency:
       return CC_nCurrency;
+    case TTipo::Decimal:
+      return CC_nDecimal;
     case TTipo::DateTime:
       return CC_nFecha;
     case TTipo::Text:
@@ -216,6 +222,13 @@ void TTablaJet::Prepara(int i, const TValor& valor) {
         Falla(i, QStringLiteral("se esperaba un importe (hasta cuatro decimales)"));
       }
       PonU64(pFijo, quint64(nDiezmilesimas));
+      return;
+    }
+    case CC_nDecimal: {  // a sign byte, then four little-endian 32-bit words, the most significant first
+      const TDecimal* x = std::get_if<TDecimal>(&valor);
+      if (!x) Falla(i, QStringLiteral("se esperaba un número decimal"));
+      pFijo[0] = x->bNegativo ? 0x80 : 0x00;
+      for (int nPalabra = 0; nPalabra < 4; ++nPalabra) PonU32(pFijo + 1 + 4 * nPalabra, quint32(x->nEntero >> (32 * (3 - nPalabra))));
       return;
     }
     case CC_nSingle:
@@ -421,7 +434,12 @@ std::vector<uint8_t> TTablaJet::ArmaDefinicion(quint32 nMapaUsado, quint32 nMapa
     PonU16(c + 5, quint16(i));
     PonU16(c + 7, o.bFija ? 0 : o.nIndiceVar);
     PonU16(c + 9, quint16(i));
-    PonU16(c + 11, 0x0409);                                               // general sort order, as Access writes it
+    if (nCodigo == CC_nDecimal) {  // precision, then scale
+      c[11] = quint8(F_columnas[i].nPrecision);
+      c[12] = quint8(F_columnas[i].nEscala);
+    } else {
+      PonU16(c + 11, 0x0409);  // general sort order, as Access writes it
+    }
     c[15] = o.bFija ? 0x03 : 0x02;                                        // fixed, nullable
     c[16] = (nCodigo == CC_nTexto || nCodigo == CC_nMemo) ? 0x01 : 0x00;  // Unicode compression allowed
     PonU16(c + 21, o.nOffset);

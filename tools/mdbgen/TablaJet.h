@@ -20,7 +20,8 @@ enum TCodigo : quint8 {
   CC_nFecha = 0x08,
   CC_nTexto = 0x0A,
   CC_nOle = 0x0B,
-  CC_nMemo = 0x0C
+  CC_nMemo = 0x0C,
+  CC_nDecimal = 0x10
 };
 
 quint8 CodigoDe(TTipo tipo);
@@ -31,6 +32,8 @@ struct TColumnaJet {
   QString sNombre;
   quint8 nCodigo = 0;
   int nTamano = 0;  // Text: characters
+  int nPrecision = 0;  // Decimal
+  int nEscala = 0;
 };
 
 class TTablaJet {

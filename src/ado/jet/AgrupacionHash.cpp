@@ -295,12 +295,17 @@ int AgrupaPorHash(sqlite3_stmt* filas, const std::vector<bool>& clavesJet, const
         case TSalida::TClase::Valores: sqlite3_bind_int64(insercion, nParametro, grupo.cuentas[size_t(salida.n)]); break;
         case TSalida::TClase::Suma: {
           const TSumaJet::TTotal total = grupo.sumas[size_t(salida.n)].Total();
-          if (total.clase == TSumaJet::TTotal::TClase::Entero)
-            sqlite3_bind_int64(insercion, nParametro, total.n);
-          else if (total.clase == TSumaJet::TTotal::TClase::Real)
-            sqlite3_bind_double(insercion, nParametro, total.d);
-          else
-            sqlite3_bind_null(insercion, nParametro);
+          switch (total.clase) {
+            case TSumaJet::TTotal::TClase::Entero: sqlite3_bind_int64(insercion, nParametro, total.n); break;
+            case TSumaJet::TTotal::TClase::Real: sqlite3_bind_double(insercion, nParametro, total.d); break;
+            case TSumaJet::TTotal::TClase::Decimal: {
+              const QByteArray sClave = total.decimal.Clave();
+              sqlite3_bind_blob(insercion, nParametro, sClave.constData(), int(sClave.size()), SQLITE_TRANSIENT);
+              break;
+            }
+            case TSumaJet::TTotal::TClase::Nulo: sqlite3_bind_null(insercion, nParametro); break;
+            case TSumaJet::TTotal::TClase::Desborda: return CC_DESBORDA;
+          }
         }
       }
     }

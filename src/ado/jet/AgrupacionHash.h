@@ -43,8 +43,10 @@ bool AgrupaAparte(TConsulta& consulta, const std::function<QStringList()>& Nombr
 // collation, the others byte for byte) and runs insercion once per group, in the order of
 // their keys as SQLite's grouping gives them. Returns SQLITE_DONE; CC_REDUCE_POCO, having
 // inserted nothing, when the first rows are mostly groups of their own; SQLITE_MISMATCH for
-// a SUM of something that is not a number; or the code of the failed step.
+// a SUM of something that is not a number; CC_DESBORDA for a SUM beyond its type; or the
+// code of the failed step.
 inline constexpr int CC_REDUCE_POCO = -1;
+inline constexpr int CC_DESBORDA = -2;
 int AgrupaPorHash(sqlite3_stmt* filas, const std::vector<bool>& clavesJet, const TAgrupacionHash& plan,
                   sqlite3_stmt* insercion, qint64& nGrupos);
 

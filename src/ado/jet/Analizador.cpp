@@ -144,12 +144,10 @@ class TAnalizador {
   TSelect Select() {
     Exige("SELECT");
     TSelect select;
-    bool bDistinctRow = false;
-    const TToken& distincion = Actual();
     if (AceptaPalabra("DISTINCT"))
       select.bDistinct = true;
     else if (!AceptaPalabra("ALL"))
-      bDistinctRow = AceptaPalabra("DISTINCTROW");
+      select.bDistinctRow = AceptaPalabra("DISTINCTROW");
     if (AceptaPalabra("TOP")) Top(select);
     do select.elementos.push_back(Elemento());
     while (Acepta(","));
@@ -158,10 +156,6 @@ class TAnalizador {
       do select.fuentes.push_back(FuenteConUniones());
       while (Acepta(","));
     }
-    // DISTINCTROW drops rows that repeat whole records of the tables read; over one table
-    // every row is a whole record, so it keeps them all.
-    if (bDistinctRow && (select.fuentes.size() != 1 || select.fuentes.front()->clase == TFuente::TClase::Union))
-      LanzaError(QStringLiteral("DISTINCTROW sobre varias tablas no está soportado"), distincion.pos);
     if (AceptaPalabra("WHERE")) select.pDonde = Expresion();
     if (AceptaPalabra("GROUP")) {
       Exige("BY");

@@ -82,6 +82,7 @@ std::unique_ptr<TConsulta> Clona(const TConsulta& consulta) {
   for (const TSelect& s : consulta.partes) {
     TSelect copia;
     copia.bDistinct = s.bDistinct;
+    copia.bDistinctRow = s.bDistinctRow;
     copia.nTop = s.nTop;
     copia.bTopPorcentaje = s.bTopPorcentaje;
     for (const TElementoSelect& e : s.elementos)

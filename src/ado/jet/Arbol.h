@@ -64,6 +64,7 @@ struct TElementoSelect {
 
 struct TSelect {
   bool bDistinct = false;
+  bool bDistinctRow = false;  // DISTINCTROW: one row per combination of the rows of the tables shown
   int nTop = 0;             // TOP n (0: none)
   bool bTopPorcentaje = false;
   std::vector<TElementoSelect> elementos;

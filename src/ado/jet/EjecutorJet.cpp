@@ -4,6 +4,7 @@
 #include "ado/jet/Analizador.h"
 #include "ado/jet/EmisorSQLite.h"
 #include "ado/jet/ErrorJet.h"
+#include "ado/jet/ExactoJet.h"
 #include "ado/jet/ReglaAgrupacion.h"
 #include "ado/jet/ReglaParametros.h"
 #include "ado/jet/ReglaPivote.h"
@@ -75,7 +76,7 @@ bool SoloFiltra(const TConsulta& consulta) {
 // A derived table that reduces its rows: worth keeping even when only its parent reads it.
 bool Agrupa(const TConsulta& consulta) {
   for (const TSelect& select : consulta.partes)
-    if (select.bDistinct || EsAgrupada(select)) return true;
+    if (select.bDistinct || select.bDistinctRow || EsAgrupada(select)) return true;
   return false;
 }
 
@@ -326,6 +327,7 @@ qint64 TEjecutorJet::LlenaPorHash(const TAgrupacionHash& plan, const QString& sT
   if (nResultado == CC_REDUCE_POCO) nGrupos = -1;
   if (nResultado != SQLITE_DONE && nResultado != CC_REDUCE_POCO) {
     const QString sMensaje = nResultado == SQLITE_MISMATCH ? QString::fromUtf8(CC_TIPOS_NO_COINCIDEN)
+                             : nResultado == CC_DESBORDA   ? QString::fromUtf8(CC_DESBORDAMIENTO)
                                                            : QString::fromUtf8(sqlite3_errmsg(F_db));
     sqlite3_exec(F_db, "ROLLBACK TO jet_grupos; RELEASE jet_grupos", nullptr, nullptr, nullptr);
     LanzaError(MensajeSQLite(sMensaje));
@@ -398,14 +400,26 @@ QStringList TEjecutorJet::NombresColumnas(const TConsulta& consulta) {
 // The rows of a query of a value and its text (a crosstab's column headings).
 std::vector<std::pair<QVariant, QString>> TEjecutorJet::LeeValores(const TConsulta& consulta) {
   std::vector<std::pair<QVariant, QString>> valores;
-  sqlite3_stmt* stmt = PreparaSQLite(EmiteSQLite(consulta, F_Catalogo));
+  const TSqlTipado sql = EmiteSQLiteTipado(consulta, F_Catalogo);
+  const TTipoJet tipo = sql.columnas.empty() ? TTipoJet::Valor : sql.columnas.front().tipo;
+  sqlite3_stmt* stmt = PreparaSQLite(sql.sSql);
   int nPaso;
   while ((nPaso = sqlite3_step(stmt)) == SQLITE_ROW) {
     QVariant valor;
     switch (sqlite3_column_type(stmt, 0)) {
-      case SQLITE_INTEGER: valor = qint64(sqlite3_column_int64(stmt, 0)); break;
+      case SQLITE_INTEGER:  // a Currency heading is compared as the double nearest it
+        if (tipo == TTipoJet::Moneda) valor = DobleDeDiezmilesimas(sqlite3_column_int64(stmt, 0));
+        else valor = qint64(sqlite3_column_int64(stmt, 0));
+        break;
       case SQLITE_FLOAT: valor = sqlite3_column_double(stmt, 0); break;
       case SQLITE_NULL: break;
+      case SQLITE_BLOB:  // a Decimal heading likewise
+        if (const auto decimal = TDecimalJet::DeClave(QByteArrayView(static_cast<const char*>(sqlite3_column_blob(stmt, 0)),
+                                                                     sqlite3_column_bytes(stmt, 0)))) {
+          valor = decimal->Doble();
+          break;
+        }
+        [[fallthrough]];
       default: valor = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0))); break;
     }
     valores.emplace_back(valor, QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1))));

@@ -1,6 +1,7 @@
 #include "ado/jet/EmisorSQLite.h"
 
 #include "ado/jet/ErrorJet.h"
+#include "ado/jet/ReglaAgrupacion.h"
 #include "ado/jet/ReglasJet.h"
 
 #include <QStringList>
@@ -107,26 +108,38 @@ class TEmisor {
       if (select.nTop > 0) LanzaError(QStringLiteral("TOP en una parte de UNION no está soportado"));
     TSqlTipado resultado;
     TAmbito ambitoOrden;
-    for (size_t i = 0; i < consulta.partes.size(); ++i) {
-      if (i > 0) resultado.sSql += consulta.unionesTodas[i - 1] ? QStringLiteral(" UNION ALL ") : QStringLiteral(" UNION ");
-      TAmbito ambito{{}, pPadre};
-      TColumnasTipadas columnas;
-      resultado.sSql += Select(consulta.partes[i], ambito, columnas);
-      if (i == 0) {
-        resultado.columnas = columnas;
-        ambitoOrden = ambito;
-      } else {
-        for (size_t c = 0; c < columnas.size() && c < resultado.columnas.size(); ++c)
-          if (columnas[c].tipo != resultado.columnas[c].tipo) resultado.columnas[c].tipo = TTipoJet::Valor;
+    bool bConvierte = false;  // a column exact in one part and not in another
+    std::vector<TTipoJet> tiposUnion;
+    for (int nPasada = 0; nPasada < 2; ++nPasada) {
+      resultado.sSql.clear();
+      for (size_t i = 0; i < consulta.partes.size(); ++i) {
+        if (i > 0) resultado.sSql += consulta.unionesTodas[i - 1] ? QStringLiteral(" UNION ALL ") : QStringLiteral(" UNION ");
+        TAmbito ambito{{}, pPadre};
+        TColumnasTipadas columnas;
+        F_pTiposUnion = nPasada == 1 ? &tiposUnion : nullptr;
+        resultado.sSql += Select(consulta.partes[i], ambito, columnas);
+        if (i == 0) {
+          resultado.columnas = columnas;
+          ambitoOrden = ambito;
+        } else {
+          for (size_t c = 0; c < columnas.size() && c < resultado.columnas.size(); ++c)
+            if (columnas[c].tipo != resultado.columnas[c].tipo) {
+              bConvierte = bConvierte || EsExacto(columnas[c].tipo) || EsExacto(resultado.columnas[c].tipo);
+              resultado.columnas[c].tipo = TTipoJet::Valor;
+            }
+        }
       }
+      if (!bConvierte || nPasada == 1) break;
+      for (const TColumnaTipada& columna : resultado.columnas) tiposUnion.push_back(columna.tipo);
     }
+    F_pTiposUnion = nullptr;
     if (!consulta.orden.empty()) {
       if (consulta.partes.size() > 1) ambitoOrden = TAmbito{{}, pPadre};
       const TAmbito* pAnterior = std::exchange(F_pAmbito, &ambitoOrden);
       resultado.sSql += QStringLiteral(" ORDER BY ");
       for (size_t i = 0; i < consulta.orden.size(); ++i) {
         if (i > 0) resultado.sSql += QStringLiteral(", ");
-        resultado.sSql += Valor(*consulta.orden[i].pExpresion);
+        resultado.sSql += Exacto(*consulta.orden[i].pExpresion);
         if (consulta.orden[i].bDescendente) resultado.sSql += QStringLiteral(" DESC");
       }
       F_pAmbito = pAnterior;
@@ -152,7 +165,7 @@ class TEmisor {
             LanzaError(QStringLiteral("ORDER BY con número de columna y * junto a TOP no está soportado"), e->pos);
           e = elemento.pExpresion.get();
         }
-        orden << Valor(*e) + (o.bDescendente ? QStringLiteral(" DESC") : QString());
+        orden << Exacto(*e) + (o.bDescendente ? QStringLiteral(" DESC") : QString());
       }
       QString sVentana = orden.isEmpty() ? QStringLiteral("row_number() OVER ()")
                                          : QStringLiteral("rank() OVER (ORDER BY ") + orden.join(QStringLiteral(", ")) + QLatin1Char(')');
@@ -184,11 +197,15 @@ class TEmisor {
     if (ColumnasExtra) s += QStringLiteral(", ") + ColumnasExtra();
     s += sFrom;
     if (select.pDonde) s += QStringLiteral(" WHERE ") + Condicion(*select.pDonde);
+    if (select.bDistinctRow && !EsAgrupada(select)) {
+      const QStringList filas = FilasDistintas(select, ambito);
+      if (!filas.isEmpty()) s += QStringLiteral(" GROUP BY ") + filas.join(QStringLiteral(", "));
+    }
     if (!select.agrupaPor.empty()) {
       s += QStringLiteral(" GROUP BY ");
       for (size_t i = 0; i < select.agrupaPor.size(); ++i) {
         if (i > 0) s += QStringLiteral(", ");
-        s += Valor(*select.agrupaPor[i]);
+        s += Exacto(*select.agrupaPor[i]);
       }
     }
     if (select.pTeniendo) s += QStringLiteral(" HAVING ") + Condicion(*select.pTeniendo);
@@ -196,12 +213,68 @@ class TEmisor {
     return s;
   }
 
+  // DISTINCTROW keeps one row per combination of the rows of the tables whose columns the
+  // select list shows (over one table, or showing every table, it keeps every row). Those
+  // rows are told apart by their rowid (a derived table's, by all its columns); the shown
+  // values of one group are then equal. Empty when nothing needs grouping.
+  QStringList FilasDistintas(const TSelect& select, const TAmbito& ambito) {
+    std::vector<const TFuenteTipada*> mostradas;
+    auto Muestra = [&](const QString& sAlias) {
+      for (const TFuenteTipada& fuente : ambito.fuentes)
+        if (MismoNombre(fuente.sAlias, sAlias) &&
+            std::find(mostradas.begin(), mostradas.end(), &fuente) == mostradas.end())
+          mostradas.push_back(&fuente);
+    };
+    std::function<void(const TExpresion&)> Recorre = [&](const TExpresion& e) {
+      if (e.clase == TClase::Columna) {
+        QString sAlias;
+        if (BuscaColumna(e.sCalificador, e.sTexto, &sAlias)) Muestra(sAlias);
+      }
+      for (const auto& hijo : e.hijos) Recorre(*hijo);
+    };
+    for (const TElementoSelect& elemento : select.elementos) {
+      if (elemento.bEstrella && elemento.sCalificador.isEmpty()) return {};
+      if (elemento.bEstrella) Muestra(elemento.sCalificador);
+      else Recorre(*elemento.pExpresion);
+    }
+    if (mostradas.size() == ambito.fuentes.size()) return {};
+    QStringList filas;
+    for (const TFuenteTipada* fuente : mostradas) {
+      if (!EsTablaDe(select, fuente->sAlias)) {
+        for (const TColumnaTipada& columna : fuente->columnas)
+          filas << CitaNombre(fuente->sAlias) + QLatin1Char('.') + CitaNombre(columna.sNombre);
+      } else {
+        filas << CitaNombre(fuente->sAlias) + QStringLiteral(".rowid");
+      }
+    }
+    return filas;
+  }
+
+  // Whether the FROM item of that alias is a stored table (it has a rowid).
+  static bool EsTablaDe(const TSelect& select, const QString& sAlias) {
+    std::function<bool(const TFuente&)> Busca = [&](const TFuente& fuente) {
+      if (fuente.clase == TFuente::TClase::Union) return Busca(*fuente.pIzquierda) || Busca(*fuente.pDerecha);
+      return fuente.clase == TFuente::TClase::Tabla &&
+             MismoNombre(fuente.sAlias.isEmpty() ? fuente.sNombre : fuente.sAlias, sAlias);
+    };
+    return std::any_of(select.fuentes.begin(), select.fuentes.end(), [&](const auto& f) { return Busca(*f); });
+  }
+
   // The select list. A * stays * unless one of its columns must be renamed.
   QString Elementos(const TSelect& select, const TAmbito& ambito, TColumnasTipadas& columnas) {
+    const std::vector<TTipoJet>* pTiposUnion = std::exchange(F_pTiposUnion, nullptr);
     std::vector<std::vector<TSalida>> porElemento;
     std::vector<TSalida> todas;
     int nExpr = CC_PRIMER_EXPR;
+    struct TRestauraAlias {  // what follows the list sees none
+      TEmisor& emisor;
+      ~TRestauraAlias() {
+        emisor.F_alias.clear();
+        emisor.F_nAlias = 0;
+      }
+    } restaura{*this};
     for (const TElementoSelect& elemento : select.elementos) {
+      F_nAlias = F_alias.size();
       std::vector<TSalida> salidas;
       if (elemento.bEstrella) {
         for (const TFuenteTipada& fuente : ambito.fuentes)
@@ -212,7 +285,7 @@ class TEmisor {
                                  columna.sNombre, columna.tipo, fuente.sAlias, true});
       } else {
         const TExpresion& e = *elemento.pExpresion;
-        TSalida salida{Valor(e), elemento.sAlias, Tipo(e), {}, false};
+        TSalida salida{Exacto(e), elemento.sAlias, Tipo(e), {}, false};
         if (salida.sNombre.isEmpty() && e.clase == TClase::Columna) {
           salida.sNombre = e.sTexto;
           salida.sCalificador = e.sCalificador.isEmpty() ? AliasDe(e.sTexto) : e.sCalificador;
@@ -223,16 +296,25 @@ class TEmisor {
       }
       todas.insert(todas.end(), salidas.begin(), salidas.end());
       porElemento.push_back(std::move(salidas));
+      if (!elemento.bEstrella && !elemento.sAlias.isEmpty()) F_alias.emplace_back(elemento.sAlias, elemento.pExpresion.get());
     }
     std::vector<TSalida> calificadas = todas;
     CalificaRepetidos(calificadas);
+    // A part of a UNION whose column is exact where another part's is not gives its double.
+    std::vector<bool> convertidas(calificadas.size(), false);
+    for (size_t k = 0; pTiposUnion && k < calificadas.size() && k < pTiposUnion->size(); ++k)
+      if (EsExacto(calificadas[k].tipo) && (*pTiposUnion)[k] != calificadas[k].tipo) {
+        calificadas[k].sExpresion = Convierte(calificadas[k].sExpresion, calificadas[k].tipo, (*pTiposUnion)[k]);
+        calificadas[k].tipo = (*pTiposUnion)[k];
+        convertidas[k] = true;
+      }
     QStringList partes;
     size_t n = 0;
     for (size_t i = 0; i < select.elementos.size(); ++i) {
       const TElementoSelect& elemento = select.elementos[i];
       bool bRenombra = false;
       for (size_t k = 0; k < porElemento[i].size(); ++k)
-        bRenombra = bRenombra || calificadas[n + k].sNombre != porElemento[i][k].sNombre;
+        bRenombra = bRenombra || calificadas[n + k].sNombre != porElemento[i][k].sNombre || convertidas[n + k];
       if (elemento.bEstrella && !bRenombra) {
         partes << (elemento.sCalificador.isEmpty() ? QStringLiteral("*")
                                                    : CitaNombre(elemento.sCalificador) + QStringLiteral(".*"));
@@ -240,7 +322,7 @@ class TEmisor {
         for (size_t k = 0; k < porElemento[i].size(); ++k) {
           const TSalida& salida = calificadas[n + k];
           const bool bNombre = !elemento.bEstrella && (!elemento.sAlias.isEmpty() || elemento.pExpresion->clase != TClase::Columna);
-          partes << (bNombre || salida.sNombre != porElemento[i][k].sNombre
+          partes << (bNombre || salida.sNombre != porElemento[i][k].sNombre || convertidas[n + k]
                          ? salida.sExpresion + QStringLiteral(" AS ") + CitaNombre(salida.sNombre)
                          : salida.sExpresion);
         }
@@ -292,6 +374,16 @@ class TEmisor {
     return nullptr;
   }
 
+  // A name that no table has but an earlier item of the select list was given as its alias
+  // (SELECT a * 2 AS d, d + 1 AS e): that item, as Jet reads it; -1 otherwise. An alias sees
+  // only the aliases before its own item.
+  int AliasAnterior(const TExpresion& e) const {
+    if (!e.sCalificador.isEmpty()) return -1;
+    for (size_t i = F_nAlias; i-- > 0;)
+      if (MismoNombre(F_alias[i].first, e.sTexto)) return int(i);
+    return -1;
+  }
+
   QString AliasDe(const QString& sColumna) const {
     QString sAlias;
     BuscaColumna({}, sColumna, &sAlias);
@@ -324,6 +416,12 @@ class TEmisor {
       }
       case TClase::Columna: {
         const TColumnaTipada* columna = BuscaColumna(e.sCalificador, e.sTexto);
+        if (const int nAlias = columna ? -1 : AliasAnterior(e); nAlias >= 0) {
+          const size_t nVisibles = std::exchange(F_nAlias, size_t(nAlias));
+          const TTipoJet tipo = Tipo(*F_alias[size_t(nAlias)].second);
+          F_nAlias = nVisibles;
+          return tipo;
+        }
         return columna ? columna->tipo : TTipoJet::Valor;
       }
       case TClase::Funcion: return TipoFuncion(e);
@@ -349,11 +447,12 @@ class TEmisor {
       case TTipoDe::Fijo: break;
       case TTipoDe::Primero: {
         const TTipoJet tipo = Tipo(*e.hijos[0]);
+        if (EsExacto(tipo)) return ReglaExacta(e.sTexto, tipo) ? tipo : TTipoJet::Doble;
         return regla->bAgregada && tipo == TTipoJet::Booleano ? TTipoJet::Entero : tipo;
       }
       case TTipoDe::Ramas: return Comun(Tipo(*e.hijos[1]), Tipo(*e.hijos[2]), *e.hijos[1], *e.hijos[2]);
       case TTipoDe::Moneda:
-        if (Tipo(*e.hijos[0]) == TTipoJet::Moneda) return TTipoJet::Moneda;
+        if (const TTipoJet tipo = Tipo(*e.hijos[0]); EsExacto(tipo)) return tipo;
         break;
     }
     return regla->tipo;
@@ -361,10 +460,37 @@ class TEmisor {
 
   // --- expressions ---
 
-  // Where Jet wants a value: a comparison becomes -1/0.
-  QString Valor(const TExpresion& e) {
+  // Where Jet wants a value: a comparison becomes -1/0; Currency and Decimal the double
+  // nearest them (what reads their exact form asks for Exacto or ComoExacto).
+  QString Valor(const TExpresion& e) { return Convierte(Exacto(e), Tipo(e), TTipoJet::Valor); }
+
+  QString Exacto(const TExpresion& e) {
     const QString s = Expresion(e);
     return Resultado(e) == TResultado::Logico ? Aplica(CC_LOGICO_COMO_VALOR, {s}) : s;
+  }
+
+  // e as a value of the exact type (Currency or Decimal) that both sides of an operation share.
+  QString ComoExacto(const TExpresion& e, TTipoJet exacto) { return Convierte(Exacto(e), Tipo(e), exacto); }
+
+  // SQL of type de as type a: to an exact type from a number, or from an exact type to the
+  // double nearest it (a Valor).
+  static QString Convierte(const QString& s, TTipoJet de, TTipoJet a) {
+    if (de == a || (!EsExacto(de) && !EsExacto(a))) return s;
+    if (a == TTipoJet::Moneda) return Aplica("jet_mon(%1)", {s});
+    if (a == TTipoJet::Decimal) return Aplica(de == TTipoJet::Moneda ? "jet_dec_mon(%1)" : "jet_dec(%1)", {s});
+    return Aplica(de == TTipoJet::Moneda ? "jet_mon_real(%1)" : "jet_dec_real(%1)", {s});
+  }
+
+  // The exact type in which values of these types compare or combine exactly: Decimal with
+  // Decimal, Currency or integers; Currency with Currency or integers; otherwise none (Valor).
+  static TTipoJet ExactoComun(const std::vector<TTipoJet>& tipos) {
+    bool bDecimal = false, bMoneda = false;
+    for (TTipoJet tipo : tipos) {
+      if (tipo == TTipoJet::Decimal) bDecimal = true;
+      else if (tipo == TTipoJet::Moneda) bMoneda = true;
+      else if (tipo != TTipoJet::Entero && tipo != TTipoJet::Booleano) return TTipoJet::Valor;
+    }
+    return bDecimal ? TTipoJet::Decimal : bMoneda ? TTipoJet::Moneda : TTipoJet::Valor;
   }
 
   // Where Jet wants a truth: any non-zero value is true, as in SQLite.
@@ -381,6 +507,12 @@ class TEmisor {
       case TClase::Nulo: return QStringLiteral("NULL");
       case TClase::Estrella: return QStringLiteral("*");
       case TClase::Columna:
+        if (const int nAlias = BuscaColumna(e.sCalificador, e.sTexto) ? -1 : AliasAnterior(e); nAlias >= 0) {
+          const size_t nVisibles = std::exchange(F_nAlias, size_t(nAlias));
+          const QString s = QLatin1Char('(') + Exacto(*F_alias[size_t(nAlias)].second) + QLatin1Char(')');
+          F_nAlias = nVisibles;
+          return s;
+        }
         return e.sCalificador.isEmpty() ? CitaNombre(e.sTexto)
                                         : CitaNombre(e.sCalificador) + QLatin1Char('.') + CitaNombre(e.sTexto);
       case TClase::Funcion: return Funcion(e);
@@ -392,18 +524,31 @@ class TEmisor {
       }
       case TClase::EsNulo:
         return QStringLiteral("(") + Valor(*e.hijos[0]) + (e.bNegada ? QStringLiteral(" IS NOT NULL)") : QStringLiteral(" IS NULL)"));
-      case TClase::Entre:
-        return QStringLiteral("(") + Valor(*e.hijos[0]) + (e.bNegada ? QStringLiteral(" NOT") : QString()) +
-               QStringLiteral(" BETWEEN ") + Valor(*e.hijos[1]) + QStringLiteral(" AND ") + Valor(*e.hijos[2]) +
+      case TClase::Entre: {
+        const TTipoJet exacto = ExactoComun({Tipo(*e.hijos[0]), Tipo(*e.hijos[1]), Tipo(*e.hijos[2])});
+        auto Lado = [&](const TExpresion& x) { return EsExacto(exacto) ? ComoExacto(x, exacto) : Valor(x); };
+        return QStringLiteral("(") + Lado(*e.hijos[0]) + (e.bNegada ? QStringLiteral(" NOT") : QString()) +
+               QStringLiteral(" BETWEEN ") + Lado(*e.hijos[1]) + QStringLiteral(" AND ") + Lado(*e.hijos[2]) +
                QLatin1Char(')');
+      }
       case TClase::En: {
-        if (e.pConsulta)
-          return QStringLiteral("(") + Valor(*e.hijos[0]) + (e.bNegada ? QStringLiteral(" NOT IN (") : QStringLiteral(" IN (")) +
-                 Sub(*e.pConsulta).sSql + QStringLiteral("))");
+        const QString sEn = e.bNegada ? QStringLiteral(" NOT IN (") : QStringLiteral(" IN (");
+        if (e.pConsulta) {
+          const TSqlTipado sub = Sub(*e.pConsulta);
+          const TTipoJet tipoSub = sub.columnas.size() == 1 ? sub.columnas.front().tipo : TTipoJet::Valor;
+          if (!EsExacto(tipoSub) && !EsExacto(Tipo(*e.hijos[0])))
+            return QStringLiteral("(") + Valor(*e.hijos[0]) + sEn + sub.sSql + QStringLiteral("))");
+          const auto [sX, sV] = LadosDeSubconsulta(*e.hijos[0], tipoSub, CitaNombre(sub.columnas.front().sNombre));
+          return QStringLiteral("(") + sX + sEn + QStringLiteral("SELECT ") + sV + QStringLiteral(" FROM (") + sub.sSql +
+                 QStringLiteral(")))");
+        }
+        std::vector<TTipoJet> tipos;
+        for (const auto& hijo : e.hijos) tipos.push_back(Tipo(*hijo));
+        const TTipoJet exacto = ExactoComun(tipos);
+        auto Lado = [&](const TExpresion& x) { return EsExacto(exacto) ? ComoExacto(x, exacto) : Valor(x); };
         QStringList lista;
-        for (size_t i = 1; i < e.hijos.size(); ++i) lista << Valor(*e.hijos[i]);
-        return QStringLiteral("(") + Valor(*e.hijos[0]) + (e.bNegada ? QStringLiteral(" NOT IN (") : QStringLiteral(" IN (")) +
-               lista.join(QStringLiteral(", ")) + QStringLiteral("))");
+        for (size_t i = 1; i < e.hijos.size(); ++i) lista << Lado(*e.hijos[i]);
+        return QStringLiteral("(") + Lado(*e.hijos[0]) + sEn + lista.join(QStringLiteral(", ")) + QStringLiteral("))");
       }
       case TClase::Existe: return QStringLiteral("EXISTS (") + Sub(*e.pConsulta).sSql + QLatin1Char(')');
       case TClase::Subconsulta: return Escalar(e);
@@ -432,7 +577,8 @@ class TEmisor {
     const TReglaOperador* regla = ReglaOperador(e.sTexto);
     if (sub.columnas.size() != 1) LanzaError(QStringLiteral("La subconsulta debe devolver un solo campo"), e.pos);
     // the subquery's column renamed, so that x still names the outer query's column
-    const QString sComparacion = Aplica(regla->sPlantilla, {Valor(*e.hijos[0]), QStringLiteral("\"jet_v\"")});
+    const auto [sX, sV] = LadosDeSubconsulta(*e.hijos[0], sub.columnas.front().tipo, QStringLiteral("\"jet_v\""));
+    const QString sComparacion = Aplica(regla->sPlantilla, {sX, sV});
     const bool bTodos = e.sCalificador == QLatin1String("ALL");
     return QStringLiteral("(SELECT CASE WHEN max(r = %1) THEN %2 WHEN count(r) < count(*) THEN NULL ELSE %3 END "
                           "FROM (SELECT %4 AS r FROM (SELECT %5 AS \"jet_v\" FROM (%6))))")
@@ -441,11 +587,27 @@ class TEmisor {
              sub.sSql);
   }
 
+  // x beside a subquery's column sV of type tipoSub: both exact when they share an exact
+  // type, otherwise both as values.
+  std::pair<QString, QString> LadosDeSubconsulta(const TExpresion& x, TTipoJet tipoSub, const QString& sV) {
+    const TTipoJet exacto = ExactoComun({Tipo(x), tipoSub});
+    if (EsExacto(exacto)) return {ComoExacto(x, exacto), Convierte(sV, tipoSub, exacto)};
+    return {Valor(x), Convierte(sV, tipoSub, TTipoJet::Valor)};
+  }
+
   QString Funcion(const TExpresion& e) {
     const TReglaFuncion* regla = ReglaFuncion(e.sTexto);
+    const TTipoJet tipoPrimero = e.hijos.empty() ? TTipoJet::Valor : Tipo(*e.hijos[0]);
+    const TReglaExacta* exacta = EsExacto(tipoPrimero) ? ReglaExacta(e.sTexto, tipoPrimero) : nullptr;
+    const TTipoJet tipoRamas = regla->tipoDe == TTipoDe::Ramas ? TipoFuncion(e) : TTipoJet::Valor;
     QStringList argumentos;
-    for (size_t i = 0; i < e.hijos.size(); ++i)
-      argumentos << (i == 0 && regla->bPrimeroCondicion ? Condicion(*e.hijos[i]) : Valor(*e.hijos[i]));
+    for (size_t i = 0; i < e.hijos.size(); ++i) {
+      if (i == 0 && regla->bPrimeroCondicion) argumentos << Condicion(*e.hijos[i]);
+      else if (i == 0 && exacta) argumentos << Exacto(*e.hijos[i]);
+      else if (i > 0 && EsExacto(tipoRamas)) argumentos << ComoExacto(*e.hijos[i], tipoRamas);
+      else argumentos << Valor(*e.hijos[i]);
+    }
+    if (exacta) return Aplica(exacta->sPlantilla, argumentos);
     const bool bEspecial = regla->sPlantillaEspecial && !e.hijos.empty() && Tipo(*e.hijos[0]) == regla->tipoEspecial;
     return Aplica(bEspecial ? regla->sPlantillaEspecial : regla->sPlantilla, argumentos);
   }
@@ -456,6 +618,10 @@ class TEmisor {
       if (Resultado(operando) == TResultado::Logico) return QStringLiteral("(NOT ") + Condicion(operando) + QLatin1Char(')');
       return Aplica(CC_NOT_BITS, {Valor(operando)});
     }
+    const TTipoJet tipo = Tipo(operando);
+    if (e.sTexto == QLatin1String("-") && EsExacto(tipo))
+      return Aplica(tipo == TTipoJet::Moneda ? "jet_mon_menos(0, %1)" : "jet_dec_neg(%1)", {Exacto(operando)});
+    if (e.sTexto == QLatin1String("+") && EsExacto(tipo)) return Exacto(operando);
     return QStringLiteral("(") + e.sTexto + QLatin1Char(' ') + Valor(operando) + QLatin1Char(')');
   }
 
@@ -486,7 +652,14 @@ class TEmisor {
     const TReglaOperador* regla = ReglaOperador(e.sTexto);
     if (!regla) LanzaError(QStringLiteral("Operador no soportado '%1'").arg(e.sTexto), e.pos);
     const char* sPlantilla = regla->sPlantilla;
-    const TReglaTipo* tipo = regla->resultado == TResultado::Logico ? nullptr : ReglaTipo(e.sTexto, Tipo(a), Tipo(b));
+    if (regla->resultado == TResultado::Logico) {  // a comparison
+      const TTipoJet exacto = ExactoComun({Tipo(a), Tipo(b)});
+      if (EsExacto(exacto)) return Aplica(sPlantilla, {ComoExacto(a, exacto), ComoExacto(b, exacto)});
+      return Aplica(sPlantilla, {Valor(a), Valor(b)});
+    }
+    const TReglaTipo* tipo = ReglaTipo(e.sTexto, Tipo(a), Tipo(b));
+    if (tipo && tipo->sPlantilla && EsExacto(tipo->tipo))
+      return Aplica(tipo->sPlantilla, {ComoExacto(a, tipo->tipo), ComoExacto(b, tipo->tipo)});
     if (tipo && tipo->sPlantilla)
       sPlantilla = tipo->sPlantilla;
     else if (e.sTexto == QLatin1String("+") && Resultado(e) == TResultado::Numero)
@@ -496,6 +669,9 @@ class TEmisor {
 
   const TCatalogoJet& F_catalogo;
   const TAmbito* F_pAmbito = nullptr;
+  const std::vector<TTipoJet>* F_pTiposUnion = nullptr;  // the next select list's, for its conversions
+  std::vector<std::pair<QString, const TExpresion*>> F_alias;  // aliases of the select list so far
+  mutable size_t F_nAlias = 0;                                 // how many of them the item sees
 };
 
 }  // namespace

@@ -15,7 +15,6 @@ namespace ado::jet {
 
 namespace {
 
-constexpr const char* CC_ARGUMENTO_NO_VALIDO = "Argumento o llamada a procedimiento no válidos.";
 
 // A date argument: a day number, or a text in the regional settings. False after setting
 // Null or the error.

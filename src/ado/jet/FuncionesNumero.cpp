@@ -10,7 +10,6 @@ namespace ado::jet {
 
 namespace {
 
-constexpr const char* CC_ARGUMENTO_NO_VALIDO = "Argumento o llamada a procedimiento no válidos.";
 
 // The numbers of argv, or false after setting Null (a Null argument) or the type error.
 bool Numeros(sqlite3_context* ctx, int argc, sqlite3_value** argv, double* d) {

@@ -14,7 +14,6 @@ namespace ado::jet {
 
 namespace {
 
-constexpr const char* CC_ARGUMENTO_NO_VALIDO = "Argumento o llamada a procedimiento no válidos.";
 
 QString Cadena(sqlite3_value* v) { return QString::fromUtf8(ComoTexto(v)); }
 

@@ -3,6 +3,8 @@
 #include "ado/jet/ErrorJet.h"
 #include "ado/jet/ReglasJet.h"
 
+#include <QStringList>
+
 namespace ado::jet {
 
 namespace {
@@ -34,16 +36,18 @@ bool Iguales(const TExpresion& a, const TExpresion& b) {
   return true;
 }
 
-void ValidaExpresion(const TExpresion& e, const TSelect& select) {
+// alias: the aliases of the select list's earlier items, which a later item may use.
+void ValidaExpresion(const TExpresion& e, const TSelect& select, const QStringList& alias = {}) {
   if (EsAgregado(e)) return;
   for (const auto& grupo : select.agrupaPor)
     if (Iguales(e, *grupo)) return;
+  if (e.clase == TClase::Columna && e.sCalificador.isEmpty() && alias.contains(e.sTexto, Qt::CaseInsensitive)) return;
   if (e.clase == TClase::Columna)
     LanzaError(QStringLiteral("La consulta no incluye la expresión especificada '%1' como parte de una función de "
                               "agregado")
                    .arg(e.sCalificador.isEmpty() ? e.sTexto : e.sCalificador + QLatin1Char('.') + e.sTexto),
                e.pos);
-  for (const auto& hijo : e.hijos) ValidaExpresion(*hijo, select);
+  for (const auto& hijo : e.hijos) ValidaExpresion(*hijo, select, alias);
 }
 
 void ValidaFuente(const TFuente& fuente) {
@@ -81,11 +85,13 @@ void ValidaAgrupacion(const TConsulta& consulta) {
   for (const TSelect& select : consulta.partes) {
     for (const auto& fuente : select.fuentes) ValidaFuente(*fuente);
     if (!EsAgrupada(select)) continue;
+    QStringList alias;
     for (const TElementoSelect& elemento : select.elementos) {
       if (elemento.bEstrella)
         LanzaError(QStringLiteral("No se puede agrupar en campos seleccionados con '*'"),
                    select.agrupaPor.empty() ? TPosicion{} : select.agrupaPor.front()->pos);
-      ValidaExpresion(*elemento.pExpresion, select);
+      ValidaExpresion(*elemento.pExpresion, select, alias);
+      if (!elemento.sAlias.isEmpty()) alias << elemento.sAlias;
     }
     if (select.pTeniendo) ValidaExpresion(*select.pTeniendo, select);
   }

@@ -31,7 +31,8 @@ const TReglaOperador CC_OPERADORES[] = {
 
 constexpr unsigned CC_ENTEROS = TiposJet({T::Entero, T::Booleano});
 constexpr unsigned CC_EXACTOS = TiposJet({T::Entero, T::Booleano, T::Moneda});
-constexpr unsigned CC_NUMEROS = TiposJet({T::Entero, T::Booleano, T::Moneda, T::Doble});
+constexpr unsigned CC_DECIMALES = TiposJet({T::Entero, T::Booleano, T::Moneda, T::Decimal});
+constexpr unsigned CC_NUMEROS = TiposJet({T::Entero, T::Booleano, T::Moneda, T::Decimal, T::Doble});
 constexpr unsigned CC_FECHA = TiposJet({T::Fecha});
 constexpr unsigned CC_TEXTO = TiposJet({T::Texto});
 constexpr unsigned CC_TODOS = ~0u;
@@ -55,6 +56,13 @@ const TReglaTipo CC_TIPOS[] = {
     {"-", CC_EXACTOS & ~CC_ENTEROS, CC_EXACTOS, T::Moneda, "jet_mon_menos(%1, %2)"},
     {"*", CC_EXACTOS, CC_EXACTOS & ~CC_ENTEROS, T::Moneda, "jet_mon_por(%1, %2)"},
     {"*", CC_EXACTOS & ~CC_ENTEROS, CC_EXACTOS, T::Moneda, "jet_mon_por(%1, %2)"},
+    // Decimal with Decimal, Currency or an integer: exact, a Decimal
+    {"+", CC_DECIMALES, TiposJet({T::Decimal}), T::Decimal, "jet_dec_mas(%1, %2)"},
+    {"+", TiposJet({T::Decimal}), CC_DECIMALES, T::Decimal, "jet_dec_mas(%1, %2)"},
+    {"-", CC_DECIMALES, TiposJet({T::Decimal}), T::Decimal, "jet_dec_menos(%1, %2)"},
+    {"-", TiposJet({T::Decimal}), CC_DECIMALES, T::Decimal, "jet_dec_menos(%1, %2)"},
+    {"*", CC_DECIMALES, TiposJet({T::Decimal}), T::Decimal, "jet_dec_por(%1, %2)"},
+    {"*", TiposJet({T::Decimal}), CC_DECIMALES, T::Decimal, "jet_dec_por(%1, %2)"},
     // integers stay integers; with Single or Double the result is Double
     {"+", CC_ENTEROS, CC_ENTEROS, T::Entero, nullptr},
     {"-", CC_ENTEROS, CC_ENTEROS, T::Entero, nullptr},
@@ -80,8 +88,8 @@ const TReglaFuncion CC_FUNCIONES[] = {
     {"SUM", 1, 0, "jet_sum(%1)", R::Numero, T::Valor, D::Primero, true},
     {"MIN", 1, 0, "min(%1)", R::Valor, T::Valor, D::Primero, true},
     {"MAX", 1, 0, "max(%1)", R::Valor, T::Valor, D::Primero, true},
-    // the average of Currency is Currency (four decimals, rounded half to even)
-    {"AVG", 1, 0, "avg(%1)", R::Numero, T::Doble, D::Moneda, true, false, T::Moneda, "jet_mon(avg(%1))"},
+    // the average of Currency is Currency (four decimals, rounded half to even): CC_EXACTAS
+    {"AVG", 1, 0, "avg(%1)", R::Numero, T::Doble, D::Moneda, true},
     // the spelling a group of texts equal but for letter case shows, whatever the row order
     {"JET_GRAFIA", 1, 0, "(min(%1 COLLATE BINARY) COLLATE JET)", R::Valor, T::Valor, D::Primero, true},
     // the value of the group's first or last row as read, Null included
@@ -157,6 +165,41 @@ const TReglaFuncion CC_FUNCIONES[] = {
     {"WEEKDAYNAME", 1, 3, "(jet_weekdayname(%*) COLLATE JET)", R::Valor, T::Texto},
 };
 
+// Functions that read Currency's or Decimal's exact form (ExactoJet.h) when their first
+// argument has that type; any other function reads the double nearest it.
+const TReglaExacta CC_EXACTAS[] = {
+    {"SUM", T::Moneda, "jet_sum(%1)"},
+    {"SUM", T::Decimal, "jet_sum(%1)"},
+    {"AVG", T::Moneda, "jet_avg_exacto(%1)"},
+    {"AVG", T::Decimal, "jet_avg_exacto(%1)"},
+    {"COUNT", T::Moneda, "count(%1)"},
+    {"COUNT", T::Decimal, "count(%1)"},
+    {"MIN", T::Moneda, "min(%1)"},
+    {"MIN", T::Decimal, "min(%1)"},
+    {"MAX", T::Moneda, "max(%1)"},
+    {"MAX", T::Decimal, "max(%1)"},
+    {"FIRST", T::Moneda, "jet_first(%1)"},
+    {"FIRST", T::Decimal, "jet_first(%1)"},
+    {"LAST", T::Moneda, "jet_last(%1)"},
+    {"LAST", T::Decimal, "jet_last(%1)"},
+    {"JET_GRAFIA", T::Moneda, "min(%1)"},
+    {"JET_GRAFIA", T::Decimal, "min(%1)"},
+    {"ABS", T::Moneda, "jet_mon_abs(%1)"},
+    {"ABS", T::Decimal, "jet_dec_abs(%1)"},
+    {"INT", T::Moneda, "jet_mon_int(%1)"},
+    {"INT", T::Decimal, "jet_dec_int(%1)"},
+    {"FIX", T::Moneda, "jet_mon_fix(%1)"},
+    {"FIX", T::Decimal, "jet_dec_fix(%1)"},
+    {"ROUND", T::Moneda, "jet_mon_round(%*)"},
+    {"ROUND", T::Decimal, "jet_dec_round(%*)"},
+    {"CCUR", T::Moneda, "%1"},
+    {"CCUR", T::Decimal, "jet_mon(%1)"},
+    {"CSTR", T::Moneda, "(jet_cstr_mon(%1) COLLATE JET)"},
+    {"CSTR", T::Decimal, "(jet_cstr_dec(%1) COLLATE JET)"},
+    {"FORMAT", T::Moneda, "(jet_format_mon(%*) COLLATE JET)"},
+    {"FORMAT", T::Decimal, "(jet_format_dec(%*) COLLATE JET)"},
+};
+
 const char* const CC_RESERVADAS[] = {
     "SELECT", "FROM", "WHERE", "GROUP", "BY", "HAVING", "ORDER", "UNION", "ALL", "AS", "ON",
     "INNER", "LEFT", "RIGHT", "OUTER", "JOIN", "AND", "OR", "NOT", "LIKE", "IS", "NULL",
@@ -190,6 +233,12 @@ const TReglaTipo* ReglaTipo(const QString& sOperador, TTipoJet izquierda, TTipoJ
   for (const TReglaTipo& regla : CC_TIPOS)
     if ((regla.izquierda & a) && (regla.derecha & b) && sOperador.compare(QLatin1String(regla.sJet), Qt::CaseInsensitive) == 0)
       return &regla;
+  return nullptr;
+}
+
+const TReglaExacta* ReglaExacta(const QString& sFuncion, TTipoJet tipo) {
+  for (const TReglaExacta& regla : CC_EXACTAS)
+    if (regla.tipo == tipo && sFuncion.compare(QLatin1String(regla.sJet), Qt::CaseInsensitive) == 0) return &regla;
   return nullptr;
 }
 

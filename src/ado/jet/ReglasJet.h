@@ -47,7 +47,7 @@ enum class TTipoDe {
   Fijo,      // TReglaFuncion::tipo
   Primero,   // the first argument's (MIN, MAX, SUM)
   Ramas,     // the common type of the branches (IIF)
-  Moneda     // Currency when the first argument is Currency, otherwise tipo (AVG)
+  Moneda     // Currency or Decimal as the first argument, otherwise tipo (AVG)
 };
 
 // Functions. %1, %2, %3 are the arguments and %* all of them, comma-separated; the first
@@ -66,7 +66,16 @@ struct TReglaFuncion {
   const char* sPlantillaEspecial = nullptr;  // ... this template applies
 };
 
+// A function of a Currency or Decimal first argument that keeps it exact: that argument is
+// written in its exact form and the result has its type (CCUR, CSTR, FORMAT: their own).
+struct TReglaExacta {
+  const char* sJet;
+  TTipoJet tipo;
+  const char* sPlantilla;
+};
+
 const TReglaOperador* ReglaOperador(const QString& sOperador);
+const TReglaExacta* ReglaExacta(const QString& sFuncion, TTipoJet tipo);
 const TReglaFuncion* ReglaFuncion(const QString& sNombre);
 const TReglaTipo* ReglaTipo(const QString& sOperador, TTipoJet izquierda, TTipoJet derecha);
 

@@ -68,19 +68,22 @@ void Divide(sqlite3_context* ctx, int, sqlite3_value** argv) {
 
 void SumaPaso(sqlite3_context* ctx, int, sqlite3_value** argv) {
   if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return;
-  auto* suma = static_cast<TSumaJet*>(sqlite3_aggregate_context(ctx, sizeof(TSumaJet)));
+  TSumaJet* suma = SumaDelContexto(ctx, true);
   if (!suma) return sqlite3_result_error_nomem(ctx);
   if (!suma->Agrega(argv[0])) sqlite3_result_error(ctx, CC_TIPOS_NO_COINCIDEN, -1);
 }
 
 void SumaFin(sqlite3_context* ctx) {
-  auto* suma = static_cast<TSumaJet*>(sqlite3_aggregate_context(ctx, 0));
-  const TSumaJet::TTotal total = suma ? suma->Total() : TSumaJet::TTotal{TSumaJet::TTotal::TClase::Nulo, 0, 0};
-  switch (total.clase) {
-    case TSumaJet::TTotal::TClase::Nulo: return sqlite3_result_null(ctx);
-    case TSumaJet::TTotal::TClase::Entero: return sqlite3_result_int64(ctx, total.n);
-    case TSumaJet::TTotal::TClase::Real: return sqlite3_result_double(ctx, total.d);
-  }
+  const TSumaJet* suma = SumaDelContexto(ctx, false);
+  if (!suma) return sqlite3_result_null(ctx);
+  ResultadoSuma(ctx, suma->Total());
+}
+
+// Avg of Currency is Currency, of a Decimal a Decimal (SumaPaso gathers their values).
+void PromedioFin(sqlite3_context* ctx) {
+  const TSumaJet* suma = SumaDelContexto(ctx, false);
+  if (!suma) return sqlite3_result_null(ctx);
+  ResultadoSuma(ctx, suma->Promedio());
 }
 
 // A subquery used as a value returned more than one row.
@@ -101,6 +104,7 @@ void RegistraReglas(sqlite3* db, const QLocale& locale) {
   VerificaRegistro(db, sqlite3_create_function(db, "jet_concat", 2, nDeterminista, nullptr, Concatena, nullptr, nullptr));
   VerificaRegistro(db, sqlite3_create_function(db, "jet_div", 2, nDeterminista, nullptr, Divide, nullptr, nullptr));
   VerificaRegistro(db, sqlite3_create_function(db, "jet_sum", 1, nDeterminista, nullptr, nullptr, SumaPaso, SumaFin));
+  VerificaRegistro(db, sqlite3_create_function(db, "jet_avg_exacto", 1, nDeterminista, nullptr, nullptr, SumaPaso, PromedioFin));
   RegistraFuncion(db, "jet_varias_filas", 0, VariasFilas);
   RegistraFuncionesMoneda(db);
   const TRegional regional(locale);
@@ -108,6 +112,7 @@ void RegistraReglas(sqlite3* db, const QLocale& locale) {
   RegistraFuncionesNumero(db);
   RegistraFuncionesTexto(db, regional);
   RegistraFuncionesFormato(db, regional);
+  RegistraFuncionesDecimal(db, regional);
   RegistraAgregados(db);
 }
 

@@ -10,14 +10,25 @@ namespace ado::jet {
 
 bool TSumaJet::Agrega(sqlite3_value* v) {
   if (sqlite3_value_type(v) == SQLITE_NULL) return true;
+  if (sqlite3_value_type(v) == SQLITE_BLOB) {
+    const auto valor = TDecimalJet::DeClave(
+        QByteArrayView(static_cast<const char*>(sqlite3_value_blob(v)), sqlite3_value_bytes(v)));
+    if (!valor) return false;
+    ++nValores;
+    bDecimal = true;
+    const auto suma = decimal.Mas(*valor);
+    if (suma) decimal = *suma;
+    bDesborda = bDesborda || !suma;
+    return true;
+  }
   const auto valor = Numero(v);
   if (!valor) return false;
-  bAlguno = true;
+  ++nValores;
   if (valor->bEntero) {
     nDiezmilesimas += __int128(valor->n) * 10000;
     return true;
   }
-  bDecimal = true;
+  bReal = true;
   const double dEscalado = valor->d * 10000.0;
   if (std::fabs(dEscalado) < 9e18) {
     const qint64 n = std::llround(dEscalado);
@@ -30,11 +41,47 @@ bool TSumaJet::Agrega(sqlite3_value* v) {
   return true;
 }
 
+TSumaJet::TTotal TSumaJet::Promedio() const {
+  using C = TTotal::TClase;
+  TTotal total = Total();
+  const qint64 n = nValores;
+  switch (total.clase) {
+    case C::Nulo:
+    case C::Desborda: break;
+    case C::Decimal: {
+      const auto promedio = total.decimal.Entre(quint64(n));
+      if (promedio) total.decimal = *promedio;
+      else total.clase = C::Desborda;
+      break;
+    }
+    case C::Entero: total.n = qint64(DivideAlPar(total.n, n)); break;
+    case C::Real: total.d /= double(n); break;
+  }
+  return total;
+}
+
+TSumaJet* SumaDelContexto(sqlite3_context* ctx, bool bCrea) {
+  void* p = sqlite3_aggregate_context(ctx, bCrea ? int(sizeof(TSumaJet) + alignof(TSumaJet)) : 0);
+  if (!p) return nullptr;
+  const auto n = reinterpret_cast<quintptr>(p);
+  return reinterpret_cast<TSumaJet*>((n + alignof(TSumaJet) - 1) / alignof(TSumaJet) * alignof(TSumaJet));
+}
+
 TSumaJet::TTotal TSumaJet::Total() const {
-  if (!bAlguno) return {TTotal::TClase::Nulo, 0, 0};
+  using C = TTotal::TClase;
+  if (nValores == 0) return {C::Nulo, 0, 0, {}};
+  if (bDesborda) return {C::Desborda, 0, 0, {}};
+  if (bDecimal && !bReal) {  // integers beside Decimals join them
+    const auto enteros = TDecimalJet::DeTexto(DecimalComoTexto(nDiezmilesimas));
+    const auto suma = enteros ? decimal.Mas(*enteros) : std::nullopt;
+    return suma ? TTotal{C::Decimal, 0, 0, *suma} : TTotal{C::Desborda, 0, 0, {}};
+  }
   const __int128 nEnteros = nDiezmilesimas / 10000;
-  if (!bDecimal && nEnteros >= INT64_MIN && nEnteros <= INT64_MAX) return {TTotal::TClase::Entero, qint64(nEnteros), 0};
-  return {TTotal::TClase::Real, 0, DobleDeDiezmilesimas(nDiezmilesimas) + dResto};
+  if (!bReal && !bDecimal) {
+    if (nEnteros < INT64_MIN || nEnteros > INT64_MAX) return {C::Desborda, 0, 0, {}};
+    return {C::Entero, qint64(nEnteros), 0, {}};
+  }
+  return {C::Real, 0, DobleDeDiezmilesimas(nDiezmilesimas) + dResto + (bDecimal ? decimal.Doble() : 0.0), {}};
 }
 
 }  // namespace ado::jet

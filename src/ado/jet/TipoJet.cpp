@@ -5,6 +5,7 @@ namespace ado::jet {
 TTipoJet TipoDeclarado(const QString& sDeclarado) {
   const QString s = sDeclarado.toUpper();
   if (s.startsWith(QLatin1String("CURRENCY"))) return TTipoJet::Moneda;
+  if (s.startsWith(QLatin1String("DECIMAL"))) return TTipoJet::Decimal;
   if (s.startsWith(QLatin1String("DATETIME"))) return TTipoJet::Fecha;
   if (s.startsWith(QLatin1String("BOOLEAN"))) return TTipoJet::Booleano;
   if (s.contains(QLatin1String("INT"))) return TTipoJet::Entero;

@@ -10,14 +10,18 @@ enum class TTipoJet {
   Valor,     // unknown or mixed
   Booleano,  // Yes/No and comparisons: -1/0
   Entero,    // Byte, Integer, Long
-  Moneda,    // Currency: the double nearest a value of four decimals
+  Moneda,    // Currency: its count of ten-thousandths (ExactoJet.h)
+  Decimal,   // Decimal: its ordered BLOB (ExactoJet.h)
   Doble,     // Single, Double
   Fecha,     // Jet day number
   Texto      // Text, Memo
 };
 
-// The loader's declared SQLite type ("CURRENCY", "DATETIME", "INTEGER", ...) as a Jet type.
+// The loader's declared SQLite type ("CURRENCY", "DECIMAL", "DATETIME", "INTEGER", ...) as a Jet type.
 TTipoJet TipoDeclarado(const QString& sDeclarado);
+
+// Currency and Decimal keep an exact form in SQLite that only the functions made for them read.
+inline bool EsExacto(TTipoJet tipo) { return tipo == TTipoJet::Moneda || tipo == TTipoJet::Decimal; }
 
 struct TColumnaTipada {
   QString sNombre;

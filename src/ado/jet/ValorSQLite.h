@@ -15,6 +15,7 @@ class TRegional;
 
 inline constexpr const char* CC_TIPOS_NO_COINCIDEN = "No coinciden los tipos de datos en la expresión de criterios.";
 inline constexpr const char* CC_DESBORDAMIENTO = "Desbordamiento.";
+inline constexpr const char* CC_ARGUMENTO_NO_VALIDO = "Argumento o llamada a procedimiento no válidos.";
 
 QByteArray Texto(sqlite3_value* v);
 // Jet writes a number as text with up to 15 significant digits.
@@ -32,8 +33,8 @@ std::optional<TNumero> Numero(sqlite3_value* v);
 bool AlgunoNulo(int argc, sqlite3_value** argv);
 void ResultadoTexto(sqlite3_context* ctx, const QByteArray& s);
 
-// Currency: a count of ten-thousandths. A Currency value lives in SQLite as the double
-// nearest it; this turns it back and forth exactly.
+// Currency as a count of ten-thousandths (its form in SQLite: ExactoJet.h): its text with
+// four decimals, the double nearest it, and a number's count rounded to the nearest.
 QByteArray DecimalComoTexto(__int128 nDiezmilesimas);
 double DobleDeDiezmilesimas(__int128 nDiezmilesimas);
 __int128 DiezmilesimasDe(const TNumero& numero);
