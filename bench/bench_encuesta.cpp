@@ -6,11 +6,16 @@
 // the peaks do not mix. Beside them, the time mdbtools' mdb-export needs to dump the
 // two operation tables (of the joined back office for branches), measured in the same
 // run: on a shared machine the ratio of (a+b) to it is steadier than either time. Both
-// sides are the best of three runs (c, which takes longest, runs once).
+// sides are the best of three runs (c, which takes longest, runs once). (d) is what the
+// support of the answers adds after the questions (its figures, its PDF and JSON), in
+// seconds and as a share of (a+b): the cost of `generar --soporte`.
 #include "MedicionProceso.h"
 
 #include "ado/ConexionADO.h"
 #include "ado/ConsultaADO.h"
+#include "report/ExportadorJSON.h"
+#include "report/ExportadorPDF.h"
+#include "report/Reporte.h"
 #include "backoffice-gen/GeneradorBackOffice.h"
 #include "data/DataModule.h"
 #include "survey/IIMensajero.h"
@@ -21,6 +26,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -51,14 +57,37 @@ QStringList PrimerasLocalidades(const std::shared_ptr<ado::TConexionADO>& Conexi
   return Claves;
 }
 
+// The survey with the support's last step in reach.
+class TEncuestaMedida : public TRepEncGAFI2016 {
+ public:
+  using TRepEncGAFI2016::TRepEncGAFI2016;
+  using TRepEncGAFI2016::TerminaPreguntas;
+};
+
+// The nine questions; with pSoporteS, then the support of sArchivo (its hash included)
+// written as PDF and JSON, and its seconds.
 bool NuevePreguntas(const std::shared_ptr<ado::TConexionADO>& Conexion, TdmMain& dmMain,
-                    const TLocalidades& Lista)
+                    const TLocalidades& Lista, const QString& sArchivo = {}, double* pSoporteS = nullptr)
 {
-  TRepEncGAFI2016 Encuesta(Conexion, dmMain.repGeneral, std::make_shared<TMensajeroMudo>(), 13.29,
-                           1, Lista, dmMain);
+  TEncuestaMedida Encuesta(Conexion, dmMain.repGeneral, std::make_shared<TMensajeroMudo>(), 13.29, 1, Lista,
+                           dmMain);
   bool bExito = true;
   for (int nPreg = 1; nPreg <= CC_NUMPREGS; ++nPreg)
     bExito = Encuesta.ContestaPregunta(nPreg) && bExito;
+  if (pSoporteS != nullptr) {
+    const TMedicion Soporte;
+    TCorridaSoporte Corrida;
+    Corrida.Archivos << DescribeArchivo(QStringLiteral("matriz"), QString(), sArchivo);
+    Encuesta.SetCorrida(Corrida);
+    Encuesta.TerminaPreguntas(QStringLiteral("Empresa"));
+    const std::optional<TAnexoReporte>& Anexo = dmMain.repGeneral.Anexo();
+    QTemporaryDir Carpeta;
+    QString sError;
+    bExito = bExito && Anexo &&
+             EscribePDF(TReportePreparado(Anexo->Documento), Anexo->Ajustes, Carpeta.filePath("s.pdf"), sError) &&
+             EscribeArchivo(Carpeta.filePath("s.json"), Anexo->Json, sError);
+    *pSoporteS = Soporte.Segundos();
+  }
   return bExito;
 }
 
@@ -78,7 +107,7 @@ ado::TConsolidacionJet Consolidacion(const QString& sCarpeta, int nSucursales)
   return Consolidacion;
 }
 
-// Child: prints "a_s a_mb b_s b_mb c_s c_mb ok"; without bSinCache, c is 0.
+// Child: prints "a_s a_mb b_s b_mb c_s c_mb ok d_s"; without bSinCache, c is 0.
 int MideUnaVez(const QString& sCarpeta, int nSucursales, bool bSinCache)
 {
   TdmMain dmMain;
@@ -107,8 +136,11 @@ int MideUnaVez(const QString& sCarpeta, int nSucursales, bool bSinCache)
     Lista.Estado->append(QString());
 
   const TMedicion ConCache;
-  const bool bExito1 = NuevePreguntas(Conexion, dmMain, Lista);
-  const double dPregS = ConCache.Segundos(), dPregMB = ConCache.PicoMB();
+  double dSoporteS = 0;
+  const bool bExito1 = NuevePreguntas(
+      Conexion, dmMain, Lista, RutaBD(nSucursales > 0 ? backoffice::CarpetaSucursal(sCarpeta, 1) : sCarpeta),
+      &dSoporteS);
+  const double dPregS = ConCache.Segundos() - dSoporteS, dPregMB = ConCache.PicoMB();
 
   double dSinS = 0, dSinMB = 0;
   bool bExito2 = true;
@@ -120,8 +152,8 @@ int MideUnaVez(const QString& sCarpeta, int nSucursales, bool bSinCache)
     dSinMB = SinCache.PicoMB();
   }
 
-  std::printf("%.3f %.1f %.3f %.1f %.3f %.1f %d\n", dCargaS, dCargaMB, dPregS, dPregMB, dSinS,
-              dSinMB, bExito1 && bExito2 ? 1 : 0);
+  std::printf("%.3f %.1f %.3f %.1f %.3f %.1f %d %.3f\n", dCargaS, dCargaMB, dPregS, dPregMB, dSinS,
+              dSinMB, bExito1 && bExito2 ? 1 : 0, dSoporteS);
   return 0;
 }
 
@@ -143,7 +175,7 @@ double SegundosVolcado(const QString& sArchivo)
 
 constexpr int CC_VECES = 3;
 
-// One measuring run in a fresh child: its seven values, or nothing when it failed.
+// One measuring run in a fresh child: its eight values, or nothing when it failed.
 QStringList MideEnHijo(const QString& sCarpeta, int nSucursales, bool bSinCache)
 {
   QProcess Hijo;
@@ -153,7 +185,7 @@ QStringList MideEnHijo(const QString& sCarpeta, int nSucursales, bool bSinCache)
               bSinCache ? QStringLiteral("1") : QStringLiteral("0")});
   Hijo.waitForFinished(-1);
   const QStringList V = QString::fromLatin1(Hijo.readAllStandardOutput()).simplified().split(' ');
-  if (Hijo.exitStatus() != QProcess::NormalExit || Hijo.exitCode() != 0 || V.size() != 7) return {};
+  if (Hijo.exitStatus() != QProcess::NormalExit || Hijo.exitCode() != 0 || V.size() != 8) return {};
   return V;
 }
 
@@ -162,8 +194,8 @@ int Principal(const QStringList& Args)
   const QString sCache = Args.value(1, QStringLiteral("bench/cache"));
   const QStringList Tamanos =
       Args.value(2, QStringLiteral("10000,100000,1000000,5x200000")).split(QLatin1Char(','));
-  std::printf("%10s %8s %9s %8s %9s %10s %9s %6s %12s %8s %10s\n", "operaciones", "a) s", "a) MB", "b) s",
-              "b) MB", "c) s", "c) MB", "c/b", "(a+b) us/op", "mdb s", "(a+b)/mdb");
+  std::printf("%10s %8s %9s %8s %9s %10s %9s %6s %12s %8s %10s %8s %10s\n", "operaciones", "a) s", "a) MB",
+              "b) s", "b) MB", "c) s", "c) MB", "c/b", "(a+b) us/op", "mdb s", "(a+b)/mdb", "d) s", "d/(a+b)");
   for (const QString& sTamano : Tamanos) {
     // "N" operations, or "SxN": S branches of N operations each.
     const QStringList Partes = sTamano.split(QLatin1Char('x'));
@@ -183,17 +215,17 @@ int Principal(const QStringList& Args)
     QStringList V;
     for (int nVez = 0; nVez < CC_VECES; ++nVez) {
       const QStringList Vez = MideEnHijo(sCarpeta, nSucursales, nVez == 0);
-      if (Vez.size() != 7) {
+      if (Vez.size() != 8) {
         std::printf("%10s  falló la medición\n", qPrintable(sTamano));
         return 1;
       }
       if (V.isEmpty()) {
         V = Vez;
       } else if (Vez[0].toDouble() + Vez[2].toDouble() < V[0].toDouble() + V[2].toDouble()) {
-        for (int i : {0, 1, 2, 3}) V[i] = Vez[i];
+        for (int i : {0, 1, 2, 3, 7}) V[i] = Vez[i];
       }
     }
-    const double a = V[0].toDouble(), b = V[2].toDouble(), c = V[4].toDouble();
+    const double a = V[0].toDouble(), b = V[2].toDouble(), c = V[4].toDouble(), d = V[7].toDouble();
     double dVolcado = -1;
     for (int nVez = 0; nVez < CC_VECES; ++nVez) {
       const double dVez = SegundosVolcado(sMarca);
@@ -203,9 +235,9 @@ int Principal(const QStringList& Args)
       }
       dVolcado = dVolcado < 0 ? dVez : std::min(dVolcado, dVez);
     }
-    std::printf("%10s %8.2f %9.0f %8.2f %9.0f %10.2f %9.0f %6.1f %12.2f %8.2f %10.2f%s\n", qPrintable(sTamano), a,
-                V[1].toDouble(), b, V[3].toDouble(), c, V[5].toDouble(), b > 0 ? c / b : 0,
-                (a + b) * 1e6 / nOps, dVolcado, (a + b) / dVolcado,
+    std::printf("%10s %8.2f %9.0f %8.2f %9.0f %10.2f %9.0f %6.1f %12.2f %8.2f %10.2f %8.2f %9.0f%%%s\n",
+                qPrintable(sTamano), a, V[1].toDouble(), b, V[3].toDouble(), c, V[5].toDouble(), b > 0 ? c / b : 0,
+                (a + b) * 1e6 / nOps, dVolcado, (a + b) / dVolcado, d, a + b > 0 ? 100 * d / (a + b) : 0,
                 V[6] == QLatin1String("1") ? "" : "  (alguna pregunta falló)");
     std::fflush(stdout);
   }

@@ -60,6 +60,7 @@ std::optional<QString> LeeOpciones(const QStringList& Argumentos, TArgumentosGen
     const bool bConValor = DestinoOpcion(sOpcion, Args) ||
                            sOpcion == QLatin1String("--usuario") ||
                            sOpcion == QLatin1String("--localidad") ||
+                           sOpcion == QLatin1String("--soporte") ||
                            sOpcion == QLatin1String("--sucursal");
     if (!bConValor)
       return QStringLiteral("Opción desconocida: %1").arg(sOpcion);
@@ -72,6 +73,8 @@ std::optional<QString> LeeOpciones(const QStringList& Argumentos, TArgumentosGen
       Args.Claves << sValor;
     else if (sOpcion == QLatin1String("--sucursal"))
       Args.Sucursales << sValor;
+    else if (sOpcion == QLatin1String("--soporte"))
+      Args.Soportes << sValor;
     else
       *DestinoOpcion(sOpcion, Args) = sValor;
   }
@@ -92,7 +95,7 @@ std::optional<QString> LeeArgumentosLocalidades(const QStringList& Argumentos,
        {std::pair{"--tipo-cambio", Args.sTipoCambio != Inicial.sTipoCambio},
         std::pair{"--forzar-tipo-cambio", Args.bForzarTipoCambio},
         std::pair{"--localidad", !Args.Claves.isEmpty()}, std::pair{"--pdf", !Args.sPdf.isEmpty()},
-        std::pair{"--json", !Args.sJson.isEmpty()}})
+        std::pair{"--json", !Args.sJson.isEmpty()}, std::pair{"--soporte", !Args.Soportes.isEmpty()}})
     if (bDada)
       return QStringLiteral("localidades no usa %1.").arg(QLatin1String(sOpcion));
   return {};
@@ -105,16 +108,28 @@ std::optional<QString> LeeArgumentosGenerar(const QStringList& Argumentos,
     return sError;
   if (Args.bAyuda)
     return {};
-  if (Args.sPdf.isEmpty() && Args.sJson.isEmpty())
-    return QStringLiteral("Indique al menos una salida: --pdf ARCHIVO o --json ARCHIVO.");
+  if (Args.sPdf.isEmpty() && Args.sJson.isEmpty() && Args.Soportes.isEmpty())
+    return QStringLiteral("Indique al menos una salida: --pdf ARCHIVO, --json ARCHIVO o --soporte ARCHIVO.");
+  QStringList Formatos;
+  for (const QString& sRuta : Args.Soportes) {
+    const QString sFormato = FormatoSoporte(sRuta);
+    if (sFormato.isEmpty())
+      return QStringLiteral("--soporte debe terminar en .pdf o en .json: %1").arg(sRuta);
+    if (Formatos.contains(sFormato))
+      return QStringLiteral("--soporte se da una vez por formato (.pdf y .json): %1").arg(sRuta);
+    Formatos << sFormato;
+  }
   return {};
 }
 
 std::optional<QString> RevisaArgumentosGenerar(const TArgumentosGenerar& Args,
                                                const TTablaMemoria& vLocalidades)
 {
-  for (const auto& [sOpcion, sRuta] : {std::pair{QStringLiteral("--pdf"), Args.sPdf},
-                                       std::pair{QStringLiteral("--json"), Args.sJson}})
+  QList<std::pair<QString, QString>> Salidas = {{QStringLiteral("--pdf"), Args.sPdf},
+                                                {QStringLiteral("--json"), Args.sJson}};
+  for (const QString& sRuta : Args.Soportes)
+    Salidas.append({QStringLiteral("--soporte"), sRuta});
+  for (const auto& [sOpcion, sRuta] : Salidas)
     if (auto sError = RevisaSalida(sOpcion, sRuta))
       return sError;
   // Empty and zero get the window's own messages later; anything else that
@@ -137,6 +152,14 @@ std::optional<QString> RevisaArgumentosGenerar(const TArgumentosGenerar& Args,
       return QStringLiteral("La localidad %1 está repetida.").arg(sClave);
     Vistas.insert(sClave);
   }
+  return {};
+}
+
+QString FormatoSoporte(const QString& sRuta)
+{
+  for (const QString& sFormato : {QStringLiteral("pdf"), QStringLiteral("json")})
+    if (sRuta.endsWith(QLatin1Char('.') + sFormato, Qt::CaseInsensitive))
+      return sFormato;
   return {};
 }
 

@@ -17,6 +17,7 @@ struct TArgumentosGenerar {
   QStringList Sucursales;  // roots of the branches consolidated with sCarpeta
   QString sPdf;
   QString sJson;
+  QStringList Soportes;  // the support of the answers: one .pdf, one .json
   QString sCatalogo;  // a locality catalogue file instead of the compiled-in one
   bool bForzarTipoCambio = false;  // a rate far from the suggested one is meant
   bool bAyuda = false;
@@ -37,6 +38,9 @@ std::optional<QString> LeeArgumentosGenerar(const QStringList& Argumentos,
 // office named twice.
 std::optional<QString> RevisaArgumentosGenerar(const TArgumentosGenerar& Args,
                                                const TTablaMemoria& vLocalidades);
+
+// "pdf" or "json" by the path's ending (any letter case); empty for neither.
+QString FormatoSoporte(const QString& sRuta);
 
 // The back offices of one run, the head office's folder and its branches': the message
 // naming the first folder that names the same place as an earlier one, compared once

@@ -14,6 +14,7 @@
 #include "db/ColectorConxs.h"
 #include "db/Dialogos.h"
 #include "report/ExportadorJSON.h"
+#include "report/ExportadorPDF.h"
 #include "report/Reporte.h"
 
 #include <QDir>
@@ -52,27 +53,52 @@ class TDialogosConsola : public IDialogos {
   TMensajeroConsola& F_Mensajero;
 };
 
-// "Showing" the report writes the requested files.
+// "Showing" the report writes the requested files, and the support's beside them.
 class TVisorArchivos : public IVisorReporte {
  public:
-  TVisorArchivos(QString sPdf, QString sJson) : F_sPdf(std::move(sPdf)), F_sJson(std::move(sJson)) {}
-  void Muestra(TReporte& Reporte) override
+  // Reporte: the report shown, whose variables and annex's data are written as JSON.
+  TVisorArchivos(const TArgumentosGenerar& Args, const TReporte& Reporte)
+      : F_sPdf(Args.sPdf), F_sJson(Args.sJson), F_Soportes(Args.Soportes), F_Reporte(Reporte) {}
+  void Muestra(const QList<TDocumentoVisor>& Documentos) override
   {
     QString sError;
-    if (!F_sPdf.isEmpty() && !Reporte.ExportaPDF(F_sPdf, sError))
+    const TDocumentoVisor& Cuestionario = Documentos.first();
+    if (!F_sPdf.isEmpty() && !EscribePDF(Cuestionario.Paginas, Cuestionario.Ajustes, F_sPdf, sError))
       F_Errores << sError;
-    if (!F_sJson.isEmpty() && !ExportaJSON(Reporte, F_sJson, sError))
+    if (!F_sJson.isEmpty() && !ExportaJSON(F_Reporte, F_sJson, sError))
       F_Errores << sError;
-    F_bEscrito = true;
+    if (const std::optional<TAnexoReporte>& Anexo = F_Reporte.Anexo(); Anexo && Documentos.size() > 1) {
+      F_sResumen = Anexo->sResumen;
+      for (const QString& sRuta : F_Soportes) {
+        const bool bEscrito = FormatoSoporte(sRuta) == QLatin1String("json")
+                                  ? EscribeArchivo(sRuta, Anexo->Json, sError)
+                                  : EscribePDF(Documentos[1].Paginas, Documentos[1].Ajustes, sRuta, sError);
+        if (bEscrito)
+          F_SoportesEscritos << sRuta;
+        else
+          F_Errores << sError;
+      }
+    }
   }
   const QStringList& Errores() const { return F_Errores; }
-  bool Escrito() const { return F_bEscrito; }
+  // The line that ends every run that reached the report: what the support found.
+  QString LineaSoporte() const
+  {
+    if (F_sResumen.isEmpty())
+      return {};
+    return QStringLiteral("Soporte: %1; detalle %2").arg(F_sResumen,
+        F_SoportesEscritos.isEmpty() ? QStringLiteral("con --soporte ARCHIVO.pdf")
+                                     : QStringLiteral("en ") + F_SoportesEscritos.join(QStringLiteral(" y ")));
+  }
 
  private:
   QString F_sPdf;
   QString F_sJson;
+  QStringList F_Soportes;
+  QStringList F_SoportesEscritos;
+  QString F_sResumen;
   QStringList F_Errores;
-  bool F_bEscrito = false;
+  const TReporte& F_Reporte;
 };
 
 // Qt's own notices (a missing runtime folder, font fallbacks) are not the user's business;
@@ -208,7 +234,7 @@ int Genera(const QStringList& Argumentos)
     return CC_RECHAZO;
 
   const auto Mensajero = MensajeroConsola();
-  const auto Visor = std::make_shared<TVisorArchivos>(Args.sPdf, Args.sJson);
+  const auto Visor = std::make_shared<TVisorArchivos>(Args, dmMain.repGeneral);
   dmMain.repGeneral.SetVisor(Visor);
   TRutaReporte Ruta(Mensajero, dmMain, Args.sCarpeta, Args.Sucursales);
   const TResultadoRuta Resultado =
@@ -225,11 +251,12 @@ int Genera(const QStringList& Argumentos)
   Mensajero->LimpiaLinea();
   for (const QString& sError : Visor->Errores())
     Escribe(stderr, sError);
+  if (Visor->Errores().isEmpty())
+    Escribe(stderr, Mensajero->UltimoTexto());
+  if (const QString sLinea = Visor->LineaSoporte(); !sLinea.isEmpty())
+    Escribe(stderr, sLinea);
   // An output that cannot be written is the command's own input.
-  if (!Visor->Errores().isEmpty())
-    return CC_ENTRADA;
-  Escribe(stderr, Mensajero->UltimoTexto());
-  return Salida(Resultado);
+  return Visor->Errores().isEmpty() ? Salida(Resultado) : CC_ENTRADA;
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSysInfo>
 
 namespace {
 
@@ -145,9 +146,10 @@ TResultadoRuta TRutaReporte::GeneraReporte(const QString& sUsuario, const QStrin
 {
   const TResultadoRuta Resultado =
       Entra(sUsuario, sPassw, sTipoCambio, ListaLocs, AccesoRechazado,
-            [&Confirma](TRepEncGAFI2016& Encuesta) {
+            [&](TRepEncGAFI2016& Encuesta) {
               if (!Confirma(Encuesta.RevisionPrevia()))
                 return TResultadoRuta::Cancelado;
+              Encuesta.SetCorrida(CorridaSoporte(sUsuario));
               return Encuesta.GeneraReporte() ? TResultadoRuta::Exito
                                               : TResultadoRuta::FallaPregunta;
             });
@@ -158,6 +160,18 @@ TResultadoRuta TRutaReporte::GeneraReporte(const QString& sUsuario, const QStrin
                            : QStringLiteral("No fue posible generar el reporte. Llame a Soporte "
                                             "Técnico."));
   return Resultado;
+}
+
+TCorridaSoporte TRutaReporte::CorridaSoporte(const QString& sUsuario) const
+{
+  TCorridaSoporte Corrida;
+  Corrida.sUsuario = sUsuario;
+  Corrida.sVersion = QStringLiteral("encuesta-gafi " ENCUESTA_VERSION);
+  Corrida.sPlataforma = QSysInfo::prettyProductName() + QStringLiteral(" · ") + QSysInfo::currentCpuArchitecture();
+  Corrida.Archivos << DescribeArchivo(QStringLiteral("matriz"), F_sCarpeta, BuscaArchivo(F_sCarpeta, CC_ARCHIVOBD));
+  for (const QString& sSucursal : F_Sucursales)
+    Corrida.Archivos << DescribeArchivo(QStringLiteral("sucursal"), sSucursal, BuscaArchivo(sSucursal, CC_ARCHIVOBD));
+  return Corrida;
 }
 
 TResultadoRuta TRutaReporte::Entra(const QString& sUsuario, const QString& sPassw,

@@ -96,6 +96,9 @@ class TRutaReporte {
 
   bool ConectaBDLocal(std::shared_ptr<ado::TConexionADO>& adoConnector);
 
+  // What the support says about the run: the back offices' files, the user, the program.
+  TCorridaSoporte CorridaSoporte(const QString& sUsuario) const;
+
  private:
   // The checks every back office passes once its database is open, the head office's
   // and each branch's, in this order: the company of its Tolvex.INI (nNumEmp), that

@@ -32,9 +32,13 @@ QByteArray VariablesComoJSON(const TReporte& Reporte)
 
 bool ExportaJSON(const TReporte& Reporte, const QString& sRuta, QString& sError)
 {
+  return EscribeArchivo(sRuta, VariablesComoJSON(Reporte), sError);
+}
+
+bool EscribeArchivo(const QString& sRuta, const QByteArray& Datos, QString& sError)
+{
   QSaveFile Archivo(sRuta);
-  if (!Archivo.open(QIODevice::WriteOnly) || Archivo.write(VariablesComoJSON(Reporte)) < 0 ||
-      !Archivo.commit()) {
+  if (!Archivo.open(QIODevice::WriteOnly) || Archivo.write(Datos) < 0 || !Archivo.commit()) {
     sError = QStringLiteral("No se pudo escribir %1: %2").arg(sRuta, ExplicaErrorSistema(Archivo.errorString()));
     return false;
   }

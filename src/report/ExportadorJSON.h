@@ -10,3 +10,6 @@ QByteArray VariablesComoJSON(const TReporte& Reporte);
 
 // Writes VariablesComoJSON to sRuta; a failed write leaves no partial file.
 bool ExportaJSON(const TReporte& Reporte, const QString& sRuta, QString& sError);
+
+// Writes Datos to sRuta whole or not at all; false and a Spanish message on failure.
+bool EscribeArchivo(const QString& sRuta, const QByteArray& Datos, QString& sError);

@@ -1,11 +1,24 @@
 #pragma once
 
-class TReporte;
+#include "report/AjustesPDF.h"
+#include "report/ReportePreparado.h"
+
+#include <QList>
+#include <QString>
+
+// A document as a viewer gets it: its prepared pages, the name it is shown and printed
+// under, and its PDF settings. Values only, so the viewer never calls back into the report.
+struct TDocumentoVisor {
+  QString sNombre;
+  TReportePreparado Paginas;
+  TAjustesPDF Ajustes;
+};
 
 // How a prepared report is shown: the preview window, or the command line's writer.
 class IVisorReporte {
  public:
   virtual ~IVisorReporte() = default;
-  // Returns when the report has been shown (the preview closed).
-  virtual void Muestra(TReporte& Reporte) = 0;
+  // Documentos[0] is the report; a further one stands beside it (the support of its
+  // answers). Returns when the documents have been shown (the preview closed).
+  virtual void Muestra(const QList<TDocumentoVisor>& Documentos) = 0;
 };

@@ -35,13 +35,24 @@ void TReporte::Limpia()
   F_paginas.clear();
   F_variables = TVariablesReporte();
   F_textosMemo.clear();
-  F_preparado = TReportePreparado();
+  F_anexo.reset();
 }
 
 void TReporte::RestauraValoresIniciales()
 {
   F_variables.RestauraValoresIniciales();
   F_textosMemo.clear();
+  F_anexo.reset();
+}
+
+void TReporte::SetAnexo(const TAnexoReporte& Anexo)
+{
+  F_anexo = Anexo;
+}
+
+const std::optional<TAnexoReporte>& TReporte::Anexo() const
+{
+  return F_anexo;
 }
 
 void TReporte::SetTextoMemo(const QString& sMemo, const QString& sTexto)
@@ -102,14 +113,12 @@ void TReporte::SetVisor(std::shared_ptr<IVisorReporte> Visor)
 
 void TReporte::MuestraReporte()
 {
-  F_preparado = Prepara();
-  if (F_visor)
-    F_visor->Muestra(*this);
-}
-
-const TReportePreparado& TReporte::Preparado() const
-{
-  return F_preparado;
+  if (!F_visor)
+    return;
+  QList<TDocumentoVisor> Documentos = {{F_sNombreArchivo, Prepara(), AjustesPDF()}};
+  if (F_anexo)
+    Documentos.append({F_anexo->Ajustes.sTitulo, TReportePreparado(F_anexo->Documento), F_anexo->Ajustes});
+  F_visor->Muestra(Documentos);
 }
 
 TReportePreparado TReporte::Prepara() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "report/AjustesPDF.h"
+#include "report/AnexoReporte.h"
 #include "report/ExportadorPDF.h"
 #include "report/IIVisorReporte.h"
 #include "report/ModeloReporte.h"
@@ -44,10 +45,13 @@ class TReporte {
   void SetAjustesPDF(const TAjustesPDF& Ajustes);
   TAjustesPDF AjustesPDF() const;
 
+  // The document beside the report, until RestauraValoresIniciales.
+  void SetAnexo(const TAnexoReporte& Anexo);
+  const std::optional<TAnexoReporte>& Anexo() const;
+
   void SetVisor(std::shared_ptr<IVisorReporte> Visor);
-  // Prepares afresh (earlier pages discarded) and hands itself to the viewer.
+  // Prepares afresh (earlier pages discarded) and hands the pages, and the annex's, to the viewer.
   void MuestraReporte();
-  const TReportePreparado& Preparado() const;  // pages of the last preparation
   TReportePreparado Prepara() const;
 
   bool ExportaPDF(const QString& sRuta, QString& sError) const;
@@ -60,6 +64,6 @@ class TReporte {
   QMap<QString, QString> F_textosMemo;  // by memo name: a run's own fixed texts
   QString F_sNombreArchivo;
   std::optional<TAjustesPDF> F_ajustesPDF;
+  std::optional<TAnexoReporte> F_anexo;
   std::shared_ptr<IVisorReporte> F_visor;
-  TReportePreparado F_preparado;
 };

@@ -1,12 +1,17 @@
 #include "report/ReportePreparado.h"
 
+#include "report/DocumentoTablas.h"
 #include "report/Fuentes.h"
 #include "report/VariablesReporte.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPalette>
 #include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextDocument>
 
 namespace {
 
@@ -80,14 +85,64 @@ void PintaMemo(const TMemoPreparado& m, QPainter& Painter, const QString& sResal
   Painter.restore();
 }
 
+// One page of a flowing document, in layout units from the printable area's corner, and
+// its foot in the bottom margin.
+void PintaPaginaDocumento(const TPaginaPreparada& pagina, QPainter& Painter)
+{
+  const QSizeF tamano = pagina.documento->pageSize();
+  const QRectF hoja(QPointF(0, pagina.nPaginaDocumento * tamano.height()), tamano);
+  Painter.save();
+  Painter.setClipRect(QRectF(QPointF(), tamano), Qt::IntersectClip);
+  Painter.translate(0, -hoja.top());
+  QAbstractTextDocumentLayout::PaintContext contexto;
+  // A line that barely crosses into this page from the next or the last one is drawn there,
+  // not here: its hidden glyphs would read twice in the PDF's text.
+  contexto.clip = hoja.adjusted(0, 4, 0, -4);
+  contexto.palette.setColor(QPalette::Text, Qt::black);
+  pagina.documento->documentLayout()->draw(&Painter, contexto);
+  Painter.restore();
+  QFont fuente(QStringLiteral("Arial"));
+  fuente.setPixelSize(10);
+  Painter.setFont(fuente);
+  Painter.setPen(QColor(110, 110, 110));
+  Painter.drawText(QRectF(0, tamano.height() + 8, tamano.width(), 20), Qt::AlignRight | Qt::AlignTop,
+                   pagina.sPie);
+}
+
 }  // namespace
+
+TReportePreparado::TReportePreparado(const TDocumentoTablas& Documento)
+{
+  const QPageLayout layout = LayoutDocumentoTablas();
+  const std::shared_ptr<const QTextDocument> documento = ComponeDocumento(Documento, layout);
+  const int nPaginas = std::max(1, documento->pageCount());
+  const double dAlto = documento->pageSize().height();
+  QStringList Textos(nPaginas);
+  QAbstractTextDocumentLayout* pLayout = documento->documentLayout();
+  for (QTextBlock bloque = documento->begin(); bloque.isValid(); bloque = bloque.next()) {
+    const int nPagina = std::clamp(int(pLayout->blockBoundingRect(bloque).top() / dAlto), 0, nPaginas - 1);
+    Textos[nPagina] += bloque.text() + QLatin1Char('\n');
+  }
+  for (int n = 0; n < nPaginas; ++n) {
+    TPaginaPreparada pagina;
+    pagina.sNombre = QStringLiteral("%1, página %2").arg(Documento.sTitulo).arg(n + 1);
+    pagina.layout = layout;
+    pagina.documento = documento;
+    pagina.nPaginaDocumento = n;
+    pagina.sTextoDocumento = Textos[n];
+    pagina.sPie = QStringLiteral("%1 · página %2 de %3").arg(Documento.sTitulo).arg(n + 1).arg(nPaginas);
+    F_paginas.append(pagina);
+  }
+}
 
 TReportePreparado::TReportePreparado(const QList<TPagina>& paginas, const TVariablesReporte& Variables,
                                      const QMap<QString, TDibujo>& dibujos)
 {
   RegistraFuentesReporte();
   for (const TPagina& pagina : paginas) {
-    TPaginaPreparada preparada{pagina.sNombre, pagina.Layout(), {}, {}};
+    TPaginaPreparada preparada;
+    preparada.sNombre = pagina.sNombre;
+    preparada.layout = pagina.Layout();
     for (const TImagen& imagen : pagina.imagenes)
       preparada.imagenes.append({imagen, dibujos.value(imagen.sDibujo), pagina.memos});
     for (const TMemo& memo : pagina.memos) {
@@ -135,11 +190,15 @@ void TReportePreparado::PintaPagina(int nPagina, QPainter& Painter, const QStrin
     PintaImagen(i, Painter);
   for (const TMemoPreparado& m : pagina.memos)
     PintaMemo(m, Painter, sResaltar);
+  if (pagina.documento)
+    PintaPaginaDocumento(pagina, Painter);
   Painter.restore();
 }
 
 bool TReportePreparado::PaginaContiene(int nPagina, const QString& sTexto) const
 {
+  if (F_paginas.at(nPagina).sTextoDocumento.contains(sTexto, Qt::CaseInsensitive))
+    return true;
   for (const TMemoPreparado& m : F_paginas.at(nPagina).memos)
     if (m.sTexto.contains(sTexto, Qt::CaseInsensitive))
       return true;

@@ -9,8 +9,12 @@
 #include <QPageLayout>
 #include <QString>
 
+#include <memory>
+
 class QPainter;
+class QTextDocument;
 class TVariablesReporte;
+struct TDocumentoTablas;
 
 struct TMemoPreparado {
   TMemo memo;      // rect after automatic widening
@@ -29,6 +33,12 @@ struct TPaginaPreparada {
   QPageLayout layout;
   QList<TImagenPreparada> imagenes;
   QList<TMemoPreparado> memos;
+  // A page of a flowing document instead of images and memos: its page number there,
+  // the words on it (to find them) and the foot printed under it.
+  std::shared_ptr<const QTextDocument> documento;
+  int nPaginaDocumento = 0;
+  QString sTextoDocumento;
+  QString sPie;
 };
 
 // The pages ready to draw. One drawing code serves preview, printer and PDF:
@@ -39,6 +49,8 @@ class TReportePreparado {
   // First pass: texts resolved and measured; drawing is the second.
   TReportePreparado(const QList<TPagina>& paginas, const TVariablesReporte& Variables,
                     const QMap<QString, TDibujo>& dibujos = {});
+  // The pages of a flowing document, each with its foot ("title · página n de m").
+  explicit TReportePreparado(const TDocumentoTablas& Documento);
 
   int NumeroPaginas() const;
   const TPaginaPreparada& Pagina(int nPagina) const;  // 0-based

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+struct TAnexoReporte;
+
 // Where the survey delivers its answers: the questionnaire template.
 class IManejadorReportes {
  public:
@@ -15,4 +17,6 @@ class IManejadorReportes {
   // The notice page names the back offices a consolidated report joins, in place of the
   // note that told the centre to add up its branches' reports by hand.
   virtual void AvisoConsolidado(const QStringList& BackOffices) = 0;
+  // A second document shown, printed and exported beside the report (until the next run).
+  virtual void AgregaAnexo(const TAnexoReporte& Anexo) = 0;
 };

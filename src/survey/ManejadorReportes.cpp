@@ -23,6 +23,8 @@ void TManejadorReportes::MuestraReporte() {
 
 void TManejadorReportes::RestauraValoresIniciales() { F_Reporte.RestauraValoresIniciales(); }
 
+void TManejadorReportes::AgregaAnexo(const TAnexoReporte& Anexo) { F_Reporte.SetAnexo(Anexo); }
+
 void TManejadorReportes::AvisoConsolidado(const QStringList& BackOffices) {
   // The template's notice: the note about branches, a blank line, the note about the
   // figures in parentheses, which stays.

@@ -18,6 +18,7 @@ class TManejadorReportes : public IManejadorReportes {
   void MuestraReporte() override;
   void RestauraValoresIniciales() override;
   void AvisoConsolidado(const QStringList& BackOffices) override;
+  void AgregaAnexo(const TAnexoReporte& Anexo) override;
 
  private:
   TReporte& F_Reporte;

@@ -1,5 +1,7 @@
 #include "survey/RepEncGAFI2016.h"
 
+#include <QMap>
+
 #include "ado/ConsultaADO.h"
 #include "survey/CamposConsulta.h"
 #include "survey/FormatoNumeros.h"
@@ -40,6 +42,30 @@ bool TRepEncGAFI2016::Preg19() {
       AgregaRespuesta(sLugar + QStringLiteral(".3"), aTotalMonto);
     });
   }
+  // Beside the ranking, the same sales in pesos.
+  const QString sPesos = QStringLiteral("SELECT tDivisas.Simbolo, SUM(tOps1.Importe) as TotalImporte FROM (") +
+                         sOpsCte +
+                         QStringLiteral(") AS tOps1, tDivisas WHERE tOps1.Tipo = 'V' AND tDivisas.NumeroDivisa = "
+                                        "tOps1.NDiv AND tOps1.EsEF = 0 GROUP BY tDivisas.Simbolo");
+  ado::TConsultaADO qPesos;
+  QMap<QString, QString> Pesos;
+  if (ConsultaSoporte(QStringLiteral("19"), QStringLiteral("19 pesos"), QStringLiteral("pesos de cada divisa vendida"),
+                      sPesos, qPesos))
+    Pesos = PesosPorSimbolo(qPesos);
+  AnotaRanking(QStringLiteral("19"), QStringLiteral("19"), sConsulta, qConsulta,
+               NuevoRanking(QStringLiteral("Divisas vendidas en 2014 por cantidad sumada en su propia divisa "
+                                           "(respuestas 19.1 a 19.5)"),
+                            QStringLiteral("Moneda"), QStringLiteral("Cantidad (en su divisa)"), CC_TRENGLONES,
+                            {QStringLiteral("Operaciones"), QStringLiteral("Monto MXN")}),
+               [&]() {
+                 TFilaSoporte fila =
+                     FilaSoporte(qConsulta, TextoRespuesta(DameTexto(qConsulta, QStringLiteral("Simbolo"))),
+                                 QStringLiteral("TotalCant"), FormatoDosDecimales);
+                 fila.Extras << DameNumero(qConsulta, QStringLiteral("TotalOps"), FormatoEntero)
+                             << Pesos.value(ClaveSimbolo(qConsulta.FieldByName(QStringLiteral("Simbolo"))));
+                 return fila;
+               });
+  SeccionSoporte(QStringLiteral("19")).Notas << CC_NOTA_UNIDADES;
   qConsulta.Close();
   return true;
 }
@@ -88,6 +114,21 @@ bool TRepEncGAFI2016::Preg20() {
       }
     });
   }
+  AnotaRanking(QStringLiteral("20"), QStringLiteral("20"), sConsulta, qConsulta,
+               NuevoRanking(QStringLiteral("Sector, moneda y tipo de operación con entidades financieras y "
+                                           "actividades vulnerables en 2014 (respuestas 20.1 a 20.5)"),
+                            QStringLiteral("Sector · moneda · operación"), QStringLiteral("Operaciones"),
+                            CC_TRENGLONES),
+               [&]() {
+                 TFilaSoporte fila = FilaSoporte(
+                     qConsulta,
+                     TextoRespuesta(DameTexto(qConsulta, QStringLiteral("Actividad")) + QStringLiteral(" · ") +
+                                    DameTexto(qConsulta, QStringLiteral("Simbolo")) + QStringLiteral(" · ") +
+                                    DameTexto(qConsulta, QStringLiteral("TipoOp"))),
+                     QStringLiteral("TotalOps"), FormatoEntero);
+                 fila.sGuardado = QStringLiteral("Tipo ") + DameTexto(qConsulta, QStringLiteral("Tipo"));
+                 return fila;
+               });
   qConsulta.Close();
   return true;
 }

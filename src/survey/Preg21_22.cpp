@@ -31,7 +31,13 @@ bool TRepEncGAFI2016::Preg21Aux(const QString& sRenglon, const QString& sIni, co
     return false;
   }
   qConsulta.First();
-  AgregaRespuesta(QStringLiteral("21.") + sRenglon, DameNumero(qConsulta, QStringLiteral("TotalOps"), FormatoEntero));
+  const QString sTotalOps = DameNumero(qConsulta, QStringLiteral("TotalOps"), FormatoEntero);
+  AgregaRespuesta(QStringLiteral("21.") + sRenglon, sTotalOps);
+  const QString sUmbral = sHasta.isEmpty() ? QStringLiteral("%1 USD o más").arg(sIni)
+                                           : QStringLiteral("de %1 a %2 USD").arg(sIni, sHasta);
+  AnotaCifras(QStringLiteral("21"), QStringLiteral("Operaciones de 2014 por umbral en dólares (respuestas 21.1 a 21.3)"),
+              QStringLiteral("21.") + sRenglon, sConsulta,
+              {{QStringLiteral("Renglón %1: %2").arg(sRenglon, sUmbral), sTotalOps}});
   qConsulta.Close();
   return true;
 }
@@ -61,6 +67,10 @@ bool TRepEncGAFI2016::Preg22() {
   }
   AgregaRespuesta(QStringLiteral("22.1"), sTotalF);
   AgregaRespuesta(QStringLiteral("22.2"), sTotalM);
+  AnotaCifras(QStringLiteral("22"), QStringLiteral("Operaciones de 2014 de extranjeros que no son entidades financieras "
+                                                   "(respuestas 22.1 y 22.2)"),
+              QStringLiteral("22"), sConsulta,
+              {{QStringLiteral("Personas físicas"), sTotalF}, {QStringLiteral("Personas morales"), sTotalM}});
   qConsulta.Close();
   return true;
 }

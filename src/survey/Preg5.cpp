@@ -3,10 +3,12 @@
 #include "db/LiteralJet.h"
 
 #include <QCoreApplication>
+#include <QMap>
 
 #include <stdexcept>
 
 #include "ado/ConsultaADO.h"
+#include "survey/CamposConsulta.h"
 #include "survey/FormatoNumeros.h"
 
 namespace {
@@ -108,6 +110,7 @@ bool TRepEncGAFI2016::CalculaMaxPreg5(const QString& sNumRenglon, const QString&
   } else {
     AgregaRespuesta(sInciso, QStringLiteral("No existen operaciones"));
   }
+  SoportePreg5(sNumRenglon, sNumCol, sCalculo, sConsulta, qConsulta);
   qConsulta.Close();
   return true;
 }
@@ -137,4 +140,33 @@ void TRepEncGAFI2016::DaFormatoPreg5(QString& sDato, const QString& sCalculo) {
       return;
     }
   }
+}
+
+void TRepEncGAFI2016::SoportePreg5(const QString& sNumRenglon, const QString& sNumCol, const QString& sCalculo,
+                                   const QString& sConsulta, ado::TConsultaADO& qConsulta)
+{
+  static const QMap<QString, QString> Columnas = {{QStringLiteral("TipoOp"), QStringLiteral("Tipo de operación")},
+                                                  {QStringLiteral("InstMon"), QStringLiteral("Instrumento monetario")},
+                                                  {QStringLiteral("Simbolo"), QStringLiteral("Moneda")}};
+  const int nPos = sNumRenglon.toInt() - 1;
+  const QString sLocalidad =
+      F_ListaLocCC.Ciudad && nPos < F_ListaLocCC.Ciudad->size() ? F_ListaLocCC.Ciudad->at(nPos) : QString();
+  const QString sClave =
+      F_ListaLocCC.Clave && nPos < F_ListaLocCC.Clave->size() ? F_ListaLocCC.Clave->at(nPos) : QString();
+  AnotaRanking(QStringLiteral("5"), QStringLiteral("5.%1.%2").arg(sNumRenglon, sNumCol), sConsulta, qConsulta,
+               NuevoRanking(QStringLiteral("Localidad %1, %2 (Clave: %3): %4 (respuesta 5.%1.%5)")
+                                .arg(sNumRenglon, sLocalidad, sClave, Columnas.value(sCalculo), sNumCol),
+                            Columnas.value(sCalculo), QStringLiteral("Operaciones"), 1),
+               [&]() {
+                 const QVariant Guardado = qConsulta.FieldByName(sCalculo);
+                 QString sDato = Guardado.toString();
+                 DaFormatoPreg5(sDato, sCalculo);
+                 TFilaSoporte fila =
+                     FilaSoporte(qConsulta, TextoRespuesta(sDato), QStringLiteral("TotalOps"), FormatoEntero);
+                 if (sCalculo == QLatin1String("Simbolo"))
+                   fila.sGuardado = NumerosDivisa(Guardado);
+                 else if (fila.sValor != Guardado.toString())
+                   fila.sGuardado = Guardado.toString();
+                 return fila;
+               });
 }

@@ -44,14 +44,20 @@ bool TRepEncGAFI2016::Preg7Aux(const QString& sNumRenglon, const QString& sFecha
   }
   const QString sDetectadas = QStringLiteral("7.") + sNumRenglon + QStringLiteral(".1");
   const QString sReportadas = QStringLiteral("7.") + sNumRenglon + QStringLiteral(".2");
+  QString sTotal = QStringLiteral("0");
+  QString sReportadasTotal = QStringLiteral("0");
   if (!qConsulta.IsEmpty()) {
     qConsulta.First();
-    AgregaRespuesta(sDetectadas, FormatoEntero(qConsulta.FieldByName(QStringLiteral("TotalAlertas")).toDouble()));
-    AgregaRespuesta(sReportadas, FormatoEntero(qConsulta.FieldByName(QStringLiteral("Reportadas")).toDouble()));
-  } else {
-    AgregaRespuesta(sDetectadas, QStringLiteral("0"));
-    AgregaRespuesta(sReportadas, QStringLiteral("0"));
+    sTotal = FormatoEntero(qConsulta.FieldByName(QStringLiteral("TotalAlertas")).toDouble());
+    sReportadasTotal = FormatoEntero(qConsulta.FieldByName(QStringLiteral("Reportadas")).toDouble());
   }
+  AgregaRespuesta(sDetectadas, sTotal);
+  AgregaRespuesta(sReportadas, sReportadasTotal);
+  AnotaCifras(QStringLiteral("7"), QStringLiteral("Alertas de tipo I por trimestre de 2014 (respuestas 7.1 a 7.4)"),
+              sDetectadas, sConsulta,
+              {{QStringLiteral("Trimestre %1 (%2 a %3): alertas detectadas").arg(sNumRenglon, sFechaIni, sFechaFin),
+                sTotal},
+               {QStringLiteral("Trimestre %1: de ellas, reportadas").arg(sNumRenglon), sReportadasTotal}});
   qConsulta.Close();
   return true;
 }
@@ -101,6 +107,14 @@ bool TRepEncGAFI2016::Preg8() {
                     QStringLiteral("No se generó ninguna Alerta en el Sistema Automatizado desde el inicio de "
                                    "Operaciones hasta la presente fecha"));
   }
+  AnotaRanking(QStringLiteral("8"), QStringLiteral("8"), sConsulta, qConsulta,
+               NuevoRanking(QStringLiteral("Alertas de tipo I desde el 01/11/2011 por descripción (respuestas 8.1 a "
+                                           "8.10)"),
+                            QStringLiteral("Descripción"), QStringLiteral("Alertas"), CC_TRENGLONES),
+               [&]() {
+                 return FilaSoporte(qConsulta, TextoRespuesta(DameTexto(qConsulta, QStringLiteral("Obs"))),
+                                    QStringLiteral("Total"), FormatoEntero);
+               });
   qConsulta.Close();
   return true;
 }

@@ -3,10 +3,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 #include "survey/LocalidadesOperadas.h"
 #include "survey/RepEncuestaGAFI.h"
+#include "survey/Soporte.h"
 
 class TdmMain;
 class TTablaMemoria;
@@ -59,6 +61,11 @@ class TRepEncGAFIBasic : public TRepEncuestaGAFI {
   // without an activity key. Only what was found (or could not be checked) is listed.
   QList<THallazgo> RevisionPrevia();
 
+  // Every operation line since question 5's first day that some question's joins drop,
+  // with one 0/1 column per reason (each tested on its own) and En2014: the table the
+  // support counts left-out operations on.
+  QString OperacionesFuera() const;
+
  protected:
   double F_dTipoCambio;
   QString F_sEmpAct;
@@ -103,4 +110,42 @@ class TRepEncGAFI2016 : public TRepEncGAFIBasic {
   bool Preg21();
   bool Preg21Aux(const QString& sRenglon, const QString& sIni, const QString& sHasta);
   bool Preg22();
+
+  // The support of the answers ("Soporte de las respuestas"): filled while the questions
+  // run and completed after the last one; the run's files, user and program come from SetCorrida.
+  void SetCorrida(const TCorridaSoporte& Corrida) { F_Soporte.Corrida = Corrida; }
+  const TSoporte& Soporte() const { return F_Soporte; }
+
+ protected:
+  // Left-out operations and run facts; the support goes to the report as its annex.
+  void TerminaPreguntas(const QString& sRazonSocial) override;
+
+ private:
+  // A support figure's query, on a query object of its own: a failure is noted in the
+  // support, never reported as the questionnaire's error.
+  bool ConsultaSoporte(const QString& sPregunta, const QString& sId, const QString& sDescripcion,
+                       const QString& sSQL, ado::TConsultaADO& qConsulta);
+  // The ranking in the open result of an answer's own query, from its first row.
+  TRankingSoporte& AnotaRanking(const QString& sPregunta, const QString& sId, const QString& sSQL,
+                                ado::TConsultaADO& qConsulta, TRankingSoporte Ranking,
+                                const std::function<TFilaSoporte()>& LeeFila);
+  // Plain figures of an answer (no ranking): rows of (concept, figure).
+  void AnotaCifras(const QString& sPregunta, const QString& sTitulo, const QString& sId, const QString& sSQL,
+                   const QList<std::pair<QString, QString>>& Cifras);
+  TSeccionSoporte& SeccionSoporte(const QString& sPregunta);
+  // Question sPregunta's operations left out, for the reasons its joins have.
+  // sPublico: the column that tells the walk-in public's operations apart.
+  void SoporteFuera(const QString& sPregunta, const QStringList& Motivos, const QString& sPublico);
+  void SoporteCorrida(const QString& sRazonSocial);
+  // Question 5's currency numbers by symbol, as the engine groups symbols.
+  QString NumerosDivisa(const QVariant& Simbolo);
+
+  void SoportePreg5(const QString& sNumRenglon, const QString& sNumCol, const QString& sCalculo,
+                    const QString& sConsulta, ado::TConsultaADO& qConsulta);
+  void SoportePreg18Divisas(const QString& sNumRenglon, const QString& sClvLocalidad, const QString& sOps,
+                            const QString& sConsulta, ado::TConsultaADO& qConsulta);
+
+  TSoporte F_Soporte;
+  QList<std::pair<QVariant, qint64>> F_DivisasSoporte;  // tDivisas' symbol and number
+  bool F_bDivisasSoporte = false;
 };

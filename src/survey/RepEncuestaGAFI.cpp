@@ -23,20 +23,25 @@ void TRepEncuestaGAFI::RevisaAcentos(QString& sTexto) {
   }
 }
 
-void TRepEncuestaGAFI::AgregaRespuesta(const QString& nInciso, const QString& sDato) {
+QString TRepEncuestaGAFI::TextoRespuesta(const QString& sDato) {
   QString sValor = sDato;
   for (QChar& cLetra : sValor) {
     if (cLetra >= u'a' && cLetra <= u'z') cLetra = QChar(cLetra.unicode() - u'a' + u'A');
   }
   RevisaAcentos(sValor);
-  F_mjReportes->AgregaDatoReporte(CC_NOM_CATEGORIA, CC_NOM_VAR + nInciso, sValor);
+  return sValor;
+}
+
+void TRepEncuestaGAFI::AgregaRespuesta(const QString& nInciso, const QString& sDato) {
+  F_mjReportes->AgregaDatoReporte(CC_NOM_CATEGORIA, CC_NOM_VAR + nInciso, TextoRespuesta(sDato));
 }
 
 bool TRepEncuestaGAFI::GeneraReporte() {
   const std::shared_ptr<IBoolPersist> bExito = std::make_shared<TBoolPersist>(true);
   F_mjReportes->RestauraValoresIniciales();
   F_Mensajero->MsjTxEspera(QStringLiteral("Iniciando..."), false);
-  QString sNombreCC = GetEmpresa().sRazonSocial;
+  const QString sRazonSocial = GetEmpresa().sRazonSocial;
+  QString sNombreCC = sRazonSocial;
   if (F_BackOffices.size() > 1) {
     sNombreCC += QStringLiteral(" · Reporte consolidado de %1 back offices").arg(F_BackOffices.size());
     F_mjReportes->AvisoConsolidado(F_BackOffices);
@@ -52,6 +57,7 @@ bool TRepEncuestaGAFI::GeneraReporte() {
       F_Mensajero->MsjEnTx("Por favor espere... " + QString::number(nPorcentaje) + "%");
     }
   }
+  TerminaPreguntas(sRazonSocial);
   F_Mensajero->MsjTxEspera(QStringLiteral("Preparando reporte..."), false);
   F_mjReportes->MuestraReporte();
   return bExito->GetValor();

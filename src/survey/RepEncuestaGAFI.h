@@ -38,12 +38,17 @@ class TRepEncuestaGAFI : public TTolvexBD, public IRepEncuestaGAFI {
   virtual bool ContestaPregunta(int nNumPreg) = 0;
 
  protected:
+  // After the last question, before the report is shown: what a survey adds beside it.
+  virtual void TerminaPreguntas(const QString& sRazonSocial) { (void)sRazonSocial; }
+
   // "-1" or "0", as the back office stores Yes/No.
   static QString BooleanToStr(bool bValor);
   // The six small accented vowels become capitals; nothing else changes.
   static void RevisaAcentos(QString& sTexto);
   // Sets "preg_" + nInciso to sDato with ASCII letters and accented vowels capitalised.
   void AgregaRespuesta(const QString& nInciso, const QString& sDato);
+  // sDato as AgregaRespuesta writes it: ASCII letters and accented vowels capitalised.
+  static QString TextoRespuesta(const QString& sDato);
 
   const QStringList& BackOffices() const { return F_BackOffices; }
 

@@ -170,6 +170,8 @@ const TCaso CC_CASOS[] = {
     {"DecimalQueDesborda", "SELECT Dec + 1 AS a FROM x WHERE Id = 3", "a:Decimal\nError - Desbordamiento."},
     {"TextosExactos", "SELECT CStr(Mon) AS a, CStr(Dec) AS b, Format(Dec) AS c, Format(Dec, '0.0') AS d FROM x WHERE Id = 1",
      "a:Texto|b:Texto|c:Texto|d:Texto\n900000000000000.1234|123.45|123.45|123.5"},
+    {"UnidosComoTexto", "SELECT Mon & '' AS a, Dec & '!' AS b, Id & Mon AS c FROM x WHERE Id = 1",
+     "a:Texto|b:Texto|c:Texto\n900000000000000.1234|123.45!|1900000000000000.1234"},
     {"RedondeoExacto", "SELECT Round(Dec, 1) AS a, Int(-Dec) AS b, Fix(-Dec) AS c, Round(Mon, 2) AS d, Int(Mon) AS e FROM x WHERE Id = 1",
      "a:Decimal|b:Decimal|c:Decimal|d:Moneda|e:Moneda\n123.4|-124|-123|9000000000000001200e-4|9000000000000000000e-4"},
     {"ExactosEnUnionConDoble", "SELECT Mon AS v FROM x WHERE Id = 4 UNION ALL SELECT 0.5 FROM x WHERE Id = 4",

@@ -50,7 +50,7 @@ void Escribe(const QString& sRuta, const QByteArray& Contenido)
 // Records each showing of the report; may act inside it as the user could.
 class TVisorPrueba : public IVisorReporte {
  public:
-  void Muestra(TReporte&) override
+  void Muestra(const QList<TDocumentoVisor>&) override
   {
     ++nMostrado;
     if (Accion)

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QToolBar>
 #include <QToolButton>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -51,6 +52,18 @@ class VistaPrevia : public ::testing::Test {
     QAction* accion = ventana->findChild<QAction*>(sAccion);
     ASSERT_NE(accion, nullptr) << sAccion;
     accion->trigger();
+  }
+  // "Exportar a PDF" into sRuta; sPropuesto: the name the save dialog proposed.
+  void ExportaComo(QWidget* ventana, const QString& sRuta, QString& sPropuesto)
+  {
+    QTimer::singleShot(0, [&sPropuesto, sRuta] {
+      auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialogo, nullptr);
+      sPropuesto = QFileInfo(dialogo->selectedFiles().value(0)).fileName();
+      dialogo->selectFile(sRuta);
+      QMetaObject::invokeMethod(dialogo, "accept");
+    });
+    Dispara(ventana, "acExportarPDF");
   }
   TReporte F_reporte;
 };
@@ -165,14 +178,7 @@ TEST_F(VistaPrevia, ExportarProponeElNombreYEscribeElPdf)
   const QString sRuta = carpeta.filePath("Cuestionario.pdf");
   QString sPropuesto;
   AlAbrirse([&](QWidget* ventana) {
-    QTimer::singleShot(0, [&] {
-      auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-      ASSERT_NE(dialogo, nullptr);
-      sPropuesto = QFileInfo(dialogo->selectedFiles().value(0)).fileName();
-      dialogo->selectFile(sRuta);
-      QMetaObject::invokeMethod(dialogo, "accept");
-    });
-    Dispara(ventana, "acExportarPDF");
+    ExportaComo(ventana, sRuta, sPropuesto);
     ventana->close();
   });
   F_reporte.MuestraReporte();
@@ -183,6 +189,45 @@ TEST_F(VistaPrevia, ExportarProponeElNombreYEscribeElPdf)
   const QString sInfo = QString::fromUtf8(pdfinfo.readAllStandardOutput());
   EXPECT_TRUE(sInfo.contains("Pages:           9\n")) << sInfo.toStdString();
   EXPECT_TRUE(sInfo.contains("Author:          Tolvex\n"));
+}
+
+// The support beside the questionnaire: "Soporte" after print and export switches the pages,
+// and the export writes the document shown.
+TEST_F(VistaPrevia, SoporteCambiaDeDocumentoConLaMismaExportacion)
+{
+  TDocumentoTablas Soporte;
+  Soporte.sTitulo = "Soporte de las respuestas";
+  for (int i = 0; i < 120; ++i)
+    Soporte.Agrega(TBloqueDocumento::TTipo::Parrafo, QString("Renglón %1 del soporte").arg(i));
+  F_reporte.SetAnexo({Soporte, {"SoporteCNBV_2015", "Soporte de las respuestas", {}, "Tolvex"}, {}, {}});
+  QTemporaryDir carpeta;
+  const QString sRuta = carpeta.filePath("Soporte.pdf");
+  QString sPropuesto;
+  QStringList Acciones;
+  int nPaginasSoporte = 0;
+  AlAbrirse([&](QWidget* ventana) {
+    for (QAction* accion : ventana->findChild<QToolBar*>()->actions())
+      if (!accion->objectName().isEmpty())
+        Acciones << accion->objectName();
+    Dispara(ventana, "acSoporte");
+    EXPECT_EQ(ventana->windowTitle(), "Soporte de las respuestas");
+    nPaginasSoporte = ventana->findChild<QSpinBox*>("edPagina")->maximum();
+    ExportaComo(ventana, sRuta, sPropuesto);
+    Dispara(ventana, "acSoporte");
+    EXPECT_EQ(ventana->windowTitle(), "Encuesta GAFI 2016");
+    EXPECT_EQ(ventana->findChild<QSpinBox*>("edPagina")->maximum(), 9);
+    ventana->close();
+  });
+  F_reporte.MuestraReporte();
+  EXPECT_EQ(Acciones.mid(0, 3), (QStringList{"acImprimir", "acExportarPDF", "acSoporte"}));
+  EXPECT_GE(nPaginasSoporte, 2);
+  EXPECT_EQ(sPropuesto, "SoporteCNBV_2015.pdf");
+  QProcess pdftotext;
+  pdftotext.start("pdftotext", {sRuta, "-"});
+  pdftotext.waitForFinished();
+  const QString sTexto = QString::fromUtf8(pdftotext.readAllStandardOutput());
+  EXPECT_TRUE(sTexto.contains("Renglón 119 del soporte")) << sTexto.toStdString();
+  EXPECT_TRUE(sTexto.contains(QString("Soporte de las respuestas · página 1 de %1").arg(nPaginasSoporte)));
 }
 
 }  // namespace

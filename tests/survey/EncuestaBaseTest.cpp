@@ -23,7 +23,7 @@ class TMensajeroTextos : public IMensajero {
 
 class TVisorContador : public IVisorReporte {
  public:
-  void Muestra(TReporte& Reporte) override { Nombres << Reporte.NombreArchivo(); }
+  void Muestra(const QList<TDocumentoVisor>& Documentos) override { Nombres << Documentos.first().sNombre; }
   QStringList Nombres;
 };
 

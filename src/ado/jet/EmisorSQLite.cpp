@@ -587,6 +587,13 @@ class TEmisor {
              sub.sSql);
   }
 
+  // What & joins: Currency and Decimal as their exact text, anything else as a value.
+  QString TextoExacto(const TExpresion& e) {
+    const TTipoJet tipo = Tipo(e);
+    if (!EsExacto(tipo)) return Valor(e);
+    return Aplica(tipo == TTipoJet::Moneda ? "jet_mon_texto(%1)" : "jet_dec_texto(%1)", {Exacto(e)});
+  }
+
   // x beside a subquery's column sV of type tipoSub: both exact when they share an exact
   // type, otherwise both as values.
   std::pair<QString, QString> LadosDeSubconsulta(const TExpresion& x, TTipoJet tipoSub, const QString& sV) {
@@ -658,6 +665,7 @@ class TEmisor {
       return Aplica(sPlantilla, {Valor(a), Valor(b)});
     }
     const TReglaTipo* tipo = ReglaTipo(e.sTexto, Tipo(a), Tipo(b));
+    if (e.sTexto == QLatin1String("&") && !tipo) return Aplica(sPlantilla, {TextoExacto(a), TextoExacto(b)});
     if (tipo && tipo->sPlantilla && EsExacto(tipo->tipo))
       return Aplica(tipo->sPlantilla, {ComoExacto(a, tipo->tipo), ComoExacto(b, tipo->tipo)});
     if (tipo && tipo->sPlantilla)

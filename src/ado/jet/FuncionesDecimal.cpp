@@ -108,13 +108,26 @@ void ADoble(sqlite3_context* ctx, int, sqlite3_value** argv) {
   sqlite3_result_double(ctx, d->Doble());
 }
 
+std::optional<TDecimalJet> Exacto(sqlite3_value* v, bool bMoneda) {
+  if (bMoneda && sqlite3_value_type(v) == SQLITE_INTEGER) return TDecimalJet::DeMoneda(sqlite3_value_int64(v));
+  if (!bMoneda && sqlite3_value_type(v) == SQLITE_BLOB) return DeClave(v);
+  return std::nullopt;
+}
+
 // The exact text with the regional decimal separator.
 std::optional<QString> TextoExacto(sqlite3_context* ctx, sqlite3_value* v, bool bMoneda) {
-  std::optional<TDecimalJet> d;
-  if (bMoneda && sqlite3_value_type(v) == SQLITE_INTEGER) d = TDecimalJet::DeMoneda(sqlite3_value_int64(v));
-  if (!bMoneda && sqlite3_value_type(v) == SQLITE_BLOB) d = DeClave(v);
+  const auto d = Exacto(v, bMoneda);
   if (!d) return std::nullopt;
   return QString::fromLatin1(d->Texto()).replace(u'.', RegionalDe(ctx).Locale().decimalPoint());
+}
+
+// The exact text with a point, as & joins a number to a text; Null stays Null.
+template <bool B_MONEDA>
+void TextoConPunto(sqlite3_context* ctx, int, sqlite3_value** argv) {
+  if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return sqlite3_result_null(ctx);
+  const auto d = Exacto(argv[0], B_MONEDA);
+  if (!d) return sqlite3_result_error(ctx, CC_TIPOS_NO_COINCIDEN, -1);
+  ResultadoTexto(ctx, d->Texto());
 }
 
 template <bool B_MONEDA>
@@ -132,9 +145,8 @@ void Formato(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   const QString sFormato =
       argc > 1 && sqlite3_value_type(argv[1]) != SQLITE_NULL ? QString::fromUtf8(Texto(argv[1])) : QString();
   if (sFormato.isEmpty()) return CStr<B_MONEDA>(ctx, 1, argv);
-  const auto exacto = B_MONEDA ? std::optional(TDecimalJet::DeMoneda(sqlite3_value_int64(argv[0]))) : DeClave(argv[0]);
-  if (!exacto || (B_MONEDA && sqlite3_value_type(argv[0]) != SQLITE_INTEGER))
-    return sqlite3_result_error(ctx, CC_TIPOS_NO_COINCIDEN, -1);
+  const auto exacto = Exacto(argv[0], B_MONEDA);
+  if (!exacto) return sqlite3_result_error(ctx, CC_TIPOS_NO_COINCIDEN, -1);
   const double d = exacto->Doble();
   const auto s = FormateaNumero(d, sFormato, RegionalDe(ctx));
   ResultadoTexto(ctx, (s ? *s : FormateaFecha(d, sFormato, RegionalDe(ctx))).toUtf8());
@@ -165,6 +177,8 @@ void RegistraFuncionesDecimal(sqlite3* db, const TRegional& regional) {
   RegistraFuncion(db, "jet_dec", 1, ADecimal);
   RegistraFuncion(db, "jet_dec_mon", 1, DeMoneda);
   RegistraFuncion(db, "jet_dec_real", 1, ADoble);
+  RegistraFuncion(db, "jet_mon_texto", 1, TextoConPunto<true>);
+  RegistraFuncion(db, "jet_dec_texto", 1, TextoConPunto<false>);
   RegistraFuncion(db, "jet_cstr_mon", 1, CStr<true>, &regional);
   RegistraFuncion(db, "jet_cstr_dec", 1, CStr<false>, &regional);
   RegistraFuncion(db, "jet_format_mon", -1, Formato<true>, &regional);

@@ -2,9 +2,9 @@
 
 #include "report/ui/VistaPrevia.h"
 
-void TVisorReporte::Muestra(TReporte& Reporte)
+void TVisorReporte::Muestra(const QList<TDocumentoVisor>& Documentos)
 {
-  TfrmVistaPrevia vista(Reporte);
+  TfrmVistaPrevia vista(Documentos);
   vista.PreparaMaximizada();
   vista.exec();
 }

@@ -5,5 +5,5 @@
 // Shows the report in the modal, maximised preview window.
 class TVisorReporte : public IVisorReporte {
  public:
-  void Muestra(TReporte& Reporte) override;
+  void Muestra(const QList<TDocumentoVisor>& Documentos) override;
 };

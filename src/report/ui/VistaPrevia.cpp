@@ -1,6 +1,6 @@
 #include "report/ui/VistaPrevia.h"
 
-#include "report/Reporte.h"
+#include "report/ExportadorPDF.h"
 #include "report/ui/ImpresionReporte.h"
 #include "report/ui/PaginasVista.h"
 
@@ -37,11 +37,11 @@ constexpr int CC_ESPACIO = TPaginasVista::CC_ESPACIO;
 
 }  // namespace
 
-TfrmVistaPrevia::TfrmVistaPrevia(TReporte& Reporte, QWidget* pPadre)
-    : QDialog(pPadre), F_reporte(Reporte), F_paginas(Reporte.Preparado())
+TfrmVistaPrevia::TfrmVistaPrevia(const QList<TDocumentoVisor>& Documentos, QWidget* pPadre)
+    : QDialog(pPadre), F_documentos(Documentos), F_paginas(Documentos.value(0).Paginas)
 {
   setModal(true);
-  setWindowTitle(Reporte.NombreArchivo());
+  setWindowTitle(Documentos.value(0).sNombre);
   setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
 
   F_vista = new TPaginasVista(F_paginas);
@@ -128,6 +128,13 @@ QToolBar* TfrmVistaPrevia::CreaBarra()
   acImprimir->setShortcut(QKeySequence::Print);
   QAction* acPDF = barra->addAction("Exportar a PDF", this, &TfrmVistaPrevia::ExportaPDF);
   acPDF->setObjectName("acExportarPDF");
+  if (F_documentos.size() > 1) {
+    QAction* acSoporte = barra->addAction("Soporte");
+    acSoporte->setObjectName("acSoporte");
+    acSoporte->setCheckable(true);
+    acSoporte->setToolTip("Muestra el soporte de las respuestas; otra vez, el cuestionario");
+    connect(acSoporte, &QAction::toggled, this, [this](bool bSoporte) { MuestraDocumento(bSoporte ? 1 : 0); });
+  }
   barra->addSeparator();
 
   barra->addWidget(new QLabel(" Zoom: ", barra));
@@ -182,9 +189,37 @@ void TfrmVistaPrevia::CreaNavegador(QToolBar* pBarra)
   F_edPagina->setRange(1, std::max(1, nTotal));
   connect(F_edPagina, &QSpinBox::valueChanged, this, &TfrmVistaPrevia::IrAPagina);
   pBarra->addWidget(F_edPagina);
-  pBarra->addWidget(new QLabel(QString(" de %1 ").arg(nTotal), pBarra));
+  F_txTotal = new QLabel(QString(" de %1 ").arg(nTotal), pBarra);
+  pBarra->addWidget(F_txTotal);
   pBarra->addAction(">", this, [this] { IrAPagina(PaginaActual() + 1); })->setToolTip("Página siguiente");
-  pBarra->addAction(">>", this, [this, nTotal] { IrAPagina(nTotal); })->setToolTip("Última página");
+  pBarra->addAction(">>", this, [this] { IrAPagina(F_paginas.NumeroPaginas()); })->setToolTip("Última página");
+}
+
+void TfrmVistaPrevia::MuestraDocumento(int nDocumento)
+{
+  if (nDocumento < 0 || nDocumento >= F_documentos.size())
+    return;
+  F_nDocumento = nDocumento;
+  F_paginas = F_documentos[nDocumento].Paginas;
+  setWindowTitle(F_documentos[nDocumento].sNombre);
+  const int nTotal = F_paginas.NumeroPaginas();
+  {
+    const QSignalBlocker bloqueo(F_lbEsquema);
+    F_lbEsquema->clear();
+    for (int n = 0; n < nTotal; ++n)
+      F_lbEsquema->addItem(F_paginas.Pagina(n).sNombre);
+  }
+  {
+    const QSignalBlocker bloqueo(F_edPagina);
+    F_edPagina->setRange(1, std::max(1, nTotal));
+  }
+  F_txTotal->setText(QString(" de %1 ").arg(nTotal));
+  F_sResaltar.clear();
+  F_nUltimaEncontrada = 0;
+  F_vista->SetResaltar({});
+  F_vista->Actualiza();
+  ReaplicaAjuste();
+  IrAPagina(1);
 }
 
 void TfrmVistaPrevia::AplicaZoom(const QString& sZoom)
@@ -308,7 +343,7 @@ void TfrmVistaPrevia::Imprime()
     return;
   }
   QPrinter impresora(predeterminada, QPrinter::HighResolution);
-  impresora.setDocName(F_reporte.NombreArchivo());
+  impresora.setDocName(F_documentos[F_nDocumento].sNombre);
   QPrintDialog dialogo(&impresora, this);
   if (dialogo.exec() != QDialog::Accepted)
     return;
@@ -317,9 +352,9 @@ void TfrmVistaPrevia::Imprime()
 
 void TfrmVistaPrevia::ExportaPDF()
 {
-  const TAjustesPDF ajustes = F_reporte.AjustesPDF();
+  const TAjustesPDF ajustes = F_documentos[F_nDocumento].Ajustes;
   const QString sPropuesto =
-      (ajustes.sNombreArchivo.isEmpty() ? F_reporte.NombreArchivo() : ajustes.sNombreArchivo) + ".pdf";
+      (ajustes.sNombreArchivo.isEmpty() ? F_documentos[F_nDocumento].sNombre : ajustes.sNombreArchivo) + ".pdf";
   QString sRuta = QFileDialog::getSaveFileName(this, "Exportar a PDF", sPropuesto,
                                                "Archivo PDF (*.pdf)", nullptr,
                                                QFileDialog::DontUseNativeDialog |

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report/IIVisorReporte.h"
 #include "report/ReportePreparado.h"
 
 #include <QDialog>
@@ -12,20 +13,21 @@ class QScrollArea;
 class QSpinBox;
 class QToolBar;
 class TPaginasVista;
-class TReporte;
 
 // The report's preview: print, zoom, find, outline, page setup, view tools,
-// page navigator and quick PDF export. Shows the pages prepared by the report.
+// page navigator and quick PDF export. Shows the pages prepared by the report; "Soporte"
+// switches to the document beside it and back, with the same print and export.
 class TfrmVistaPrevia : public QDialog {
   Q_OBJECT
  public:
-  explicit TfrmVistaPrevia(TReporte& Reporte, QWidget* pPadre = nullptr);
+  explicit TfrmVistaPrevia(const QList<TDocumentoVisor>& Documentos, QWidget* pPadre = nullptr);
 
   void Imprime();
   void ExportaPDF();
   void Busca();
   void ConfiguraPagina();
   int PaginaActual() const;  // 1-based
+  void MuestraDocumento(int nDocumento);  // 0: the report
 
   // Maximised over the screen's free area, also where no window manager
   // maximises it; restored, a usable window: GeometriaNormal of that area.
@@ -49,8 +51,9 @@ class TfrmVistaPrevia : public QDialog {
   void ActualizaPagina();
   void IrAPagina(int nPagina);
 
-  TReporte& F_reporte;
-  TReportePreparado F_paginas;
+  QList<TDocumentoVisor> F_documentos;
+  int F_nDocumento = 0;
+  TReportePreparado F_paginas;  // of the document shown
   QString F_sResaltar;
   int F_nUltimaEncontrada = 0;
   enum class TAjuste { Ninguno, Ancho, Pagina } F_ajuste = TAjuste::Ninguno;  // kept on resize
@@ -60,4 +63,5 @@ class TfrmVistaPrevia : public QDialog {
   QComboBox* F_cbZoom = nullptr;
   QLineEdit* F_edBuscar = nullptr;
   QSpinBox* F_edPagina = nullptr;
+  QLabel* F_txTotal = nullptr;
 };
