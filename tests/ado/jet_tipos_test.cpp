@@ -168,8 +168,11 @@ const TCaso CC_CASOS[] = {
     {"SumaYPromedioDeDecimal", "SELECT SUM(Dec) AS s, AVG(Dec) AS pr, MAX(Dec) AS ma FROM x WHERE Id <> 3",
      "s:Decimal|pr:Decimal|ma:Decimal\n124.55|41.51666666666666666666666667|123.45"},
     {"DecimalQueDesborda", "SELECT Dec + 1 AS a FROM x WHERE Id = 3", "a:Decimal\nError - Desbordamiento."},
-    {"TextosExactos", "SELECT CStr(Mon) AS a, CStr(Dec) AS b, Format(Dec) AS c, Format(Dec, '0.0') AS d FROM x WHERE Id = 1",
-     "a:Texto|b:Texto|c:Texto|d:Texto\n900000000000000.1234|123.45|123.45|123.5"},
+    {"TextosExactos",
+     "SELECT CStr(Mon) AS a, CStr(Dec) AS b, Format(Dec) AS c, Format(Dec, '0.0') AS d, Format(Mon, '#,##0.00') AS e, "
+     "Format(-Mon, 'Standard') AS f FROM x WHERE Id = 1",
+     "a:Texto|b:Texto|c:Texto|d:Texto|e:Texto|f:Texto\n900000000000000.1234|123.45|123.45|123.5|900,000,000,000,000.12|"
+     "-900,000,000,000,000.12"},
     {"UnidosComoTexto", "SELECT Mon & '' AS a, Dec & '!' AS b, Id & Mon AS c FROM x WHERE Id = 1",
      "a:Texto|b:Texto|c:Texto\n900000000000000.1234|123.45!|1900000000000000.1234"},
     {"RedondeoExacto", "SELECT Round(Dec, 1) AS a, Int(-Dec) AS b, Fix(-Dec) AS c, Round(Mon, 2) AS d, Int(Mon) AS e FROM x WHERE Id = 1",

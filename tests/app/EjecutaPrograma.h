@@ -10,7 +10,7 @@ struct TEjecucion {
   QString sSalida;
 };
 
-// Prefijo: a program that starts ours (setpriv to run it as another user).
+// Prefijo: a program that starts ours (PrefijoSinPermisos.h: as another user).
 inline TEjecucion Ejecuta(const QStringList& Argumentos, const QStringList& Prefijo = {})
 {
   QProcess Programa;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "EjecutaPrograma.h"
+#include "PrefijoSinPermisos.h"
 #include "ado/ArchivoMdb.h"
 #include "mdbgen/EscritorMdb.h"
 
@@ -16,7 +17,6 @@
 #include <QTemporaryDir>
 
 #include <functional>
-#include <unistd.h>
 
 namespace {
 
@@ -240,10 +240,7 @@ TEST_F(LineaComandos, BaseDeDatosIlegibleSeExplicaEnEspanol)
   ASSERT_TRUE(QFile::setPermissions(Carpeta() + "/DataBase",
                                     Todos & ~QFileDevice::WriteOther));
   ASSERT_TRUE(QFile::setPermissions(Carpeta() + "/DataBase/Tolvex.mdb", QFileDevice::WriteOwner));
-  const QStringList Prefijo = geteuid() == 0 ? QStringList{"setpriv", "--reuid=65534", "--regid=65534",
-                                                           "--clear-groups"}
-                                             : QStringList{};
-  const TEjecucion R = Ejecuta(Argumentos(), Prefijo);
+  const TEjecucion R = Ejecuta(Argumentos(), PrefijoSinPermisos());
   EXPECT_EQ(R.nSalida, 3) << R.sError.toStdString();
   EXPECT_TRUE(R.sError.contains("No se puede leer el archivo de base de datos \"" + Carpeta() +
                                 "/DataBase/Tolvex.mdb\": no tiene permiso (permiso denegado)."))

@@ -14,12 +14,21 @@ namespace {
 bool EsNombre(const QString& s, const char* sNombre) { return s.compare(QLatin1String(sNombre), Qt::CaseInsensitive) == 0; }
 
 // |d| as decimal digits rounded half away from zero to nDecimales: integer and fraction parts.
-void Digitos(double d, int nDecimales, QString& sEntera, QString& sFraccion) {
-  const QByteArray e = QByteArray::number(std::fabs(d), 'e', 14);  // d.dddddddddddddde+XX
-  const qsizetype nE = e.indexOf('e');
-  QByteArray digitos = e.left(1) + e.mid(2, nE - 2);
-  int nPunto = e.mid(nE + 1).toInt() + 1;  // digits before the decimal point
-  if (d == 0) nPunto = 1;
+// sExacto, when given, is |d|'s exact text.
+void Digitos(double d, int nDecimales, QString& sEntera, QString& sFraccion, const QByteArray& sExacto) {
+  QByteArray digitos;
+  int nPunto;  // digits before the decimal point
+  if (!sExacto.isEmpty()) {
+    const qsizetype nPuntoExacto = sExacto.indexOf('.');
+    nPunto = int(nPuntoExacto < 0 ? sExacto.size() : nPuntoExacto);
+    digitos = QByteArray(sExacto).remove(nPunto, 1);
+  } else {
+    const QByteArray e = QByteArray::number(std::fabs(d), 'e', 14);  // d.dddddddddddddde+XX
+    const qsizetype nE = e.indexOf('e');
+    digitos = e.left(1) + e.mid(2, nE - 2);
+    nPunto = e.mid(nE + 1).toInt() + 1;
+    if (d == 0) nPunto = 1;
+  }
   while (nPunto < 1) {
     digitos.prepend('0');
     ++nPunto;
@@ -50,9 +59,9 @@ QString Agrupa(const QString& sEntera, const QString& sSeparador) {
   return s;
 }
 
-QString Fijo(double d, int nDecimales, bool bGrupos, const QLocale& locale) {
+QString Fijo(double d, int nDecimales, bool bGrupos, const QLocale& locale, const QByteArray& sExacto = {}) {
   QString sEntera, sFraccion;
-  Digitos(d, nDecimales, sEntera, sFraccion);
+  Digitos(d, nDecimales, sEntera, sFraccion, sExacto);
   QString s = bGrupos ? Agrupa(sEntera, locale.groupSeparator()) : sEntera;
   if (nDecimales > 0) s += locale.decimalPoint() + sFraccion;
   const bool bCero = sEntera == QLatin1String("0") && sFraccion.count(u'0') == sFraccion.size();
@@ -60,7 +69,7 @@ QString Fijo(double d, int nDecimales, bool bGrupos, const QLocale& locale) {
 }
 
 // One section of a custom number pattern applied to |d|.
-QString Patron(double d, const QString& sPatron, const QLocale& locale) {
+QString Patron(double d, const QString& sPatron, const QLocale& locale, QByteArray sExacto) {
   QString sPrefijo, sSufijo, sNumero;
   bool bPorcentaje = false, bEnNumero = false, bTrasNumero = false;
   for (qsizetype i = 0; i < sPatron.size(); ++i) {
@@ -87,14 +96,17 @@ QString Patron(double d, const QString& sPatron, const QLocale& locale) {
     (bEnNumero ? sSufijo : sPrefijo) += sLiteral;
     bTrasNumero = bEnNumero;
   }
-  if (bPorcentaje) d *= 100;
+  if (bPorcentaje) {
+    d *= 100;
+    sExacto.clear();
+  }
   const qsizetype nPunto = sNumero.indexOf(u'.');
   const QString sParteEntera = nPunto < 0 ? sNumero : sNumero.left(nPunto);
   const QString sParteFraccion = nPunto < 0 ? QString() : sNumero.mid(nPunto + 1);
   const int nDecimales = int(sParteFraccion.count(u'0') + sParteFraccion.count(u'#'));
   const int nObligados = int(sParteFraccion.count(u'0'));
   QString sEntera, sFraccion;
-  Digitos(d, nDecimales, sEntera, sFraccion);
+  Digitos(d, nDecimales, sEntera, sFraccion, sExacto);
   const int nMinimo = int(sParteEntera.count(u'0'));
   if (sEntera == QLatin1String("0") && nMinimo == 0) sEntera.clear();
   while (sEntera.size() < nMinimo) sEntera.prepend(u'0');
@@ -105,11 +117,12 @@ QString Patron(double d, const QString& sPatron, const QLocale& locale) {
   return sPrefijo + s + sSufijo;
 }
 
-QString Custom(double d, const QString& sFormato, const QLocale& locale) {
+// sAbsoluto: |d|'s exact text, or empty.
+QString Custom(double d, const QString& sFormato, const QLocale& locale, const QByteArray& sAbsoluto) {
   const QStringList secciones = sFormato.split(u';');
-  if (d < 0 && secciones.size() > 1 && !secciones[1].isEmpty()) return Patron(-d, secciones[1], locale);
-  if (d == 0 && secciones.size() > 2 && !secciones[2].isEmpty()) return Patron(0, secciones[2], locale);
-  const QString s = Patron(std::fabs(d), secciones[0], locale);
+  if (d < 0 && secciones.size() > 1 && !secciones[1].isEmpty()) return Patron(-d, secciones[1], locale, sAbsoluto);
+  if (d == 0 && secciones.size() > 2 && !secciones[2].isEmpty()) return Patron(0, secciones[2], locale, {});
+  const QString s = Patron(std::fabs(d), secciones[0], locale, sAbsoluto);
   return d < 0 && s.contains(QRegularExpression(QStringLiteral("[1-9]"))) ? QLatin1Char('-') + s : s;
 }
 
@@ -135,17 +148,19 @@ bool EsFormatoDeFecha(const QString& sFormato) {
   return false;
 }
 
-std::optional<QString> FormateaNumero(double d, const QString& sFormato, const TRegional& regional) {
+std::optional<QString> FormateaNumero(double d, const QString& sFormato, const TRegional& regional,
+                                      const QByteArray& sExacto) {
   const QLocale& locale = regional.Locale();
   const bool bEs = EsEspanol(locale);
+  const QByteArray sAbsoluto = sExacto.startsWith('-') ? sExacto.mid(1) : sExacto;
   if (sFormato.isEmpty() || EsNombre(sFormato, "General Number")) {
-    QString s = QString::fromLatin1(QByteArray::number(d, 'g', 15).toUpper());
+    QString s = QString::fromLatin1(sExacto.isEmpty() ? QByteArray::number(d, 'g', 15).toUpper() : sExacto);
     return s.replace(u'.', locale.decimalPoint());
   }
   if (EsNombre(sFormato, "Currency"))
-    return (d < 0 ? QStringLiteral("-") : QString()) + locale.currencySymbol() + Fijo(std::fabs(d), 2, true, locale);
-  if (EsNombre(sFormato, "Fixed")) return Fijo(d, 2, false, locale);
-  if (EsNombre(sFormato, "Standard")) return Fijo(d, 2, true, locale);
+    return (d < 0 ? QStringLiteral("-") : QString()) + locale.currencySymbol() + Fijo(std::fabs(d), 2, true, locale, sAbsoluto);
+  if (EsNombre(sFormato, "Fixed")) return Fijo(d, 2, false, locale, sAbsoluto);
+  if (EsNombre(sFormato, "Standard")) return Fijo(d, 2, true, locale, sAbsoluto);
   if (EsNombre(sFormato, "Percent")) return Fijo(d * 100, 2, false, locale) + QLatin1Char('%');
   if (EsNombre(sFormato, "Scientific")) {
     QString s = QString::fromLatin1(QByteArray::number(d, 'e', 2).toUpper());
@@ -158,7 +173,7 @@ std::optional<QString> FormateaNumero(double d, const QString& sFormato, const T
   if (EsNombre(sFormato, "On/Off"))
     return d != 0 ? (bEs ? QStringLiteral("Activado") : QStringLiteral("On")) : (bEs ? QStringLiteral("Desactivado") : QStringLiteral("Off"));
   if (EsFormatoDeFecha(sFormato)) return std::nullopt;
-  return Custom(d, sFormato, locale);
+  return Custom(d, sFormato, locale, sAbsoluto);
 }
 
 QString FormateaFecha(double dDia, const QString& sFormato, const TRegional& regional) {

@@ -10,9 +10,11 @@ class TRegional;
 // Jet's Format of a number: the named formats (General Number, Currency, Fixed, Standard,
 // Percent, Scientific, Yes/No, True/False, On/Off) and custom patterns of 0 # , . % with
 // literal text and up to four sections (positive;negative;zero;Null). Rounds half away from
-// zero on the number's 15 significant digits, as Jet does. nullopt when the format is one of
+// zero on the number's 15 significant digits, as Jet does, or on all the digits of sExacto,
+// the exact text of a Currency or Decimal d ("-123.45"). nullopt when the format is one of
 // dates.
-std::optional<QString> FormateaNumero(double d, const QString& sFormato, const TRegional& regional);
+std::optional<QString> FormateaNumero(double d, const QString& sFormato, const TRegional& regional,
+                                      const QByteArray& sExacto = {});
 
 // Jet's Format of a date (a day number): the named formats (General Date, Long Date,
 // Medium Date, Short Date, Long Time, Medium Time, Short Time) and custom patterns of

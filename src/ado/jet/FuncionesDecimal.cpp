@@ -148,7 +148,7 @@ void Formato(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   const auto exacto = Exacto(argv[0], B_MONEDA);
   if (!exacto) return sqlite3_result_error(ctx, CC_TIPOS_NO_COINCIDEN, -1);
   const double d = exacto->Doble();
-  const auto s = FormateaNumero(d, sFormato, RegionalDe(ctx));
+  const auto s = FormateaNumero(d, sFormato, RegionalDe(ctx), exacto->Texto());
   ResultadoTexto(ctx, (s ? *s : FormateaFecha(d, sFormato, RegionalDe(ctx))).toUtf8());
 }
 
