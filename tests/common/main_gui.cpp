@@ -9,7 +9,10 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     // Settings the program keeps (the last PDF folder) go to a test folder, not the user's.
+    // Without an application name, Windows' QSettings keeps nothing at all.
     QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("Tolvex"));
+    QCoreApplication::setApplicationName(QStringLiteral("EncuestaGAFI2016-pruebas"));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -7,8 +7,9 @@
 #include <sqlite3.h>
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 
 namespace ado::jet {
 
@@ -45,36 +46,60 @@ bool SelectAgrupable(const TSelect& select) {
   return true;
 }
 
-// A value as SQLite gave it, kept past the row.
+// A key value as SQLite gave it, kept past the row; texts and blobs as bytes of the
+// grouping's arena, so that a new group costs no allocation of its own.
 struct TValor {
   int nTipo = SQLITE_NULL;
   qint64 n = 0;
   double d = 0;
-  std::string s;
-
-  void Lee(sqlite3_stmt* stmt, int i) {
-    nTipo = sqlite3_column_type(stmt, i);
-    if (nTipo == SQLITE_INTEGER) n = sqlite3_column_int64(stmt, i);
-    if (nTipo == SQLITE_FLOAT) d = sqlite3_column_double(stmt, i);
-    if (nTipo == SQLITE_TEXT || nTipo == SQLITE_BLOB) {
-      const void* p = nTipo == SQLITE_TEXT ? static_cast<const void*>(sqlite3_column_text(stmt, i)) : sqlite3_column_blob(stmt, i);
-      s.assign(static_cast<const char*>(p), size_t(sqlite3_column_bytes(stmt, i)));
-    }
-  }
-
-  void Enlaza(sqlite3_stmt* stmt, int i) const {
-    switch (nTipo) {
-      case SQLITE_INTEGER: sqlite3_bind_int64(stmt, i, n); break;
-      case SQLITE_FLOAT: sqlite3_bind_double(stmt, i, d); break;
-      case SQLITE_TEXT: sqlite3_bind_text(stmt, i, s.data(), int(s.size()), SQLITE_STATIC); break;
-      case SQLITE_BLOB: sqlite3_bind_blob(stmt, i, s.data(), int(s.size()), SQLITE_STATIC); break;
-      default: sqlite3_bind_null(stmt, i); break;
-    }
-  }
+  size_t nInicio = 0;
+  size_t nLargo = 0;
 };
 
+class TArena {
+ public:
+  std::string_view Bytes(const TValor& v) const { return std::string_view(F_s).substr(v.nInicio, v.nLargo); }
+  void Guarda(TValor& v, const char* p, size_t n) {
+    v.nInicio = F_s.size();
+    v.nLargo = n;
+    F_s.append(p, n);
+  }
+
+ private:
+  std::string F_s;
+};
+
+bool EsBytes(int nTipo) { return nTipo == SQLITE_TEXT || nTipo == SQLITE_BLOB; }
+
+std::string_view BytesDeColumna(sqlite3_stmt* stmt, int i, int nTipo) {
+  const void* p = nTipo == SQLITE_TEXT ? static_cast<const void*>(sqlite3_column_text(stmt, i)) : sqlite3_column_blob(stmt, i);
+  return std::string_view(static_cast<const char*>(p), size_t(sqlite3_column_bytes(stmt, i)));
+}
+
+TValor LeeValor(sqlite3_stmt* stmt, int i, TArena& arena) {
+  TValor v;
+  v.nTipo = sqlite3_column_type(stmt, i);
+  if (v.nTipo == SQLITE_INTEGER) v.n = sqlite3_column_int64(stmt, i);
+  if (v.nTipo == SQLITE_FLOAT) v.d = sqlite3_column_double(stmt, i);
+  if (EsBytes(v.nTipo)) {
+    const std::string_view s = BytesDeColumna(stmt, i, v.nTipo);
+    arena.Guarda(v, s.data(), s.size());
+  }
+  return v;
+}
+
+void Enlaza(sqlite3_stmt* stmt, int i, const TValor& v, const TArena& arena) {
+  switch (v.nTipo) {
+    case SQLITE_INTEGER: sqlite3_bind_int64(stmt, i, v.n); break;
+    case SQLITE_FLOAT: sqlite3_bind_double(stmt, i, v.d); break;
+    case SQLITE_TEXT: sqlite3_bind_text(stmt, i, arena.Bytes(v).data(), int(v.nLargo), SQLITE_STATIC); break;
+    case SQLITE_BLOB: sqlite3_bind_blob(stmt, i, arena.Bytes(v).data(), int(v.nLargo), SQLITE_STATIC); break;
+    default: sqlite3_bind_null(stmt, i); break;
+  }
+}
+
 // SQLite's order of values: Null, numbers, texts (by their collation), blobs.
-int Compara(const TValor& a, const TValor& b, bool bJet) {
+int Compara(const TValor& a, const TValor& b, bool bJet, const TArena& arena) {
   auto Rango = [](int nTipo) { return nTipo == SQLITE_NULL ? 0 : nTipo == SQLITE_TEXT ? 2 : nTipo == SQLITE_BLOB ? 3 : 1; };
   const int nRangoA = Rango(a.nTipo), nRangoB = Rango(b.nTipo);
   if (nRangoA != nRangoB) return nRangoA < nRangoB ? -1 : 1;
@@ -87,9 +112,9 @@ int Compara(const TValor& a, const TValor& b, bool bJet) {
         return da < db ? -1 : da > db ? 1 : 0;
       }
     case 2:
-      if (bJet) return ComparaJet(a.s.data(), int(a.s.size()), b.s.data(), int(b.s.size()));
+      if (bJet) return ComparaJet(arena.Bytes(a).data(), int(a.nLargo), arena.Bytes(b).data(), int(b.nLargo));
       [[fallthrough]];
-    default: return a.s.compare(b.s);
+    default: return arena.Bytes(a).compare(arena.Bytes(b));
   }
 }
 
@@ -121,32 +146,90 @@ void AgregaClave(std::string& clave, sqlite3_stmt* stmt, int i, bool bJet) {
     }
     default: {
       const bool bTexto = nTipo == SQLITE_TEXT;
-      const char* p = bTexto ? reinterpret_cast<const char*>(sqlite3_column_text(stmt, i))
-                             : static_cast<const char*>(sqlite3_column_blob(stmt, i));
-      const int n = sqlite3_column_bytes(stmt, i);
+      const std::string_view s = BytesDeColumna(stmt, i, nTipo);
       clave += bTexto && bJet ? 'j' : bTexto ? 't' : 'b';
       const size_t nInicio = clave.size();
       AgregaBytes(clave, quint32(0));
       if (bTexto && bJet)
-        AgregaClaveJet(clave, p, n);
+        AgregaClaveJet(clave, s.data(), int(s.size()));
       else
-        clave.append(p, size_t(n));
+        clave.append(s);
       const quint32 nLargo = quint32(clave.size() - nInicio);
       std::memcpy(clave.data() + nInicio, &nLargo, sizeof nLargo);
     }
   }
 }
 
-// min(x COLLATE BINARY): texts byte for byte.
-bool EsMenor(const TValor& nuevo, const TValor& actual) {
-  return (nuevo.nTipo == SQLITE_TEXT || nuevo.nTipo == SQLITE_BLOB) && nuevo.nTipo == actual.nTipo && nuevo.s < actual.s;
-}
+// The groups, each row of a vector one group (keys and arguments nClaves or nArgumentos
+// apart), found by their keys' bytes through an open-addressing table: many groups of few
+// rows cost no allocation each.
+class TGrupos {
+ public:
+  TGrupos(int nClaves, int nArgumentos) : F_nClaves(size_t(nClaves)), F_nArgumentos(size_t(nArgumentos)) {}
 
-struct TGrupo {
-  std::vector<TValor> claves;
-  qint64 nFilas = 0;
-  std::vector<qint64> cuentas;  // per argument: its values that are not Null
-  std::vector<TSumaJet> sumas;  // per argument
+  size_t Cuantos() const { return F_hashes.size(); }
+
+  // The group of clave; bNuevo when it starts here (its keys still to be set).
+  size_t Busca(const std::string& clave, bool& bNuevo) {
+    if (2 * (Cuantos() + 1) > F_tabla.size()) Crece();
+    const size_t nHash = std::hash<std::string_view>{}(clave);
+    const size_t nMascara = F_tabla.size() - 1;
+    for (size_t i = nHash & nMascara;; i = (i + 1) & nMascara) {
+      const quint32 nEntrada = F_tabla[i];
+      if (nEntrada == 0) {
+        const size_t g = Cuantos();
+        F_tabla[i] = quint32(g + 1);
+        F_hashes.push_back(nHash);
+        F_inicios.push_back(F_bytesClaves.size());
+        F_bytesClaves += clave;
+        F_claves.resize(F_claves.size() + F_nClaves);
+        F_filas.push_back(0);
+        F_cuentas.resize(F_cuentas.size() + F_nArgumentos);
+        F_sumas.resize(F_sumas.size() + F_nArgumentos, TSumaJet{});
+        bNuevo = true;
+        return g;
+      }
+      const size_t g = nEntrada - 1;
+      if (F_hashes[g] == nHash && ClaveDe(g) == clave) {
+        bNuevo = false;
+        return g;
+      }
+    }
+  }
+
+  TValor& Clave(size_t g, size_t i) { return F_claves[g * F_nClaves + i]; }
+  const TValor& Clave(size_t g, size_t i) const { return F_claves[g * F_nClaves + i]; }
+  qint64& Filas(size_t g) { return F_filas[g]; }
+  qint64 Filas(size_t g) const { return F_filas[g]; }
+  qint64& Cuenta(size_t g, size_t n) { return F_cuentas[g * F_nArgumentos + n]; }
+  qint64 Cuenta(size_t g, size_t n) const { return F_cuentas[g * F_nArgumentos + n]; }
+  TSumaJet& Suma(size_t g, size_t n) { return F_sumas[g * F_nArgumentos + n]; }
+  const TSumaJet& Suma(size_t g, size_t n) const { return F_sumas[g * F_nArgumentos + n]; }
+
+ private:
+  std::string_view ClaveDe(size_t g) const {
+    const size_t nFin = g + 1 < F_inicios.size() ? F_inicios[g + 1] : F_bytesClaves.size();
+    return std::string_view(F_bytesClaves).substr(F_inicios[g], nFin - F_inicios[g]);
+  }
+  void Crece() {
+    F_tabla.assign(std::max<size_t>(64, 2 * F_tabla.size()), 0);
+    const size_t nMascara = F_tabla.size() - 1;
+    for (size_t g = 0; g < Cuantos(); ++g) {
+      size_t i = F_hashes[g] & nMascara;
+      while (F_tabla[i] != 0) i = (i + 1) & nMascara;
+      F_tabla[i] = quint32(g + 1);
+    }
+  }
+
+  const size_t F_nClaves, F_nArgumentos;
+  std::vector<quint32> F_tabla;  // group + 1, 0 where free
+  std::vector<size_t> F_hashes;
+  std::vector<size_t> F_inicios;
+  std::string F_bytesClaves;
+  std::vector<TValor> F_claves;
+  std::vector<qint64> F_filas;
+  std::vector<qint64> F_cuentas;  // per argument: its values that are not Null
+  std::vector<TSumaJet> F_sumas;  // per argument
 };
 
 }  // namespace
@@ -243,58 +326,58 @@ int AgrupaPorHash(sqlite3_stmt* filas, const std::vector<bool>& clavesJet, const
                   sqlite3_stmt* insercion, qint64& nGrupos) {
   const int nClaves = plan.nClaves;
   const int nArgumentos = sqlite3_column_count(filas) - nClaves;
-  std::vector<TGrupo> grupos;
-  std::unordered_map<std::string, size_t> indice;
+  TGrupos grupos(nClaves, nArgumentos);
+  TArena arena;
   std::string clave;
-  TValor valor;
   int nPaso;
   qint64 nFilas = 0;
   while ((nPaso = sqlite3_step(filas)) == SQLITE_ROW) {
-    if (++nFilas == CC_FILAS_DE_PRUEBA && 2 * qint64(grupos.size()) > nFilas) return CC_REDUCE_POCO;
+    if (++nFilas == CC_FILAS_DE_PRUEBA && 2 * qint64(grupos.Cuantos()) > nFilas) return CC_REDUCE_POCO;
     clave.clear();
     for (int i = 0; i < nClaves; ++i) AgregaClave(clave, filas, i, clavesJet[size_t(i)]);
-    const auto [it, bNuevo] = indice.try_emplace(clave, grupos.size());
-    if (bNuevo) {
-      grupos.emplace_back();
-      grupos.back().claves.resize(size_t(nClaves));
-      grupos.back().cuentas.resize(size_t(nArgumentos));
-      grupos.back().sumas.resize(size_t(nArgumentos), TSumaJet{});
-    }
-    TGrupo& grupo = grupos[it->second];
-    ++grupo.nFilas;
+    bool bNuevo = false;
+    const size_t g = grupos.Busca(clave, bNuevo);
+    ++grupos.Filas(g);
     for (int i = 0; i < nClaves; ++i) {
-      valor.Lee(filas, i);
-      TValor& actual = grupo.claves[size_t(i)];
-      if (bNuevo || EsMenor(valor, actual)) actual = valor;
+      TValor& actual = grupos.Clave(g, size_t(i));
+      if (bNuevo) {
+        actual = LeeValor(filas, i, arena);
+        continue;
+      }
+      // A group shows its smallest spelling in binary order: min(x COLLATE BINARY).
+      const int nTipo = sqlite3_column_type(filas, i);
+      if (!EsBytes(nTipo) || nTipo != actual.nTipo) continue;
+      const std::string_view s = BytesDeColumna(filas, i, nTipo);
+      if (s < arena.Bytes(actual)) arena.Guarda(actual, s.data(), s.size());
     }
     for (const TSalida& salida : plan.salidas) {
       if (salida.clase == TSalida::TClase::Valores && sqlite3_column_type(filas, nClaves + salida.n) != SQLITE_NULL)
-        ++grupo.cuentas[size_t(salida.n)];
+        ++grupos.Cuenta(g, size_t(salida.n));
       if (salida.clase == TSalida::TClase::Suma &&
-          !grupo.sumas[size_t(salida.n)].Agrega(sqlite3_column_value(filas, nClaves + salida.n)))
+          !grupos.Suma(g, size_t(salida.n)).Agrega(sqlite3_column_value(filas, nClaves + salida.n)))
         return SQLITE_MISMATCH;
     }
   }
   if (nPaso != SQLITE_DONE) return nPaso;
   // The groups leave in the order of their keys, as SQLite's grouping sorts them.
-  std::vector<size_t> orden(grupos.size());
+  std::vector<size_t> orden(grupos.Cuantos());
   for (size_t i = 0; i < orden.size(); ++i) orden[i] = i;
   std::sort(orden.begin(), orden.end(), [&](size_t a, size_t b) {
     for (int i = 0; i < nClaves; ++i)
-      if (const int n = Compara(grupos[a].claves[size_t(i)], grupos[b].claves[size_t(i)], clavesJet[size_t(i)])) return n < 0;
+      if (const int n = Compara(grupos.Clave(a, size_t(i)), grupos.Clave(b, size_t(i)), clavesJet[size_t(i)], arena))
+        return n < 0;
     return false;
   });
   for (const size_t g : orden) {
-    const TGrupo& grupo = grupos[g];
     for (size_t i = 0; i < plan.salidas.size(); ++i) {
       const TSalida& salida = plan.salidas[i];
       const int nParametro = int(i) + 1;
       switch (salida.clase) {
-        case TSalida::TClase::Clave: grupo.claves[size_t(salida.n)].Enlaza(insercion, nParametro); break;
-        case TSalida::TClase::Filas: sqlite3_bind_int64(insercion, nParametro, grupo.nFilas); break;
-        case TSalida::TClase::Valores: sqlite3_bind_int64(insercion, nParametro, grupo.cuentas[size_t(salida.n)]); break;
+        case TSalida::TClase::Clave: Enlaza(insercion, nParametro, grupos.Clave(g, size_t(salida.n)), arena); break;
+        case TSalida::TClase::Filas: sqlite3_bind_int64(insercion, nParametro, grupos.Filas(g)); break;
+        case TSalida::TClase::Valores: sqlite3_bind_int64(insercion, nParametro, grupos.Cuenta(g, size_t(salida.n))); break;
         case TSalida::TClase::Suma: {
-          const TSumaJet::TTotal total = grupo.sumas[size_t(salida.n)].Total();
+          const TSumaJet::TTotal total = grupos.Suma(g, size_t(salida.n)).Total();
           switch (total.clase) {
             case TSumaJet::TTotal::TClase::Entero: sqlite3_bind_int64(insercion, nParametro, total.n); break;
             case TSumaJet::TTotal::TClase::Real: sqlite3_bind_double(insercion, nParametro, total.d); break;
@@ -312,7 +395,7 @@ int AgrupaPorHash(sqlite3_stmt* filas, const std::vector<bool>& clavesJet, const
     if ((nPaso = sqlite3_step(insercion)) != SQLITE_DONE) return nPaso;
     sqlite3_reset(insercion);
   }
-  nGrupos = qint64(grupos.size());
+  nGrupos = qint64(grupos.Cuantos());
   return SQLITE_DONE;
 }
 
