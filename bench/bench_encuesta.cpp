@@ -69,21 +69,23 @@ class TEncuestaMedida : public TRepEncGAFI2016 {
   using TRepEncGAFI2016::TerminaPreguntas;
 };
 
-// The nine questions; with pSoporteS, then the support of sArchivo (its hash included)
-// written as PDF and JSON, and its seconds.
+// The nine questions; with pSoporteS, then the support of sArchivo written as PDF and
+// JSON, and its seconds. As in the program, the file's hash starts before the questions.
 bool NuevePreguntas(const std::shared_ptr<ado::TConexionADO>& Conexion, TdmMain& dmMain,
                     const TLocalidades& Lista, const QString& sArchivo = {}, double* pSoporteS = nullptr)
 {
   TEncuestaMedida Encuesta(Conexion, dmMain.repGeneral, std::make_shared<TMensajeroMudo>(), 13.29, 1, Lista,
                            dmMain);
+  if (pSoporteS != nullptr) {
+    TCorridaSoporte Corrida;
+    Corrida.Archivos << DescribeArchivo(QStringLiteral("matriz"), QString(), sArchivo);
+    Encuesta.SetCorrida(Corrida);
+  }
   bool bExito = true;
   for (int nPreg = 1; nPreg <= CC_NUMPREGS; ++nPreg)
     bExito = Encuesta.ContestaPregunta(nPreg) && bExito;
   if (pSoporteS != nullptr) {
     const TMedicion Soporte;
-    TCorridaSoporte Corrida;
-    Corrida.Archivos << DescribeArchivo(QStringLiteral("matriz"), QString(), sArchivo);
-    Encuesta.SetCorrida(Corrida);
     Encuesta.TerminaPreguntas(QStringLiteral("Empresa"));
     const std::optional<TAnexoReporte>& Anexo = dmMain.repGeneral.Anexo();
     QTemporaryDir Carpeta;

@@ -92,37 +92,32 @@ QString TRepEncGAFIBasic::OpsConDtClientes(const QString& sOperaciones, bool Inc
          QStringLiteral("WHERE tXOps.CvCAux = tXCte.AuxCvC ");
 }
 
-namespace {
-
-// A client key's flags: one row per key (a key may name clients of several companies).
-QString ClientesSoporte(const QString& sCampo, const QString& sTabla, const QString& sClave,
-                        const QString& sDondeEmpresa)
-{
-  return QStringLiteral("SELECT tCliente.ClaveCliente AS CveCte, MAX(IIF(ISNULL(%2.%3), 0, 1)) AS %1, "
-                        "MAX(IIF(tCliente.Nombre LIKE '%PUBLICO%' OR tCliente.Nombre LIKE '%PÚBLICO%', 1, 0)) "
-                        "AS PubGen FROM tCliente LEFT JOIN %2 ON %2.%3 = tCliente.%3 %4"
-                        "GROUP BY tCliente.ClaveCliente")
-      .arg(sCampo, sTabla, sClave, sDondeEmpresa);
-}
-
-}  // namespace
-
 QString TRepEncGAFIBasic::OperacionesFuera() const
 {
   // Questions 5, 17 and 18 join any company's clients and their cities; 19, 20 and 22
   // the company's clients and their sectors; 5, 18 to 21 the currencies, 5 their groups.
-  const QString sClientes = ClientesSoporte(QStringLiteral("ConCiudad"), QStringLiteral("tCiudad"),
-                                            QStringLiteral("ClaveCiudad"), QString());
-  const QString sClientesEmpresa =
-      ClientesSoporte(QStringLiteral("ConSector"), QStringLiteral("tSector"), QStringLiteral("ClaveSector"),
-                      QStringLiteral("WHERE tCliente.NumEmp = ") + F_sEmpAct + QStringLiteral(" "));
+  // One row per client key (a key may name clients of several companies) gives both kinds
+  // of client, so each operation looks its client up once.
+  const QString sPublico =
+      QStringLiteral("tCliente.Nombre LIKE '%PUBLICO%' OR tCliente.Nombre LIKE '%PÚBLICO%'");
+  const QString sDeLaEmpresa = QStringLiteral("tCliente.NumEmp = ") + F_sEmpAct;
+  const QString sClientes =
+      QStringLiteral("SELECT tCliente.ClaveCliente AS CveCte, MAX(IIF(ISNULL(tCiudad.ClaveCiudad), 0, 1)) AS "
+                     "ConCiudad, MAX(IIF(%1, 1, 0)) AS PubGen, MAX(IIF(%2, 1, 0)) AS DeLaEmpresa, MAX(IIF(%2 AND NOT "
+                     "ISNULL(tSector.ClaveSector), 1, 0)) AS ConSector, MAX(IIF(%2 AND (%1), 1, 0)) AS PubGenEmpresa "
+                     "FROM (tCliente LEFT JOIN tCiudad ON tCiudad.ClaveCiudad = tCliente.ClaveCiudad) LEFT JOIN "
+                     "tSector ON tSector.ClaveSector = tCliente.ClaveSector GROUP BY tCliente.ClaveCliente")
+          .arg(sPublico, sDeLaEmpresa);
   const QString sDivisas = QStringLiteral(
       "SELECT tDivisas.NumeroDivisa AS NumDiv, MAX(IIF(ISNULL(tGrupos.ClaveGrupo), 0, 1)) AS ConGrupo "
       "FROM tDivisas LEFT JOIN tGrupos ON tGrupos.ClaveGrupo = tDivisas.ClaveGrupo GROUP BY tDivisas.NumeroDivisa");
   const QString sMotivos[] = {
-      QStringLiteral("ISNULL(tCteT.CveCte)"), QStringLiteral("tCteT.ConCiudad = 0"),
-      QStringLiteral("ISNULL(tCteE.CveCte)"), QStringLiteral("tCteE.ConSector = 0"),
-      QStringLiteral("ISNULL(tDiv.NumDiv)"),  QStringLiteral("tDiv.ConGrupo = 0"),
+      QStringLiteral("ISNULL(tCte.CveCte)"),
+      QStringLiteral("tCte.ConCiudad = 0"),
+      QStringLiteral("ISNULL(tCte.CveCte) OR tCte.DeLaEmpresa = 0"),
+      QStringLiteral("tCte.DeLaEmpresa = 1 AND tCte.ConSector = 0"),
+      QStringLiteral("ISNULL(tDiv.NumDiv)"),
+      QStringLiteral("tDiv.ConGrupo = 0"),
   };
   const QString sColumnas[] = {
       QStringLiteral("SinCliente"),        QStringLiteral("CiudadDesconocida"), QStringLiteral("SinClienteEmpresa"),
@@ -131,16 +126,13 @@ QString TRepEncGAFIBasic::OperacionesFuera() const
   QString sSeleccion = QStringLiteral(
       "SELECT tOps.Tipo, tOps.Folio, tOps.Fecha, tOps.CvCAux, tOps.NDiv, IIF(tOps.Fecha >= #") + CC_FECHAINI14 +
       QStringLiteral("# AND tOps.Fecha <= #") + CC_FECHAFIN14 +
-      QStringLiteral("#, 1, 0) AS En2014, IIF(tCteT.PubGen = 1, 1, 0) AS PubGen, "
-                     "IIF(tCteE.PubGen = 1, 1, 0) AS PubGenEmpresa");
-  QStringList Alguno;
-  for (int i = 0; i < 6; ++i) {
+      QStringLiteral("#, 1, 0) AS En2014, IIF(tCte.PubGen = 1, 1, 0) AS PubGen, "
+                     "IIF(tCte.PubGenEmpresa = 1, 1, 0) AS PubGenEmpresa");
+  for (int i = 0; i < 6; ++i)
     sSeleccion += QStringLiteral(", IIF(%1, 1, 0) AS %2").arg(sMotivos[i], sColumnas[i]);
-    Alguno << sMotivos[i];
-  }
-  return sSeleccion + QStringLiteral(" FROM (((") + TodasOpsRangoF(CC_FECHAINIC, QString()) +
+  return sSeleccion + QStringLiteral(" FROM ((") + TodasOpsRangoF(CC_FECHAINIC, QString()) +
          QStringLiteral(") AS tOps LEFT JOIN (") + sClientes +
-         QStringLiteral(") AS tCteT ON tCteT.CveCte = tOps.CvCAux) LEFT JOIN (") + sClientesEmpresa +
-         QStringLiteral(") AS tCteE ON tCteE.CveCte = tOps.CvCAux) LEFT JOIN (") + sDivisas +
-         QStringLiteral(") AS tDiv ON tDiv.NumDiv = tOps.NDiv WHERE ") + Alguno.join(QStringLiteral(" OR "));
+         QStringLiteral(") AS tCte ON tCte.CveCte = tOps.CvCAux) LEFT JOIN (") + sDivisas +
+         QStringLiteral(") AS tDiv ON tDiv.NumDiv = tOps.NDiv WHERE ISNULL(tCte.CveCte) OR tCte.ConCiudad = 0 OR "
+                        "tCte.DeLaEmpresa = 0 OR tCte.ConSector = 0 OR ISNULL(tDiv.NumDiv) OR tDiv.ConGrupo = 0");
 }

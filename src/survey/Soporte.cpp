@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <future>
+#include <tuple>
+
 TSeccionSoporte& TSoporte::Seccion(const QString& sPregunta, const QString& sTitulo)
 {
   for (TSeccionSoporte& seccion : Secciones)
@@ -96,20 +99,40 @@ void MarcaEmpates(TRankingSoporte& Ranking)
   }
 }
 
-TArchivoSoporte DescribeArchivo(const QString& sRol, const QString& sCarpeta, const QString& sRuta)
+namespace {
+
+// The file's SHA-256, or why it could not be read.
+std::pair<QString, QString> Huella(const QString& sRuta)
 {
-  TArchivoSoporte archivo{sRol, QDir::toNativeSeparators(sCarpeta),
-                          QDir::toNativeSeparators(QFileInfo(sRuta).absoluteFilePath()), -1, {}, {}, {}};
-  const QFileInfo info(sRuta);
-  archivo.nBytes = info.size();
-  archivo.Modificado = info.lastModified().toUTC();
   QFile Archivo(sRuta);
   QCryptographicHash Hash(QCryptographicHash::Sha256);
   if (!Archivo.open(QIODevice::ReadOnly) || !Hash.addData(&Archivo))
-    archivo.sError = Archivo.errorString();
-  else
-    archivo.sSha256 = QString::fromLatin1(Hash.result().toHex());
+    return {QString(), Archivo.errorString()};
+  return {QString::fromLatin1(Hash.result().toHex()), QString()};
+}
+
+}  // namespace
+
+TArchivoSoporte DescribeArchivo(const QString& sRol, const QString& sCarpeta, const QString& sRuta)
+{
+  TArchivoSoporte archivo{sRol, QDir::toNativeSeparators(sCarpeta),
+                          QDir::toNativeSeparators(QFileInfo(sRuta).absoluteFilePath()), -1, {}, {}, {}, {}};
+  const QFileInfo info(sRuta);
+  archivo.nBytes = info.size();
+  archivo.Modificado = info.lastModified().toUTC();
+  // Where no thread can be started, the hash is computed when it is taken.
+  archivo.Huella = std::async(std::launch::async | std::launch::deferred, Huella, sRuta).share();
   return archivo;
+}
+
+void CompletaHuellas(TCorridaSoporte& Corrida)
+{
+  for (TArchivoSoporte& archivo : Corrida.Archivos) {
+    if (!archivo.Huella.valid())
+      continue;
+    std::tie(archivo.sSha256, archivo.sError) = archivo.Huella.get();
+    archivo.Huella = {};
+  }
 }
 
 QDateTime FechaCorrida()

@@ -7,6 +7,9 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <future>
+#include <utility>
+
 struct TDocumentoTablas;
 
 // The support of every answer ("Soporte de las respuestas"): what decided each figure
@@ -87,6 +90,7 @@ struct TArchivoSoporte {
   QDateTime Modificado;
   QString sSha256;
   QString sError;  // when it could not be read
+  std::shared_future<std::pair<QString, QString>> Huella;  // SHA-256 and error, until CompletaHuellas
 };
 
 struct TTablaLeida {
@@ -138,7 +142,9 @@ void MarcaEmpates(TRankingSoporte& Ranking);
 QByteArray SoporteComoJSON(const TSoporte& Soporte);
 TDocumentoTablas DocumentoSoporte(const TSoporte& Soporte);
 
-// Path, size, last change and SHA-256 of a back-office file.
+// Path, size and last change of a back-office file; its SHA-256 is computed on a thread of
+// its own (the questions run meanwhile) and taken by CompletaHuellas.
 TArchivoSoporte DescribeArchivo(const QString& sRol, const QString& sCarpeta, const QString& sRuta);
+void CompletaHuellas(TCorridaSoporte& Corrida);
 // The run's date: now, or SOURCE_DATE_EPOCH when set (for outputs compared byte for byte).
 QDateTime FechaCorrida();

@@ -375,6 +375,7 @@ void TRepEncGAFI2016::TerminaPreguntas(const QString& sRazonSocial)
   for (const QString& sPregunta : OrdenPreguntas())
     SeccionSoporte(sPregunta);
   SoporteCorrida(sRazonSocial);
+  CompletaHuellas(F_Soporte.Corrida);
   for (const TFueraPregunta& pregunta : FueraPorPregunta())
     SoporteFuera(pregunta.sPregunta, pregunta.Motivos, pregunta.sPublico);
   for (const QString& sPregunta : {QStringLiteral("7"), QStringLiteral("8")})
