@@ -8,7 +8,10 @@
 // run: on a shared machine the ratio of (a+b) to it is steadier than either time. Both
 // sides are the best of three runs (c, which takes longest, runs once). (d) is what the
 // support of the answers adds after the questions (its figures, its PDF and JSON), in
-// seconds and as a share of (a+b): the cost of `generar --soporte`.
+// seconds and as a share of (a+b): the cost of `generar --soporte`. The answers and the
+// support's figures of each size are kept beside its back office the first time and
+// compared with those of every later run ("=" byte for byte, "DIF" not), so that speed work
+// that changes an answer shows at the sizes the tests do not reach.
 #include "MedicionProceso.h"
 
 #include "ado/ConexionADO.h"
@@ -25,6 +28,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -109,8 +114,19 @@ ado::TConsolidacionJet Consolidacion(const QString& sCarpeta, int nSucursales)
   return Consolidacion;
 }
 
-// Child: prints "a_s a_mb b_s b_mb c_s c_mb ok d_s"; without bSinCache, c is 0.
-int MideUnaVez(const QString& sCarpeta, int nSucursales, bool bSinCache)
+// The answers, then the support's figures without the run's facts (paths, times).
+QByteArray Respuestas(const TReporte& Reporte)
+{
+  QJsonObject Soporte;
+  if (const std::optional<TAnexoReporte>& Anexo = Reporte.Anexo())
+    Soporte = QJsonDocument::fromJson(Anexo->Json).object();
+  Soporte.remove(QStringLiteral("corrida"));
+  return VariablesComoJSON(Reporte) + QJsonDocument(Soporte).toJson();
+}
+
+// Child: prints "a_s a_mb b_s b_mb c_s c_mb ok d_s"; without bSinCache, c is 0. With
+// sRespuestas, writes there the answers of the run with the cache.
+int MideUnaVez(const QString& sCarpeta, int nSucursales, bool bSinCache, const QString& sRespuestas)
 {
   TdmMain dmMain;
   auto Conexion = std::make_shared<ado::TConexionADO>();
@@ -143,6 +159,8 @@ int MideUnaVez(const QString& sCarpeta, int nSucursales, bool bSinCache)
       Conexion, dmMain, Lista, RutaBD(nSucursales > 0 ? backoffice::CarpetaSucursal(sCarpeta, 1) : sCarpeta),
       &dSoporteS);
   const double dPregS = ConCache.Segundos() - dSoporteS, dPregMB = ConCache.PicoMB();
+  QString sError;
+  const bool bEscritas = sRespuestas.isEmpty() || EscribeArchivo(sRespuestas, Respuestas(dmMain.repGeneral), sError);
 
   double dSinS = 0, dSinMB = 0;
   bool bExito2 = true;
@@ -155,7 +173,7 @@ int MideUnaVez(const QString& sCarpeta, int nSucursales, bool bSinCache)
   }
 
   std::printf("%.3f %.1f %.3f %.1f %.3f %.1f %d %.3f\n", dCargaS, dCargaMB, dPregS, dPregMB, dSinS,
-              dSinMB, bExito1 && bExito2 ? 1 : 0, dSoporteS);
+              dSinMB, bExito1 && bExito2 && bEscritas ? 1 : 0, dSoporteS);
   return 0;
 }
 
@@ -177,14 +195,28 @@ double SegundosVolcado(const QString& sArchivo)
 
 constexpr int CC_VECES = 3;
 
+// The answers of sNuevas against those kept in sGuardadas: "=", "DIF", or "nuevas" when
+// none were kept yet (they are kept now).
+const char* ComparaRespuestas(const QString& sNuevas, const QString& sGuardadas)
+{
+  QFile Nuevas(sNuevas), Guardadas(sGuardadas);
+  if (!Nuevas.open(QIODevice::ReadOnly)) return "DIF";
+  const QByteArray Leidas = Nuevas.readAll();
+  if (!Guardadas.open(QIODevice::ReadOnly)) {
+    QString sError;
+    return EscribeArchivo(sGuardadas, Leidas, sError) ? "nuevas" : "DIF";
+  }
+  return Guardadas.readAll() == Leidas ? "=" : "DIF";
+}
+
 // One measuring run in a fresh child: its eight values, or nothing when it failed.
-QStringList MideEnHijo(const QString& sCarpeta, int nSucursales, bool bSinCache)
+QStringList MideEnHijo(const QString& sCarpeta, int nSucursales, bool bSinCache, const QString& sRespuestas)
 {
   QProcess Hijo;
   Hijo.setProcessChannelMode(QProcess::ForwardedErrorChannel);
   Hijo.start(QCoreApplication::applicationFilePath(),
              {QStringLiteral("--medir"), sCarpeta, QString::number(nSucursales),
-              bSinCache ? QStringLiteral("1") : QStringLiteral("0")});
+              bSinCache ? QStringLiteral("1") : QStringLiteral("0"), sRespuestas});
   Hijo.waitForFinished(-1);
   const QStringList V = QString::fromLatin1(Hijo.readAllStandardOutput()).simplified().split(' ');
   if (Hijo.exitStatus() != QProcess::NormalExit || Hijo.exitCode() != 0 || V.size() != 8) return {};
@@ -196,8 +228,9 @@ int Principal(const QStringList& Args)
   const QString sCache = Args.value(1, QStringLiteral("bench/cache"));
   const QStringList Tamanos =
       Args.value(2, QStringLiteral("10000,100000,1000000,5x200000")).split(QLatin1Char(','));
-  std::printf("%10s %8s %9s %8s %9s %10s %9s %6s %12s %8s %10s %8s %10s\n", "operaciones", "a) s", "a) MB",
-              "b) s", "b) MB", "c) s", "c) MB", "c/b", "(a+b) us/op", "mdb s", "(a+b)/mdb", "d) s", "d/(a+b)");
+  std::printf("%10s %8s %9s %8s %9s %10s %9s %6s %12s %8s %10s %8s %10s %11s\n", "operaciones", "a) s", "a) MB",
+              "b) s", "b) MB", "c) s", "c) MB", "c/b", "(a+b) us/op", "mdb s", "(a+b)/mdb", "d) s", "d/(a+b)",
+              "respuestas");
   for (const QString& sTamano : Tamanos) {
     // "N" operations, or "SxN": S branches of N operations each.
     const QStringList Partes = sTamano.split(QLatin1Char('x'));
@@ -213,10 +246,12 @@ int Principal(const QStringList& Args)
         backoffice::GeneraBackOffice(nOps, 2016, sCarpeta);
       std::fprintf(stderr, "generado %s en %.1f s\n", qPrintable(sCarpeta), Generacion.Segundos());
     }
+    QTemporaryDir Temporal;
+    const QString sRespuestas = Temporal.filePath(QStringLiteral("respuestas.json"));
     // The best of three runs on each side: a shared machine only ever slows a run down.
     QStringList V;
     for (int nVez = 0; nVez < CC_VECES; ++nVez) {
-      const QStringList Vez = MideEnHijo(sCarpeta, nSucursales, nVez == 0);
+      const QStringList Vez = MideEnHijo(sCarpeta, nSucursales, nVez == 0, nVez == 0 ? sRespuestas : QString());
       if (Vez.size() != 8) {
         std::printf("%10s  falló la medición\n", qPrintable(sTamano));
         return 1;
@@ -237,9 +272,11 @@ int Principal(const QStringList& Args)
       }
       dVolcado = dVolcado < 0 ? dVez : std::min(dVolcado, dVez);
     }
-    std::printf("%10s %8.2f %9.0f %8.2f %9.0f %10.2f %9.0f %6.1f %12.2f %8.2f %10.2f %8.2f %9.0f%%%s\n",
+    const char* sComparadas =
+        ComparaRespuestas(sRespuestas, QDir(sCache).absoluteFilePath(sTamano + QStringLiteral("-respuestas.json")));
+    std::printf("%10s %8.2f %9.0f %8.2f %9.0f %10.2f %9.0f %6.1f %12.2f %8.2f %10.2f %8.2f %9.0f%% %11s%s\n",
                 qPrintable(sTamano), a, V[1].toDouble(), b, V[3].toDouble(), c, V[5].toDouble(), b > 0 ? c / b : 0,
-                (a + b) * 1e6 / nOps, dVolcado, (a + b) / dVolcado, d, a + b > 0 ? 100 * d / (a + b) : 0,
+                (a + b) * 1e6 / nOps, dVolcado, (a + b) / dVolcado, d, a + b > 0 ? 100 * d / (a + b) : 0, sComparadas,
                 V[6] == QLatin1String("1") ? "" : "  (alguna pregunta falló)");
     std::fflush(stdout);
   }
@@ -255,6 +292,6 @@ int main(int argc, char* argv[])
   QGuiApplication Aplicacion(argc, argv);
   const QStringList Args = Aplicacion.arguments();
   if (Args.value(1) == QLatin1String("--medir"))
-    return MideUnaVez(Args.value(2), Args.value(3).toInt(), Args.value(4) == QLatin1String("1"));
+    return MideUnaVez(Args.value(2), Args.value(3).toInt(), Args.value(4) == QLatin1String("1"), Args.value(5));
   return Principal(Args);
 }

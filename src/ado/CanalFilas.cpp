@@ -65,24 +65,29 @@ void TCanalFilas::Entrega() {
   F_Lotes[F_nProduce].nFilas = 0;
 }
 
-const TCelda* TCanalFilas::Siguiente() {
-  if (F_bLeyendo && F_nFilaLeida < F_Lotes[F_nLee].nFilas) return &F_Lotes[F_nLee].Celdas[F_nFilaLeida++ * F_nColumnas];
-  std::unique_lock<std::mutex> Cerrojo(F_Cerrojo);
-  if (F_bLeyendo) {
-    F_Libres.push_back(F_nLee);
-    F_bLeyendo = false;
-    F_Cambio.notify_all();
+size_t TCanalFilas::Siguientes(const TCelda*& pFilas, size_t nMaximo) {
+  if (!F_bLeyendo || F_nFilaLeida >= F_Lotes[F_nLee].nFilas) {
+    std::unique_lock<std::mutex> Cerrojo(F_Cerrojo);
+    if (F_bLeyendo) {
+      F_Libres.push_back(F_nLee);
+      F_bLeyendo = false;
+      F_Cambio.notify_all();
+    }
+    F_Cambio.wait(Cerrojo, [this] { return F_bTermino || !F_Llenos.empty(); });
+    if (F_Llenos.empty()) {
+      if (F_Error) std::rethrow_exception(F_Error);
+      return 0;
+    }
+    F_nLee = F_Llenos.front();
+    F_Llenos.erase(F_Llenos.begin());
+    F_bLeyendo = true;
+    F_nFilaLeida = 0;
   }
-  F_Cambio.wait(Cerrojo, [this] { return F_bTermino || !F_Llenos.empty(); });
-  if (F_Llenos.empty()) {
-    if (F_Error) std::rethrow_exception(F_Error);
-    return nullptr;
-  }
-  F_nLee = F_Llenos.front();
-  F_Llenos.erase(F_Llenos.begin());
-  F_bLeyendo = true;
-  F_nFilaLeida = 1;
-  return &F_Lotes[F_nLee].Celdas[0];
+  const TLote& Lote = F_Lotes[F_nLee];
+  const size_t nFilas = std::min(nMaximo, Lote.nFilas - F_nFilaLeida);
+  pFilas = &Lote.Celdas[F_nFilaLeida * F_nColumnas];
+  F_nFilaLeida += nFilas;
+  return nFilas;
 }
 
 }  // namespace ado

@@ -25,8 +25,10 @@ class TCanalFilas {
 
   // Producer side: the cells of the next row.
   TCelda* NuevaFila();
-  // Caller side: the cells of the next row, nullptr after the last; rethrows the producer's error.
-  const TCelda* Siguiente();
+  // Caller side: the cells of the next rows (nColumnas per row, one after another), at least
+  // one and at most nMaximo of them, valid until the next call; 0 after the last. Rethrows
+  // the producer's error.
+  size_t Siguientes(const TCelda*& pFilas, size_t nMaximo);
 
  private:
   struct TLote {

@@ -7,6 +7,7 @@
 #include "ado/MapeoConsolidado.h"
 
 #include <sqlite3.h>
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -14,6 +15,10 @@ namespace ado {
 namespace {
 
 constexpr qint64 CC_FILAS_POR_AVISO = 16384;
+// Rows per INSERT: one statement step per run of rows instead of one per row. Within the
+// 999 parameters that every SQLite build accepts.
+constexpr int CC_FILAS_POR_INSERCION = 32;
+constexpr int CC_PARAMETROS = 999;
 
 void Ejecuta(sqlite3* db, const char* pSQL) {
   if (sqlite3_exec(db, pSQL, nullptr, nullptr, nullptr) != SQLITE_OK)
@@ -130,8 +135,11 @@ QString CargaFuentes(const std::vector<TFuente>& Fuentes, const TConsolidacionJe
   try {
     Ejecuta(db, QStringLiteral("CREATE TABLE %1 (%2)").arg(NombreSqlite(sNombre), Definiciones.join(u','))
                     .toUtf8().constData());
-    PSentencia Insercion = Prepara(db, QStringLiteral("INSERT INTO %1 VALUES (%2)")
-                                           .arg(NombreSqlite(sNombre), Parametros.join(u',')));
+    const QString sFila = u'(' + Parametros.join(u',') + u')';
+    const int nPorInsercion = std::clamp(CC_PARAMETROS / std::max(int(Nombres.size()), 1), 1, CC_FILAS_POR_INSERCION);
+    PSentencia Insercion = Prepara(db, QStringLiteral("INSERT INTO %1 VALUES %2").arg(NombreSqlite(sNombre), sFila));
+    PSentencia InsercionVarias = Prepara(
+        db, QStringLiteral("INSERT INTO %1 VALUES %2").arg(NombreSqlite(sNombre), QStringList(nPorInsercion, sFila).join(u',')));
     Avisa(0, nTotal);
     // Rows are decoded (and mapped) on a second thread while this one inserts.
     TCanalFilas Canal(size_t(Nombres.size()), [&](TCanalFilas& Salida) {
@@ -153,15 +161,27 @@ QString CargaFuentes(const std::vector<TFuente>& Fuentes, const TConsolidacionJe
         }
       }
     });
+    // Rows keep their order: a run fills the statement's rows in turn.
+    const size_t nColumnas = size_t(Nombres.size());
+    auto Inserta = [&](sqlite3_stmt* pSentencia, const TCelda* pFilas, size_t nCeldas) {
+      for (size_t i = 0; i < nCeldas; ++i) Enlaza(pSentencia, int(i) + 1, pFilas[i]);
+      if (sqlite3_step(pSentencia) != SQLITE_DONE) throw EErrorADO(CC_ERROR_CONSULTA, QString::fromUtf8(sqlite3_errmsg(db)));
+      sqlite3_reset(pSentencia);
+    };
     qint64 nFilas = 0;
-    while (const TCelda* pFila = Canal.Siguiente()) {
-      for (qsizetype i = 0; i < Nombres.size(); ++i) Enlaza(Insercion.get(), int(i) + 1, pFila[i]);
-      if (sqlite3_step(Insercion.get()) != SQLITE_DONE)
-        throw EErrorADO(CC_ERROR_CONSULTA, QString::fromUtf8(sqlite3_errmsg(db)));
-      sqlite3_reset(Insercion.get());
-      if (++nFilas % CC_FILAS_POR_AVISO == 0) Avisa(nFilas, std::max(nTotal, nFilas));
+    const TCelda* pFilas = nullptr;
+    while (const size_t nRecibidas = Canal.Siguientes(pFilas, size_t(nPorInsercion))) {
+      if (nRecibidas == size_t(nPorInsercion)) {
+        Inserta(InsercionVarias.get(), pFilas, nRecibidas * nColumnas);
+      } else {
+        for (size_t f = 0; f < nRecibidas; ++f) Inserta(Insercion.get(), pFilas + f * nColumnas, nColumnas);
+      }
+      const qint64 nAntes = nFilas;
+      nFilas += qint64(nRecibidas);
+      if (nFilas / CC_FILAS_POR_AVISO != nAntes / CC_FILAS_POR_AVISO) Avisa(nFilas, std::max(nTotal, nFilas));
     }
     Insercion.reset();
+    InsercionVarias.reset();
     Ejecuta(db, "COMMIT");
     Avisa(nFilas, nFilas);
   } catch (...) {

@@ -15,7 +15,8 @@ struct TCasoCanal {
 
 class CanalFilas : public testing::TestWithParam<TCasoCanal> {};
 
-// Rows cross batches in order, with their texts; a producer's error comes after its rows.
+// Rows cross batches in order, with their texts, read in runs of any length; a producer's
+// error comes after its rows.
 TEST_P(CanalFilas, EntregaEnOrdenYDespuesElError) {
   const TCasoCanal Caso = GetParam();
   ado::TCanalFilas Canal(3, [&](ado::TCanalFilas& Salida) {
@@ -33,12 +34,18 @@ TEST_P(CanalFilas, EntregaEnOrdenYDespuesElError) {
   qint64 nLeidas = 0;
   bool bError = false;
   try {
-    while (const ado::TCelda* pFila = Canal.Siguiente()) {
-      ASSERT_EQ(pFila[0].nEntero, nLeidas);
-      ASSERT_EQ(pFila[1].eClase, nLeidas % 7 == 0 ? ado::TClaseCelda::Nulo : ado::TClaseCelda::Real);
-      if (nLeidas % 7 != 0) ASSERT_EQ(pFila[1].dReal, double(nLeidas) / 4);
-      ASSERT_EQ(pFila[2].sDatos, std::string(size_t(nLeidas % 5), 'a') + std::to_string(nLeidas));
-      ++nLeidas;
+    const ado::TCelda* pFilas = nullptr;
+    size_t nMaximo = 1;
+    while (const size_t nFilas = Canal.Siguientes(pFilas, nMaximo)) {
+      ASSERT_LE(nFilas, nMaximo);
+      for (const ado::TCelda* pFila = pFilas; pFila < pFilas + 3 * nFilas; pFila += 3) {
+        ASSERT_EQ(pFila[0].nEntero, nLeidas);
+        ASSERT_EQ(pFila[1].eClase, nLeidas % 7 == 0 ? ado::TClaseCelda::Nulo : ado::TClaseCelda::Real);
+        if (nLeidas % 7 != 0) ASSERT_EQ(pFila[1].dReal, double(nLeidas) / 4);
+        ASSERT_EQ(pFila[2].sDatos, std::string(size_t(nLeidas % 5), 'a') + std::to_string(nLeidas));
+        ++nLeidas;
+      }
+      nMaximo = nMaximo % 37 + 1;  // runs of every length, across the ends of batches
     }
   } catch (const ado::EErrorADO&) {
     bError = true;
@@ -61,7 +68,8 @@ TEST(CanalFilas, ElQueDejaDeLeerDetieneAlProductor) {
         ++nHechas;
       }
     });
-    ASSERT_NE(Canal.Siguiente(), nullptr);
+    const ado::TCelda* pFilas = nullptr;
+    ASSERT_EQ(Canal.Siguientes(pFilas, 1), 1u);
   }
   EXPECT_GT(nHechas.load(), 0);
 }
