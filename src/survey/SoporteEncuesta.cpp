@@ -249,8 +249,11 @@ void TRepEncGAFI2016::SoporteFuera(const QString& sPregunta, const QStringList& 
                   sDesde + QStringLiteral("WHERE ") + (sPeriodo.isEmpty() ? QString() : sPeriodo + " AND ") +
                   QStringLiteral("tF.%1 = 1 GROUP BY tF.%2").arg(sMotivo, def->sEjemplo);
   }
+  // Outside a UNION, Jet's ORDER BY sees the source's columns, not the select list's aliases.
   const QString sEjemplos =
-      Partes.join(QStringLiteral(" UNION ALL ")) + QStringLiteral(" ORDER BY Motivo, Operaciones DESC, Clave");
+      Motivos.size() == 1
+          ? Partes.first() + QStringLiteral(" ORDER BY Count(1) DESC, tF.%1").arg(DefMotivo(Motivos.first())->sEjemplo)
+          : Partes.join(QStringLiteral(" UNION ALL ")) + QStringLiteral(" ORDER BY Motivo, Operaciones DESC, Clave");
 
   const QString sIdConteo = sPregunta + QStringLiteral(" fuera");
   const QString sIdEjemplos = sPregunta + QStringLiteral(" ejemplos");

@@ -109,6 +109,10 @@ TEST_F(Soporte, JsonDaCadaMotivoYElEmpate)
   }
   // The missing client key is an example of its reason.
   EXPECT_TRUE(Preguntas[3]["fuera"]["motivos"][0]["ejemplos"][0].toString().startsWith("999 (2 operaciones"));
+  // Question 21's one reason, alone in its query, gives its example as well.
+  EXPECT_TRUE(Preguntas[7]["notas"].toArray().isEmpty())
+      << QJsonDocument(Preguntas[7]["notas"].toArray()).toJson().toStdString();
+  EXPECT_EQ(Preguntas[7]["fuera"]["motivos"][0]["ejemplos"].toArray().size(), 1);
   // Question 8: two descriptions with 3 alerts each; the questionnaire shows both, in the engine's order.
   const QJsonObject Ranking8 = Preguntas[2]["rankings"][0].toObject();
   const QJsonArray Empates = Ranking8["empates"].toArray();
