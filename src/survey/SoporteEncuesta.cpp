@@ -86,14 +86,27 @@ const QList<TFueraPregunta>& FueraPorPregunta()
   return Preguntas;
 }
 
-// "tF.A = 1 OR tF.B = 1", within the question's period.
-QString CondicionFuera(const TFueraPregunta& Pregunta)
+// "tF.A = 1 OR tF.B = 1": the operations that at least one of the reasons drops.
+QString AlgunMotivo(const QStringList& Motivos)
 {
   QStringList Partes;
-  for (const QString& sMotivo : Pregunta.Motivos)
+  for (const QString& sMotivo : Motivos)
     Partes << QStringLiteral("tF.%1 = 1").arg(sMotivo);
-  const QString sAlguno = QStringLiteral("(") + Partes.join(QStringLiteral(" OR ")) + QStringLiteral(")");
-  return Pregunta.sPregunta == QLatin1String("5") ? sAlguno : QStringLiteral("(tF.En2014 = 1 AND ") + sAlguno + ")";
+  return Partes.join(QStringLiteral(" OR "));
+}
+
+// The question's period over OperacionesFuera; question 5 takes all of its rows.
+QString PeriodoFuera(const QString& sPregunta)
+{
+  return sPregunta == QLatin1String("5") ? QString() : QStringLiteral("tF.En2014 = 1");
+}
+
+// The operations the question leaves out, within its period.
+QString CondicionFuera(const TFueraPregunta& Pregunta)
+{
+  const QString sAlguno = QStringLiteral("(") + AlgunMotivo(Pregunta.Motivos) + QStringLiteral(")");
+  const QString sPeriodo = PeriodoFuera(Pregunta.sPregunta);
+  return sPeriodo.isEmpty() ? sAlguno : QStringLiteral("(") + sPeriodo + QStringLiteral(" AND ") + sAlguno + ")";
 }
 
 const QStringList& OrdenPreguntas()
@@ -226,18 +239,14 @@ void TRepEncGAFI2016::AnotaCifras(const QString& sPregunta, const QString& sTitu
 void TRepEncGAFI2016::SoporteFuera(const QString& sPregunta, const QStringList& Motivos, const QString& sPublico)
 {
   TExclusionesSoporte& fuera = SeccionSoporte(sPregunta).Fuera;
-  const bool bPregunta5 = sPregunta == QLatin1String("5");
-  fuera.sPeriodo = bPregunta5 ? CC_PERIODO5 : CC_PERIODO14;
+  const QString sPeriodo = PeriodoFuera(sPregunta);
+  fuera.sPeriodo = sPeriodo.isEmpty() ? CC_PERIODO5 : CC_PERIODO14;
   const QString sDesde = QStringLiteral("FROM (") + OperacionesFuera() + QStringLiteral(") AS tF ");
-  const QString sPeriodo = bPregunta5 ? QString() : QStringLiteral("tF.En2014 = 1");
   QStringList Columnas;
-  QStringList Alguno;
-  for (const QString& sMotivo : Motivos) {
+  for (const QString& sMotivo : Motivos)
     Columnas << QStringLiteral("SUM(tF.%1) AS %1, SUM(tF.%1 * tF.%2) AS %1Publico").arg(sMotivo, sPublico);
-    Alguno << QStringLiteral("tF.%1 = 1").arg(sMotivo);
-  }
   const QString sConteo = QStringLiteral("SELECT ") + Columnas.join(QStringLiteral(", ")) +
-                          QStringLiteral(", SUM(IIF(") + Alguno.join(QStringLiteral(" OR ")) +
+                          QStringLiteral(", SUM(IIF(") + AlgunMotivo(Motivos) +
                           QStringLiteral(", 1, 0)) AS Distintas ") + sDesde +
                           (sPeriodo.isEmpty() ? QString() : QStringLiteral("WHERE ") + sPeriodo);
   QStringList Partes;
@@ -249,11 +258,9 @@ void TRepEncGAFI2016::SoporteFuera(const QString& sPregunta, const QStringList& 
                   sDesde + QStringLiteral("WHERE ") + (sPeriodo.isEmpty() ? QString() : sPeriodo + " AND ") +
                   QStringLiteral("tF.%1 = 1 GROUP BY tF.%2").arg(sMotivo, def->sEjemplo);
   }
-  // Outside a UNION, Jet's ORDER BY sees the source's columns, not the select list's aliases.
-  const QString sEjemplos =
-      Motivos.size() == 1
-          ? Partes.first() + QStringLiteral(" ORDER BY Count(1) DESC, tF.%1").arg(DefMotivo(Motivos.first())->sEjemplo)
-          : Partes.join(QStringLiteral(" UNION ALL ")) + QStringLiteral(" ORDER BY Motivo, Operaciones DESC, Clave");
+  // Ordered from outside: a lone grouped SELECT (one reason) cannot order by its own aliases.
+  const QString sEjemplos = QStringLiteral("SELECT * FROM (") + Partes.join(QStringLiteral(" UNION ALL ")) +
+                            QStringLiteral(") AS tE ORDER BY Motivo, Operaciones DESC, Clave");
 
   const QString sIdConteo = sPregunta + QStringLiteral(" fuera");
   const QString sIdEjemplos = sPregunta + QStringLiteral(" ejemplos");
