@@ -12,7 +12,6 @@ InstallDir "$PROGRAMFILES64\${NOMBRE}"
 
 Var Tolvex          ; the Tolvex root the shortcuts open
 Var Escritorio      ; 1: a desktop shortcut too
-Var Pedida          ; the folder asked for with /D=, before NSIS checks it
 Var CampoTolvex
 Var CasillaEscritorio
 
@@ -99,6 +98,19 @@ Function .onInit
   ${IfNot} ${Errors}
     StrCpy $Escritorio 1
   ${EndIf}
+  ; NSIS puts its default in $INSTDIR when the /D= folder cannot be made (it may drop a
+  ; trailing separator otherwise): a deployment must fail instead, before anything is touched.
+  System::Call 'kernel32::GetCommandLineW() t .r0'
+  ClearErrors
+  ${WordFind} "$0" " /D=" "E+1}" $R1
+  ${IfNot} ${Errors}
+  ${AndIf} ${Silent}
+  ${AndIf} $R1 != $INSTDIR
+  ${AndIf} $R1 != "$INSTDIR\"
+    MessageBox MB_ICONSTOP|MB_OK "No se puede crear la carpeta $R1." /SD IDOK
+    SetErrorLevel 4
+    Quit
+  ${EndIf}
   ; /D= ends the command line, so options written after it arrive inside $INSTDIR.
   ${WordFind} "$INSTDIR" " /ESCRITORIO" "E+1{" $R1
   ${IfNot} ${Errors}
@@ -115,19 +127,6 @@ Function .onInit
     ReadRegStr $Tolvex HKLM "${CLAVE_DESINSTALA}" "CarpetaTolvex"
   ${EndIf}
   ${WordReplace} $Tolvex '"' "" "+" $Tolvex
-  ; NSIS puts its default in $INSTDIR when the /D= folder cannot be made, so the folder
-  ; asked for is read from the command line as it came.
-  System::Call 'kernel32::GetCommandLineW() t .r0'
-  ${WordFind} "$0" " /D=" "E+1}" $Pedida
-  ${If} ${Errors}
-    StrCpy $Pedida $INSTDIR
-  ${Else}
-    ${WordReplace} "$Pedida" " /ESCRITORIO" "" "+" $Pedida
-    ${WordFind} "$Pedida" " /TOLVEX=" "E+1{" $R1
-    ${IfNot} ${Errors}
-      StrCpy $Pedida $R1
-    ${EndIf}
-  ${EndIf}
   ${If} ${Silent}
     Call ChecaCarpetas
     ${If} ${Errors}
@@ -208,16 +207,6 @@ FunctionEnd
 Section "Programa"
   SetShellVarContext all
   SetRegView 64
-  ; A /D= folder that cannot be made (a file stands in its path) is silently replaced by
-  ; the default one: a deployment must fail instead, before anything is touched.
-  ${If} ${Silent}
-  ${AndIf} $INSTDIR != $Pedida
-  ${AndIf} "$INSTDIR\" != $Pedida
-  ${AndIf} $INSTDIR != "$Pedida\"
-    MessageBox MB_ICONSTOP|MB_OK "No se puede crear la carpeta $Pedida." /SD IDOK
-    SetErrorLevel 4
-    Abort
-  ${EndIf}
   ${If} ${Silent}
   ${AndIfNot} $Tolvex == ""
   ${AndIfNot} ${FileExists} "$Tolvex\DataBase\Tolvex.mdb"
