@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 
 #include "ado/ErrorADO.h"
 #include "app/AutoCompletaCombo.h"
@@ -174,11 +175,30 @@ void TfrmPrincipal::closeEvent(QCloseEvent* Evento)
   F_AvisoCierre->raise();
 }
 
+bool TfrmPrincipal::event(QEvent* Evento)
+{
+  // A question, a message or the report of the run now holds the window: the run no
+  // longer keeps the user waiting.
+  if (Evento->type() == QEvent::WindowBlocked)
+    QuitaAvisoCierre();
+  return QWidget::event(Evento);
+}
+
+void TfrmPrincipal::QuitaAvisoCierre()
+{
+  if (!F_AvisoCierre)
+    return;
+  F_AvisoCierre->hide();
+  F_AvisoCierre->deleteLater();
+  F_AvisoCierre.clear();  // a later close during a run gets a notice of its own
+}
+
 void TfrmPrincipal::bnGenReporteClick()
 {
   if (F_bEnCurso)
     return;
   const TEnCurso EnCurso(F_bEnCurso);
+  const auto AlTerminar = qScopeGuard([this] { QuitaAvisoCierre(); });
   const auto Proc = [this] { GeneraReporte(); };
   if (CamposVacios())
     return;

@@ -34,6 +34,7 @@ class TfrmPrincipal : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* Evento) override;
+  bool event(QEvent* Evento) override;
 
  private:
   void IniForma();
@@ -42,6 +43,7 @@ class TfrmPrincipal : public QWidget {
   bool CamposVacios();
   void GeneraReporte();
   bool Confirma(const QList<THallazgo>& Hallazgos);
+  void QuitaAvisoCierre();
 
   TdmMain& F_dmMain;
   QString F_sCarpetaTolvex;

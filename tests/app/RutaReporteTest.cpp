@@ -1,8 +1,10 @@
 #include "app/VentanaPrueba.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTemporaryDir>
 
 #include <stdexcept>
@@ -454,22 +456,45 @@ TEST_F(RutaReporte, ElReporteSeMuestraYLaVentanaNoCierraDuranteLaCorrida)
   bool bBotonHabilitado = true;
   QString sAviso;
   bool bAvisoModal = true;
+  QPointer<QMessageBox> Aviso;
+  bool bAvisoConOtroDialogo = true;
+  bool bAvisoOtraVez = false;
+  const auto AvisoVisible = [this] {
+    for (const QMessageBox* Caja : Ventana->findChildren<QMessageBox*>("msgCierreRechazado"))
+      if (Caja->isVisible())
+        return true;
+    return false;
+  };
   Visor->Accion = [&] {
     bCerro = Ventana->close();
-    if (auto* Aviso = Ventana->findChild<QMessageBox*>("msgCierreRechazado")) {
+    Aviso = Ventana->findChild<QMessageBox*>("msgCierreRechazado");
+    if (Aviso) {
       sAviso = Aviso->text();
       bAvisoModal = Aviso->isModal() || !Aviso->isVisible();
     }
     bBotonHabilitado = Boton("bnGenReporte")->isEnabled();
     Boton("bnGenReporte")->click();
+    // A modal dialog of the run (the preview, a message) takes the window over.
+    QDialog Otro(Ventana.get());
+    Otro.setModal(true);
+    Otro.show();
+    bAvisoConOtroDialogo = Aviso && Aviso->isVisible();
+    Otro.hide();
+    Ventana->close();  // the notice again, until the run ends
+    bAvisoOtraVez = AvisoVisible();
   };
   Genera();
+  const bool bAvisoTrasTerminar = AvisoVisible();
   EXPECT_EQ(Visor->nMostrado, 1);
   EXPECT_EQ(Dialogos->Advertencias.size(), 1);
   EXPECT_FALSE(bCerro);
   // The user is told why, and the run goes on while the notice is up.
   EXPECT_EQ(sAviso, "Espere a que termine de generarse el reporte.");
   EXPECT_FALSE(bAvisoModal);
+  EXPECT_FALSE(bAvisoConOtroDialogo);
+  EXPECT_TRUE(bAvisoOtraVez);
+  // Once the run ends, no notice tells the user to wait.
+  EXPECT_FALSE(bAvisoTrasTerminar);
   EXPECT_FALSE(bBotonHabilitado);
   // This back office lacks the survey's tables: the questions fail, the report still shows.
   EXPECT_EQ(Estado(), CC_FALLA);

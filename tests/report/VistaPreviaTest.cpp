@@ -421,7 +421,8 @@ TEST_F(VistaPrevia, AcercarAlejarYAjustesSonCoherentes)
 }
 
 // The counter says "Página n de m" right after every move, the page list is in page
-// order and follows; moving back from the last page goes to the one before it.
+// order and follows; moving back from the last page goes to the one before it; Home and
+// End go to the first and the last page.
 TEST_F(VistaPrevia, ContadorYListaDePaginasSiguenCadaMovimiento)
 {
   QStringList Contadores, Lista;
@@ -454,6 +455,16 @@ TEST_F(VistaPrevia, ContadorYListaDePaginasSiguenCadaMovimiento)
     auto* barra = ventana->findChild<QScrollArea*>()->verticalScrollBar();
     barra->setValue(barra->maximum());  // the user scrolls to the end
     Anota();
+    // Home and End, with Ctrl or without, as in every viewer.
+    auto* area = ventana->findChild<QScrollArea*>();
+    QTest::keyClick(area, Qt::Key_Home);
+    Anota();
+    QTest::keyClick(area, Qt::Key_End);
+    Anota();
+    QTest::keyClick(area, Qt::Key_Home, Qt::ControlModifier);
+    Anota();
+    QTest::keyClick(area, Qt::Key_End, Qt::ControlModifier);
+    Anota();
     ventana->close();
   });
   F_reporte.MuestraReporte();
@@ -461,8 +472,9 @@ TEST_F(VistaPrevia, ContadorYListaDePaginasSiguenCadaMovimiento)
                                 "Página 6", "Página 7", "Página 8", "Página 9"}));
   EXPECT_EQ(Contadores, (QStringList{"Página 1 de 9", "Página 9 de 9", "Página 8 de 9",
                                      "Página 1 de 9", "Página 2 de 9", "Página 7 de 9",
-                                     "Página 9 de 9"}));
-  EXPECT_EQ(Filas, (QList<int>{0, 8, 7, 0, 1, 6, 8}));
+                                     "Página 9 de 9", "Página 1 de 9", "Página 9 de 9",
+                                     "Página 1 de 9", "Página 9 de 9"}));
+  EXPECT_EQ(Filas, (QList<int>{0, 8, 7, 0, 1, 6, 8, 0, 8, 0, 8}));
 }
 
 // The support beside the questionnaire: "Soporte" after print and export switches the pages,

@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -72,6 +73,7 @@ TfrmVistaPrevia::TfrmVistaPrevia(const QList<TDocumentoVisor>& Documentos, QWidg
   F_area->setWidget(F_vista);
   F_area->setWidgetResizable(true);
   F_area->viewport()->installEventFilter(this);
+  F_area->installEventFilter(this);
   connect(F_area->verticalScrollBar(), &QScrollBar::valueChanged, this,
           &TfrmVistaPrevia::ActualizaPagina);
   F_lbEsquema = new QListWidget(this);
@@ -140,8 +142,48 @@ void TfrmVistaPrevia::changeEvent(QEvent* pEvento)
   });
 }
 
+bool TfrmVistaPrevia::event(QEvent* pEvento)
+{
+  switch (pEvento->type()) {
+    // The window manager frames the window before it is mapped, and may tell no one.
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Paint:
+    case QEvent::WindowActivate:
+      MarcoDentroDelArea();
+      break;
+    default:
+      break;
+  }
+  return QDialog::event(pEvento);
+}
+
+void TfrmVistaPrevia::MarcoDentroDelArea()
+{
+  // A window manager that does not maximise (twm) frames the window we sized to the
+  // free area, and its title bar lands above the screen: the frame goes inside.
+  if (!isVisible() || !(windowState() & Qt::WindowMaximized) || !screen())
+    return;
+  const QRect rDisponible = screen()->availableGeometry();
+  const QRect rMarco = frameGeometry();
+  if (rDisponible.contains(rMarco))
+    return;
+  const QRect rCliente = geometry();
+  setGeometry(rDisponible.marginsRemoved(
+      QMargins(rCliente.left() - rMarco.left(), rCliente.top() - rMarco.top(),
+               rMarco.right() - rCliente.right(), rMarco.bottom() - rCliente.bottom())));
+}
+
 bool TfrmVistaPrevia::eventFilter(QObject* pObjeto, QEvent* pEvento)
 {
+  if (pObjeto == F_area && pEvento->type() == QEvent::KeyPress) {
+    // Home and End, with or without Ctrl, as every viewer: the first and the last page.
+    const int nTecla = static_cast<QKeyEvent*>(pEvento)->key();
+    if (nTecla == Qt::Key_Home || nTecla == Qt::Key_End) {
+      IrAPagina(nTecla == Qt::Key_Home ? 1 : F_paginas.NumeroPaginas());
+      return true;
+    }
+  }
   if (pObjeto == F_area->viewport() && pEvento->type() == QEvent::Resize)
     ReaplicaAjuste();
   if (pObjeto == F_area->viewport() && pEvento->type() == QEvent::Wheel) {

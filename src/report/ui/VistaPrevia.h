@@ -40,6 +40,7 @@ class TfrmVistaPrevia : public QDialog {
   static QRect GeometriaNormal(const QRect& rDisponible);
 
  protected:
+  bool event(QEvent* pEvento) override;
   void showEvent(QShowEvent* pEvento) override;
   void changeEvent(QEvent* pEvento) override;
   bool eventFilter(QObject* pObjeto, QEvent* pEvento) override;
@@ -60,6 +61,7 @@ class TfrmVistaPrevia : public QDialog {
   void IrAPagina(int nPagina);
   QString PideRutaPDF();
   void RecuperaFoco();          // after each of our dialogs closes
+  void MarcoDentroDelArea();    // maximised, also where the window manager does not maximise
 
   QList<TDocumentoVisor> F_documentos;
   int F_nDocumento = 0;
