@@ -31,6 +31,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <functional>
 
 namespace {
@@ -308,6 +309,41 @@ TEST_F(VistaPrevia, ExportarSobreUnArchivoQueExistePregunta)
   });
   F_reporte.MuestraReporte();
   EXPECT_TRUE(InfoPdf(sRuta).contains("Pages:           9\n"));
+}
+
+// The save dialog lists the folder's files with their dates as a Mexican user reads
+// them, whatever the system's locale.
+TEST_F(VistaPrevia, ElDialogoDeArchivosDaLasFechasEnEspanol)
+{
+  QTemporaryDir carpeta;
+  const QDateTime Fecha(QDate(2015, 12, 11), QTime(9, 59));
+  QString sFecha;
+  AlAbrirse([&](QWidget* ventana) {
+    // The first export leaves the folder for the next.
+    Responde({Guarda(carpeta.filePath("Anterior.pdf")), Boton(QMessageBox::Ok),
+              [&](QWidget* pDialogo) {
+                auto* dialogo = qobject_cast<QFileDialog*>(pDialogo);
+                if (!dialogo)
+                  return false;
+                auto* lista = dialogo->findChild<QTreeView*>("treeView");
+                QTest::qWaitFor([&] {
+                  for (int n = 0; lista && n < lista->model()->rowCount(lista->rootIndex()); ++n)
+                    if (lista->model()->index(n, 0, lista->rootIndex()).data() == "Anterior.pdf")
+                      sFecha = lista->model()->index(n, 3, lista->rootIndex()).data().toString();
+                  return !sFecha.isEmpty();
+                }, 5000);
+                return Cancela(pDialogo);
+              }});
+    Dispara(ventana, "acExportarPDF");
+    QFile anterior(carpeta.filePath("Anterior.pdf"));
+    ASSERT_TRUE(anterior.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(anterior.setFileTime(Fecha, QFileDevice::FileModificationTime));
+    anterior.close();
+    Dispara(ventana, "acExportarPDF");
+    ventana->close();
+  });
+  F_reporte.MuestraReporte();
+  EXPECT_EQ(sFecha, QLocale(QLocale::Spanish, QLocale::Mexico).toString(Fecha, QLocale::ShortFormat));
 }
 
 // After each of its dialogs the preview has the keyboard again: Escape closes it.

@@ -1,6 +1,7 @@
 #include "report/ui/VistaPrevia.h"
 
 #include "report/ExportadorPDF.h"
+#include "report/ui/ArchivosEnEspanol.h"
 #include "report/ui/ImpresionReporte.h"
 #include "report/ui/PaginasVista.h"
 
@@ -551,12 +552,14 @@ QString TfrmVistaPrevia::PideRutaPDF()
       Documento.sArchivoPropuesto.isEmpty() ? sNombre + ".pdf" : Documento.sArchivoPropuesto);
   for (;;) {
     // Our own question on replacing: Qt's would not see the ".pdf" we add.
-    sRuta = QFileDialog::getSaveFileName(this, "Exportar a PDF", sRuta, "Archivo PDF (*.pdf)",
-                                         nullptr,
-                                         QFileDialog::DontUseNativeDialog |
-                                             QFileDialog::DontConfirmOverwrite);
-    if (sRuta.isEmpty())
+    QFileDialog dialogo(this, "Exportar a PDF", sRuta, "Archivo PDF (*.pdf)");
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    dialogo.setProxyModel(new TArchivosEnEspanol(&dialogo));
+    dialogo.selectFile(QFileInfo(sRuta).fileName());
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().value(0).isEmpty())
       return {};
+    sRuta = dialogo.selectedFiles().value(0);
     if (!sRuta.endsWith(".pdf", Qt::CaseInsensitive))
       sRuta += ".pdf";
     if (!QFileInfo::exists(sRuta))
