@@ -164,7 +164,16 @@ const TCaso CC_CASOS[] = {
      "Dec:Decimal\n-0.000000000000000000000000001\n1.1\n123.45\n9999999999999999999999999999"},
     {"DecimalComparado", "SELECT Id FROM x WHERE Dec > 1 AND Dec <= 123.45 OR Dec = 1.1 ORDER BY Id", "Id:Entero\n1\n4"},
     {"DecimalConEnteroYMoneda", "SELECT Dec + 1 AS a, Dec * 3 AS b, Dec - Mon AS c, Dec / 2 AS d FROM x WHERE Id = 4",
-     "a:Decimal|b:Decimal|c:Decimal|d:Doble\n2.1|3.3|0.1|0.55000000000000004"},
+     "a:Decimal|b:Decimal|c:Decimal|d:Decimal\n2.1|3.3|0.1|0.55"},
+    // a division with a Decimal is a Decimal of up to 28 digits, rounded half to even
+    {"DivisionDecimal",
+     "SELECT 1 / (Dec * 3) AS a, Dec / -3 AS b, Mon / Dec AS c, Dec * 100 / 4 AS d FROM x WHERE Id = 4",
+     "a:Decimal|b:Decimal|c:Decimal|d:Decimal\n0.303030303030303030303030303|-0.3666666666666666666666666667|"
+     "0.9090909090909090909090909091|27.5"},
+    {"DivisionDecimalQueDesborda", "SELECT Dec / (Dec / Dec / 10) AS a FROM x WHERE Id = 3",
+     "a:Decimal\nError - Desbordamiento."},
+    {"DivisionDecimalPorCero", "SELECT Dec / (Dec - Dec) AS a FROM x WHERE Id = 4", "a:Decimal\nError - División por cero."},
+    {"DivisionDecimalNula", "SELECT Dec / 0 AS a, Mon / Dec AS b FROM x WHERE Id = 5", "a:Decimal|b:Decimal\nNull|Null"},
     {"SumaYPromedioDeDecimal", "SELECT SUM(Dec) AS s, AVG(Dec) AS pr, MAX(Dec) AS ma FROM x WHERE Id <> 3",
      "s:Decimal|pr:Decimal|ma:Decimal\n124.55|41.51666666666666666666666667|123.45"},
     {"DecimalQueDesborda", "SELECT Dec + 1 AS a FROM x WHERE Id = 3", "a:Decimal\nError - Desbordamiento."},

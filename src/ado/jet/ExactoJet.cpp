@@ -40,6 +40,13 @@ struct TU256 {
       acarreo = t >> 32;
     }
   }
+  void MasPequeno(quint32 n) {
+    for (size_t i = 0; n != 0 && i < w.size(); ++i) {
+      const quint64 t = quint64(w[i]) + n;
+      w[i] = quint32(t);
+      n = quint32(t >> 32);
+    }
+  }
   quint64 EntreGrande(quint64 d) {  // returns the remainder
     U128 resto = 0;
     for (int i = 7; i >= 0; --i) {
@@ -310,11 +317,23 @@ std::optional<TDecimalJet> TDecimalJet::Por(const TDecimalJet& b) const {
   return Normaliza(bNegativo != b.bNegativo, TU256::Producto(nMantisa, b.nMantisa), nEscala + b.nEscala);
 }
 
-std::optional<TDecimalJet> TDecimalJet::Entre(quint64 n) const {
-  const int nEscalaCociente = nEscala + CC_MAX_DIGITOS;  // below 10^56: fits
-  TU256 m = Escalada(*this, nEscalaCociente);
-  const bool bResto = m.EntreGrande(n) != 0;
-  return Normaliza(bNegativo, m, nEscalaCociente, bResto);
+// Long division, one decimal digit at a time, to one decimal past the most Normaliza keeps.
+std::optional<TDecimalJet> TDecimalJet::Entre(const TDecimalJet& b) const {
+  const U128 nCociente = nMantisa / b.nMantisa;
+  int nDigitos = 0;
+  for (U128 q = nCociente; q != 0; q /= 10) ++nDigitos;
+  // the whole part of the quotient has nDigitos + b.nEscala - nEscala digits
+  if (nDigitos + b.nEscala - nEscala > CC_MAX_DIGITOS) return std::nullopt;
+  const int nEscalaCociente = CC_MAX_DIGITOS + 1;
+  TU256 m = TU256::De(nCociente);
+  U128 nResto = nMantisa % b.nMantisa;  // below 10^28: ten times it fits
+  for (int i = nEscala - b.nEscala; i < nEscalaCociente; ++i) {
+    nResto *= 10;
+    m.PorPequeno(10);
+    m.MasPequeno(quint32(nResto / b.nMantisa));
+    nResto %= b.nMantisa;
+  }
+  return Normaliza(bNegativo != b.bNegativo, m, nEscalaCociente, nResto != 0);
 }
 
 TDecimalJet TDecimalJet::Negado() const { return {!bNegativo && nMantisa != 0, nMantisa, nEscala}; }

@@ -56,7 +56,7 @@ struct TDecimalJet {
   std::optional<TDecimalJet> Mas(const TDecimalJet& b) const;
   std::optional<TDecimalJet> Menos(const TDecimalJet& b) const;
   std::optional<TDecimalJet> Por(const TDecimalJet& b) const;
-  std::optional<TDecimalJet> Entre(quint64 n) const;  // n > 0
+  std::optional<TDecimalJet> Entre(const TDecimalJet& b) const;  // b not zero
   TDecimalJet Negado() const;
   TDecimalJet Absoluto() const;
   // Round(x, n) half to even; Int (towards minus infinity) and Fix (towards zero).

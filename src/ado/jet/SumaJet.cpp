@@ -49,7 +49,7 @@ TSumaJet::TTotal TSumaJet::Promedio() const {
     case C::Nulo:
     case C::Desborda: break;
     case C::Decimal: {
-      const auto promedio = total.decimal.Entre(quint64(n));
+      const auto promedio = total.decimal.Entre(TDecimalJet::DeEntero(n));
       if (promedio) total.decimal = *promedio;
       else total.clase = C::Desborda;
       break;
