@@ -162,6 +162,15 @@ const TCaso CC_CASOS[] = {
     // Decimal: exact in comparisons, Sum, Avg and arithmetic with integers and Currency
     {"DecimalExacto", "SELECT Dec FROM x WHERE Dec IS NOT NULL ORDER BY Dec",
      "Dec:Decimal\n-0.000000000000000000000000001\n1.1\n123.45\n9999999999999999999999999999"},
+    // a literal with a decimal point beside Currency or Decimal compares as written, not as a double
+    {"LiteralComparadoExacto",
+     "SELECT Id FROM x WHERE Mon > 900000000000000.1233 AND Mon < 900000000000000.1235 OR "
+     "Mon BETWEEN -922337203685477.5808 AND -922337203685477.5807 OR Mon IN (0.5, 1.0000) OR "
+     "Dec < -0.0000000000000000000000000009 OR Dec >= +9999999999999999999999999998.5 ORDER BY Id",
+     "Id:Entero\n1\n2\n3\n4"},
+    {"LiteralComparadoSinIgualdadAproximada",
+     "SELECT Id FROM x WHERE Mon = 900000000000000.1233 OR Dec = 123.4500000000000000001 OR Dec IN (1.100000000000000000000000001)",
+     "Id:Entero"},
     {"DecimalComparado", "SELECT Id FROM x WHERE Dec > 1 AND Dec <= 123.45 OR Dec = 1.1 ORDER BY Id", "Id:Entero\n1\n4"},
     {"DecimalConEnteroYMoneda", "SELECT Dec + 1 AS a, Dec * 3 AS b, Dec - Mon AS c, Dec / 2 AS d FROM x WHERE Id = 4",
      "a:Decimal|b:Decimal|c:Decimal|d:Decimal\n2.1|3.3|0.1|0.55"},

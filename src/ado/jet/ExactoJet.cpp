@@ -216,13 +216,7 @@ std::optional<TDecimalJet> TDecimalJet::DeTexto(QByteArrayView s) {
     }
     if (!bPunto && m.w[6] != 0) return std::nullopt;
     m.PorPequeno(10);
-    TU256 d = TU256::De(U128(c - '0'));
-    quint64 acarreo = 0;
-    for (size_t k = 0; k < 8; ++k) {
-      const quint64 t = quint64(m.w[k]) + d.w[k] + acarreo;
-      m.w[k] = quint32(t);
-      acarreo = t >> 32;
-    }
+    m.MasPequeno(quint32(c - '0'));
     if (bPunto) ++nEscala;
   }
   if (nDigitos == 0) return std::nullopt;
