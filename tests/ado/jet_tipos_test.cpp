@@ -185,6 +185,11 @@ const TCaso CC_CASOS[] = {
     {"DivisionDecimalNula", "SELECT Dec / 0 AS a, Mon / Dec AS b FROM x WHERE Id = 5", "a:Decimal|b:Decimal\nNull|Null"},
     {"SumaYPromedioDeDecimal", "SELECT SUM(Dec) AS s, AVG(Dec) AS pr, MAX(Dec) AS ma FROM x WHERE Id <> 3",
      "s:Decimal|pr:Decimal|ma:Decimal\n124.55|41.51666666666666666666666667|123.45"},
+    // only the total must fit: the order of the rows never makes a partial sum overflow
+    {"SumaDecimalQueSoloDesbordariaAMedias",
+     "SELECT SUM(v) AS s FROM (SELECT Dec AS v FROM x WHERE Id = 3 UNION ALL SELECT Dec + 0 FROM x WHERE Id = 4 "
+     "UNION ALL SELECT -Dec FROM x WHERE Id = 1)",
+     "s:Decimal\n9999999999999999999999999877"},
     {"DecimalQueDesborda", "SELECT Dec + 1 AS a FROM x WHERE Id = 3", "a:Decimal\nError - Desbordamiento."},
     {"TextosExactos",
      "SELECT CStr(Mon) AS a, CStr(Dec) AS b, Format(Dec) AS c, Format(Dec, '0.0') AS d, Format(Mon, '#,##0.00') AS e, "
