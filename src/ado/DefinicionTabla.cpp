@@ -13,12 +13,12 @@ namespace {
 
 // Offsets of the definition and of a column descriptor, Jet 3 and Jet 4.
 struct TFormatoDefinicion {
-  int nFilas, nVariables, nColumnas, nIndicesReales, nMapaUso, nInicioColumnas, nTamIndice;
+  int nFilas, nMaxColumnas, nVariables, nColumnas, nIndicesReales, nMapaUso, nInicioColumnas, nTamIndice;
   int nTamColumna, nNumColumna, nNumVariable, nPrecision, nEscala, nBanderas, nInicioFijo, nTamano;
 };
 // Decimal's precision comes before its scale (Jet 3 has no Decimal type).
-constexpr TFormatoDefinicion CC_JET3 = {12, 23, 25, 31, 35, 43, 8, 18, 1, 3, 9, 10, 13, 14, 16};
-constexpr TFormatoDefinicion CC_JET4 = {16, 43, 45, 51, 55, 63, 12, 25, 5, 7, 11, 12, 15, 21, 23};
+constexpr TFormatoDefinicion CC_JET3 = {12, 21, 23, 25, 31, 35, 43, 8, 18, 1, 3, 9, 10, 13, 14, 16};
+constexpr TFormatoDefinicion CC_JET4 = {16, 41, 43, 45, 51, 55, 63, 12, 25, 5, 7, 11, 12, 15, 21, 23};
 constexpr int CC_MAX_DIGITOS_DECIMAL = 28;
 constexpr int CC_MAX_COLUMNAS = 255;
 constexpr int CC_MAX_NOMBRE = 64;
@@ -55,9 +55,12 @@ TDefinicionTabla LeeDefinicion(const TArchivoMdb& Archivo, const TEntradaTabla& 
   Def.nFilas = Le32(d.data() + F.nFilas);
   Def.nVariables = Le16(d.data() + F.nVariables);
   const int nColumnas = Le16(d.data() + F.nColumnas);
+  // The next column number: deleted columns keep theirs, and their variable slots, until a compact.
+  const int nMaxColumnas = Le16(d.data() + F.nMaxColumnas);
   const quint32 nIndices = Le32(d.data() + F.nIndicesReales);
   Def.nMapaUso = Le32(d.data() + F.nMapaUso);
-  if (nColumnas < 1 || nColumnas > CC_MAX_COLUMNAS || Def.nVariables > nColumnas || nIndices > quint32(d.size()))
+  if (nColumnas < 1 || nMaxColumnas > CC_MAX_COLUMNAS || nColumnas > nMaxColumnas || Def.nVariables > nMaxColumnas ||
+      nIndices > quint32(d.size()))
     throw Danada(QStringLiteral("número de columnas"));
   size_t nPos = size_t(F.nInicioColumnas) + size_t(nIndices) * size_t(F.nTamIndice);
   if (nPos + size_t(nColumnas) * size_t(F.nTamColumna) > d.size()) throw Danada(QStringLiteral("columnas"));
@@ -66,7 +69,8 @@ TDefinicionTabla LeeDefinicion(const TArchivoMdb& Archivo, const TEntradaTabla& 
     const unsigned char* c = d.data() + nPos;
     TColumnaJet Columna;
     Columna.nTipo = c[0];
-    Columna.nNumFila = c[F.nNumColumna];
+    Columna.nNumFila = Le16(c + F.nNumColumna);
+    if (Columna.nNumFila >= nMaxColumnas) throw Danada(QStringLiteral("número de columna"));
     Columna.nNumVariable = Le16(c + F.nNumVariable);
     if (Columna.nTipo == CC_JET_NUMERICO) {
       Columna.nPrecision = c[F.nPrecision];

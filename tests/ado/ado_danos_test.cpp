@@ -205,6 +205,10 @@ INSTANTIATE_TEST_SUITE_P(
               "tabla \"tDatos\", valor fijo fuera del área de valores fijos"},
         TDano{"MasDe255Columnas", 3, [](TBytes& t) { t.Pon16(t.Definicion() * CC_PAGINA + 45, 256); },
               "tabla \"tDatos\", número de columnas"},
+        TDano{"MasDe255NumerosDeColumna", 3, [](TBytes& t) { t.Pon16(t.Definicion() * CC_PAGINA + 41, 256); },
+              "tabla \"tDatos\", número de columnas"},
+        TDano{"NumeroDeColumnaFuera", 3, [](TBytes& t) { t.Pon16(t.Definicion() * CC_PAGINA + 63 + 25 * 1 + 5, 0x81); },
+              "tabla \"tDatos\", número de columna"},
         TDano{"PrecisionDecimalNula", 4, [](TBytes& t) { t.b[t.Definicion() * CC_PAGINA + 63 + 25 * 1 + 11] = 0; },
               "tabla \"tDatos\", precisión y escala de una columna decimal"},
         TDano{"DecimalMayorQueSuPrecision", 4, [](TBytes& t) { t.b[t.Definicion() * CC_PAGINA + 63 + 25 * 1 + 11] = 3; },
@@ -221,6 +225,33 @@ INSTANTIATE_TEST_SUITE_P(
         TDano{"FechaDeCreacionDeLaCabecera", 0, [](TBytes& t) { t.b[0x78] = char(t.b[0x78] ^ 0x10); },
               "cabecera del archivo"}),
     [](const testing::TestParamInfo<TDano>& Info) { return std::string(Info.param.pNombre); });
+
+// Access keeps a deleted column's number and variable slot until the file is compacted: more
+// variable slots than columns is no damage (public readers' test files have such tables).
+TEST(ColumnasBorradas, SusHuecosNoSonDano) {
+  QTemporaryDir Dir;
+  const QString sRuta = Dir.filePath(QStringLiteral("borradas.mdb"));
+  {
+    mdbgen::TEscritorMdb Escritor(sRuta);
+    Escritor.IniciaTabla(QStringLiteral("tDatos"), {{"Id", TTipo::Long}, {"Nombre", TTipo::Text, 20}});
+    Escritor.AgregaFila({qint64(1), QStringLiteral("uno")});
+    Escritor.AgregaFila({qint64(2), QStringLiteral("dos")});
+    Escritor.TerminaTabla();
+    Escritor.Termina();
+  }
+  QFile Archivo(sRuta);
+  ASSERT_TRUE(Archivo.open(QIODevice::ReadWrite));
+  TBytes Bytes{Archivo.readAll()};
+  const qsizetype nDef = Bytes.Definicion() * CC_PAGINA;
+  Bytes.Pon16(nDef + 41, 4);  // two columns added and deleted: the next number is 4 ...
+  Bytes.Pon16(nDef + 43, 3);  // ... and their variable slots stay counted
+  Archivo.seek(0);
+  Archivo.write(Bytes.b);
+  Archivo.close();
+  const QList<QVariantList> Filas = Lee(Conecta(sRuta), QStringLiteral("SELECT Id, Nombre FROM tDatos ORDER BY Id"),
+                                        {QStringLiteral("Id"), QStringLiteral("Nombre")});
+  EXPECT_EQ(Filas, (QList<QVariantList>{{1, QStringLiteral("uno")}, {2, QStringLiteral("dos")}}));
+}
 
 // Found by the fuzzer: SQLite's "object name reserved for internal use" reached the user.
 TEST(NombreReservado, SeRechazaEnEspanol) {

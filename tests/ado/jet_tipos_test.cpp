@@ -162,11 +162,34 @@ const TCaso CC_CASOS[] = {
     // Decimal: exact in comparisons, Sum, Avg and arithmetic with integers and Currency
     {"DecimalExacto", "SELECT Dec FROM x WHERE Dec IS NOT NULL ORDER BY Dec",
      "Dec:Decimal\n-0.000000000000000000000000001\n1.1\n123.45\n9999999999999999999999999999"},
+    // a literal with a decimal point beside Currency or Decimal compares as written, not as a double
+    {"LiteralComparadoExacto",
+     "SELECT Id FROM x WHERE Mon > 900000000000000.1233 AND Mon < 900000000000000.1235 OR "
+     "Mon BETWEEN -922337203685477.5808 AND -922337203685477.5807 OR Mon IN (0.5, 1.0000) OR "
+     "Dec < -0.0000000000000000000000000009 OR Dec >= +9999999999999999999999999998.5 ORDER BY Id",
+     "Id:Entero\n1\n2\n3\n4"},
+    {"LiteralComparadoSinIgualdadAproximada",
+     "SELECT Id FROM x WHERE Mon = 900000000000000.1233 OR Dec = 123.4500000000000000001 OR Dec IN (1.100000000000000000000000001)",
+     "Id:Entero"},
     {"DecimalComparado", "SELECT Id FROM x WHERE Dec > 1 AND Dec <= 123.45 OR Dec = 1.1 ORDER BY Id", "Id:Entero\n1\n4"},
     {"DecimalConEnteroYMoneda", "SELECT Dec + 1 AS a, Dec * 3 AS b, Dec - Mon AS c, Dec / 2 AS d FROM x WHERE Id = 4",
-     "a:Decimal|b:Decimal|c:Decimal|d:Doble\n2.1|3.3|0.1|0.55000000000000004"},
+     "a:Decimal|b:Decimal|c:Decimal|d:Decimal\n2.1|3.3|0.1|0.55"},
+    // a division with a Decimal is a Decimal of up to 28 digits, rounded half to even
+    {"DivisionDecimal",
+     "SELECT 1 / (Dec * 3) AS a, Dec / -3 AS b, Mon / Dec AS c, Dec * 100 / 4 AS d FROM x WHERE Id = 4",
+     "a:Decimal|b:Decimal|c:Decimal|d:Decimal\n0.303030303030303030303030303|-0.3666666666666666666666666667|"
+     "0.9090909090909090909090909091|27.5"},
+    {"DivisionDecimalQueDesborda", "SELECT Dec / (Dec / Dec / 10) AS a FROM x WHERE Id = 3",
+     "a:Decimal\nError - Desbordamiento."},
+    {"DivisionDecimalPorCero", "SELECT Dec / (Dec - Dec) AS a FROM x WHERE Id = 4", "a:Decimal\nError - División por cero."},
+    {"DivisionDecimalNula", "SELECT Dec / 0 AS a, Mon / Dec AS b FROM x WHERE Id = 5", "a:Decimal|b:Decimal\nNull|Null"},
     {"SumaYPromedioDeDecimal", "SELECT SUM(Dec) AS s, AVG(Dec) AS pr, MAX(Dec) AS ma FROM x WHERE Id <> 3",
      "s:Decimal|pr:Decimal|ma:Decimal\n124.55|41.51666666666666666666666667|123.45"},
+    // only the total must fit: the order of the rows never makes a partial sum overflow
+    {"SumaDecimalQueSoloDesbordariaAMedias",
+     "SELECT SUM(v) AS s FROM (SELECT Dec AS v FROM x WHERE Id = 3 UNION ALL SELECT Dec + 0 FROM x WHERE Id = 4 "
+     "UNION ALL SELECT -Dec FROM x WHERE Id = 1)",
+     "s:Decimal\n9999999999999999999999999877"},
     {"DecimalQueDesborda", "SELECT Dec + 1 AS a FROM x WHERE Id = 3", "a:Decimal\nError - Desbordamiento."},
     {"TextosExactos",
      "SELECT CStr(Mon) AS a, CStr(Dec) AS b, Format(Dec) AS c, Format(Dec, '0.0') AS d, Format(Mon, '#,##0.00') AS e, "

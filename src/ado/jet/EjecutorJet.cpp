@@ -82,6 +82,12 @@ bool Agrupa(const TConsulta& consulta) {
 
 void TablasPorAlias(const TConsulta& consulta, std::map<QString, QString>& tablas);
 
+void LeeDeTabla(TFuente& fuente, const QString& sTabla) {
+  fuente.clase = TFuente::TClase::Tabla;
+  fuente.sNombre = sTabla;
+  fuente.pConsulta.reset();
+}
+
 void TablasPorAliasFuente(const TFuente& fuente, std::map<QString, QString>& tablas) {
   switch (fuente.clase) {
     case TFuente::TClase::Tabla: {
@@ -230,11 +236,25 @@ void TEjecutorJet::MaterializaFuente(TFuente& fuente, bool bSolaFuente, bool bPa
     case TFuente::TClase::Derivada: {
       // A plain filter or union that alone feeds a table being kept streams into it.
       const bool bMaterializar = !(bPadreMaterializado && bSolaFuente && !Agrupa(*fuente.pConsulta));
+      if (!bMaterializar && LeeGuardada(fuente)) break;
       MaterializaConsulta(*fuente.pConsulta, bMaterializar);
       if (bMaterializar && !(SoloFiltra(*fuente.pConsulta) && GuardaLaMayoria(*fuente.pConsulta))) Materializa(fuente);
       break;
     }
   }
+}
+
+// A derived table that would stream, but that an earlier statement of this snapshot already
+// kept, is read from its temporary table: its rows are the same, and computing them again
+// (a join of every operation, say) costs what keeping them did.
+bool TEjecutorJet::LeeGuardada(TFuente& fuente) {
+  if (F_temporales.empty()) return false;
+  const auto copia = Clona(*fuente.pConsulta);
+  MaterializaConsulta(*copia, true);
+  const auto it = F_temporales.find(EmiteSQLiteTipado(*copia, F_Catalogo).sSql);
+  if (it == F_temporales.end()) return false;
+  LeeDeTabla(fuente, it->second);
+  return true;
 }
 
 // A top-level grouping that hashing reduces reads a kept grouping of its rows (see
@@ -288,9 +308,7 @@ void TEjecutorJet::Materializa(TFuente& fuente, bool bSoloHash) {
     it = F_temporales.emplace(sSql, sTabla).first;
     F_columnasTemporales[sTabla] = sql.columnas;
   }
-  fuente.clase = TFuente::TClase::Tabla;
-  fuente.sNombre = it->second;
-  fuente.pConsulta.reset();
+  LeeDeTabla(fuente, it->second);
 }
 
 // Computes a derived table into its temporary table of nColumnas columns (textos: those that

@@ -49,6 +49,7 @@ class TEjecutorJet {
   void FijaGrafiaFuente(TFuente& fuente);
   void MaterializaConsulta(TConsulta& consulta, bool bMaterializada);
   void MaterializaFuente(TFuente& fuente, bool bSolaFuente, bool bPadreMaterializado);
+  bool LeeGuardada(TFuente& fuente);
   void AgrupaAparteSiReduce(std::unique_ptr<TConsulta>& consulta);
   void Materializa(TFuente& fuente, bool bSoloHash = false);
   qint64 Llena(TConsulta& consulta, const QString& sTabla, int nColumnas, const QStringList& textos, bool bSoloHash);

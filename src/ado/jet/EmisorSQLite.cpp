@@ -493,6 +493,39 @@ class TEmisor {
     return bDecimal ? TTipoJet::Decimal : bMoneda ? TTipoJet::Moneda : TTipoJet::Valor;
   }
 
+  // A number written with a decimal point (signed or not) as its text; empty for anything else.
+  static QString LiteralDecimal(const TExpresion& e) {
+    if (e.clase == TClase::Unario && (e.sTexto == QLatin1String("-") || e.sTexto == QLatin1String("+"))) {
+      const QString s = LiteralDecimal(*e.hijos[0]);
+      return s.isEmpty() || e.sTexto == QLatin1String("+") ? s : QLatin1Char('-') + s;
+    }
+    const bool bDecimal = e.clase == TClase::Numero && e.sTexto.contains(u'.') && !e.sTexto.contains(u'e', Qt::CaseInsensitive);
+    return bDecimal ? e.sTexto : QString();
+  }
+
+  // The exact type in which operands compare: as ExactoComun, where a number written with a
+  // decimal point beside Currency or Decimal is the decimal written (Jet 4 reads such a
+  // literal as a Decimal), not the double nearest it; 900000000000000.1233 stays below
+  // a Currency of 900000000000000.1234.
+  TTipoJet ExactoComparado(const std::vector<const TExpresion*>& operandos) const {
+    std::vector<TTipoJet> tipos;
+    bool bLiteral = false;
+    for (const TExpresion* e : operandos) {
+      if (LiteralDecimal(*e).isEmpty()) tipos.push_back(Tipo(*e));
+      else bLiteral = true;
+    }
+    const TTipoJet exacto = ExactoComun(tipos);
+    return bLiteral && EsExacto(exacto) ? TTipoJet::Decimal : exacto;
+  }
+
+  // One operand of a comparison in the type ExactoComparado chose.
+  QString Comparado(const TExpresion& e, TTipoJet exacto) {
+    if (!EsExacto(exacto)) return Valor(e);
+    const QString sLiteral = LiteralDecimal(e);
+    if (sLiteral.isEmpty()) return ComoExacto(e, exacto);
+    return QStringLiteral("jet_dec('%1')").arg(sLiteral);
+  }
+
   // Where Jet wants a truth: any non-zero value is true, as in SQLite.
   QString Condicion(const TExpresion& e) { return Expresion(e); }
 
@@ -525,8 +558,8 @@ class TEmisor {
       case TClase::EsNulo:
         return QStringLiteral("(") + Valor(*e.hijos[0]) + (e.bNegada ? QStringLiteral(" IS NOT NULL)") : QStringLiteral(" IS NULL)"));
       case TClase::Entre: {
-        const TTipoJet exacto = ExactoComun({Tipo(*e.hijos[0]), Tipo(*e.hijos[1]), Tipo(*e.hijos[2])});
-        auto Lado = [&](const TExpresion& x) { return EsExacto(exacto) ? ComoExacto(x, exacto) : Valor(x); };
+        const TTipoJet exacto = ExactoComparado({e.hijos[0].get(), e.hijos[1].get(), e.hijos[2].get()});
+        auto Lado = [&](const TExpresion& x) { return Comparado(x, exacto); };
         return QStringLiteral("(") + Lado(*e.hijos[0]) + (e.bNegada ? QStringLiteral(" NOT") : QString()) +
                QStringLiteral(" BETWEEN ") + Lado(*e.hijos[1]) + QStringLiteral(" AND ") + Lado(*e.hijos[2]) +
                QLatin1Char(')');
@@ -542,10 +575,10 @@ class TEmisor {
           return QStringLiteral("(") + sX + sEn + QStringLiteral("SELECT ") + sV + QStringLiteral(" FROM (") + sub.sSql +
                  QStringLiteral(")))");
         }
-        std::vector<TTipoJet> tipos;
-        for (const auto& hijo : e.hijos) tipos.push_back(Tipo(*hijo));
-        const TTipoJet exacto = ExactoComun(tipos);
-        auto Lado = [&](const TExpresion& x) { return EsExacto(exacto) ? ComoExacto(x, exacto) : Valor(x); };
+        std::vector<const TExpresion*> operandos;
+        for (const auto& hijo : e.hijos) operandos.push_back(hijo.get());
+        const TTipoJet exacto = ExactoComparado(operandos);
+        auto Lado = [&](const TExpresion& x) { return Comparado(x, exacto); };
         QStringList lista;
         for (size_t i = 1; i < e.hijos.size(); ++i) lista << Lado(*e.hijos[i]);
         return QStringLiteral("(") + Lado(*e.hijos[0]) + sEn + lista.join(QStringLiteral(", ")) + QStringLiteral("))");
@@ -660,9 +693,8 @@ class TEmisor {
     if (!regla) LanzaError(QStringLiteral("Operador no soportado '%1'").arg(e.sTexto), e.pos);
     const char* sPlantilla = regla->sPlantilla;
     if (regla->resultado == TResultado::Logico) {  // a comparison
-      const TTipoJet exacto = ExactoComun({Tipo(a), Tipo(b)});
-      if (EsExacto(exacto)) return Aplica(sPlantilla, {ComoExacto(a, exacto), ComoExacto(b, exacto)});
-      return Aplica(sPlantilla, {Valor(a), Valor(b)});
+      const TTipoJet exacto = ExactoComparado({&a, &b});
+      return Aplica(sPlantilla, {Comparado(a, exacto), Comparado(b, exacto)});
     }
     const TReglaTipo* tipo = ReglaTipo(e.sTexto, Tipo(a), Tipo(b));
     if (e.sTexto == QLatin1String("&") && !tipo) return Aplica(sPlantilla, {TextoExacto(a), TextoExacto(b)});

@@ -40,6 +40,34 @@ struct TU256 {
       acarreo = t >> 32;
     }
   }
+  void MasPequeno(quint32 n) {
+    for (size_t i = 0; n != 0 && i < w.size(); ++i) {
+      const quint64 t = quint64(w[i]) + n;
+      w[i] = quint32(t);
+      n = quint32(t >> 32);
+    }
+  }
+  void Mas(const TU256& b) {
+    quint64 acarreo = 0;
+    for (size_t i = 0; i < w.size(); ++i) {
+      const quint64 t = quint64(w[i]) + b.w[i] + acarreo;
+      w[i] = quint32(t);
+      acarreo = t >> 32;
+    }
+  }
+  void Menos(const TU256& b) {  // b not above this
+    qint64 prestamo = 0;
+    for (size_t i = 0; i < w.size(); ++i) {
+      const qint64 t = qint64(w[i]) - qint64(b.w[i]) - prestamo;
+      w[i] = quint32(t);
+      prestamo = t < 0 ? 1 : 0;
+    }
+  }
+  bool MenorQue(const TU256& b) const {
+    for (size_t i = w.size(); i-- > 0;)
+      if (w[i] != b.w[i]) return w[i] < b.w[i];
+    return false;
+  }
   quint64 EntreGrande(quint64 d) {  // returns the remainder
     U128 resto = 0;
     for (int i = 7; i >= 0; --i) {
@@ -105,48 +133,23 @@ TU256 Escalada(const TDecimalJet& x, int nEscala) {
   return m;
 }
 
+// x + y of signs bNegX and bNegY, at scale nEscala; each below 2^255.
+std::optional<TDecimalJet> SumaConSigno(bool bNegX, TU256 x, bool bNegY, TU256 y, int nEscala) {
+  if (bNegX == bNegY) {
+    x.Mas(y);
+    return Normaliza(bNegX, x, nEscala);
+  }
+  if (x.MenorQue(y)) {
+    std::swap(x, y);
+    bNegX = bNegY;
+  }
+  x.Menos(y);
+  return Normaliza(bNegX, x, nEscala);
+}
+
 std::optional<TDecimalJet> Suma(const TDecimalJet& a, const TDecimalJet& b) {
   const int nEscala = std::max(a.nEscala, b.nEscala);
-  const TU256 x = Escalada(a, nEscala), y = Escalada(b, nEscala);
-  // both below 10^56: the low 192 bits hold them and their sum
-  const auto Valor = [](const TU256& u, int k) { return U128(u.w[size_t(2 * k)]) | (U128(u.w[size_t(2 * k + 1)]) << 32); };
-  std::array<quint64, 4> sx{}, sy{};
-  for (int k = 0; k < 4; ++k) {
-    sx[size_t(k)] = quint64(Valor(x, k));
-    sy[size_t(k)] = quint64(Valor(y, k));
-  }
-  auto Compara = [&] {
-    for (int k = 3; k >= 0; --k)
-      if (sx[size_t(k)] != sy[size_t(k)]) return sx[size_t(k)] < sy[size_t(k)] ? -1 : 1;
-    return 0;
-  };
-  std::array<quint64, 4> r{};
-  bool bNegativo = a.bNegativo;
-  if (a.bNegativo == b.bNegativo) {
-    U128 acarreo = 0;
-    for (size_t k = 0; k < 4; ++k) {
-      const U128 t = U128(sx[k]) + sy[k] + acarreo;
-      r[k] = quint64(t);
-      acarreo = t >> 64;
-    }
-  } else {
-    if (Compara() < 0) {
-      std::swap(sx, sy);
-      bNegativo = b.bNegativo;
-    }
-    quint64 prestamo = 0;
-    for (size_t k = 0; k < 4; ++k) {
-      const U128 t = U128(sx[k]) - sy[k] - prestamo;
-      r[k] = quint64(t);
-      prestamo = (t >> 64) ? 1 : 0;
-    }
-  }
-  TU256 m;
-  for (size_t k = 0; k < 4; ++k) {
-    m.w[2 * k] = quint32(r[k]);
-    m.w[2 * k + 1] = quint32(r[k] >> 32);
-  }
-  return Normaliza(bNegativo, m, nEscala);
+  return SumaConSigno(a.bNegativo, Escalada(a, nEscala), b.bNegativo, Escalada(b, nEscala), nEscala);
 }
 
 void EscribeBE(U128 n, unsigned char* p, bool bInvierte) {
@@ -209,13 +212,7 @@ std::optional<TDecimalJet> TDecimalJet::DeTexto(QByteArrayView s) {
     }
     if (!bPunto && m.w[6] != 0) return std::nullopt;
     m.PorPequeno(10);
-    TU256 d = TU256::De(U128(c - '0'));
-    quint64 acarreo = 0;
-    for (size_t k = 0; k < 8; ++k) {
-      const quint64 t = quint64(m.w[k]) + d.w[k] + acarreo;
-      m.w[k] = quint32(t);
-      acarreo = t >> 32;
-    }
+    m.MasPequeno(quint32(c - '0'));
     if (bPunto) ++nEscala;
   }
   if (nDigitos == 0) return std::nullopt;
@@ -310,11 +307,23 @@ std::optional<TDecimalJet> TDecimalJet::Por(const TDecimalJet& b) const {
   return Normaliza(bNegativo != b.bNegativo, TU256::Producto(nMantisa, b.nMantisa), nEscala + b.nEscala);
 }
 
-std::optional<TDecimalJet> TDecimalJet::Entre(quint64 n) const {
-  const int nEscalaCociente = nEscala + CC_MAX_DIGITOS;  // below 10^56: fits
-  TU256 m = Escalada(*this, nEscalaCociente);
-  const bool bResto = m.EntreGrande(n) != 0;
-  return Normaliza(bNegativo, m, nEscalaCociente, bResto);
+// Long division, one decimal digit at a time, to one decimal past the most Normaliza keeps.
+std::optional<TDecimalJet> TDecimalJet::Entre(const TDecimalJet& b) const {
+  const U128 nCociente = nMantisa / b.nMantisa;
+  int nDigitos = 0;
+  for (U128 q = nCociente; q != 0; q /= 10) ++nDigitos;
+  // the whole part of the quotient has nDigitos + b.nEscala - nEscala digits
+  if (nDigitos + b.nEscala - nEscala > CC_MAX_DIGITOS) return std::nullopt;
+  const int nEscalaCociente = CC_MAX_DIGITOS + 1;
+  TU256 m = TU256::De(nCociente);
+  U128 nResto = nMantisa % b.nMantisa;  // below 10^28: ten times it fits
+  for (int i = nEscala - b.nEscala; i < nEscalaCociente; ++i) {
+    nResto *= 10;
+    m.PorPequeno(10);
+    m.MasPequeno(quint32(nResto / b.nMantisa));
+    nResto %= b.nMantisa;
+  }
+  return Normaliza(bNegativo != b.bNegativo, m, nEscalaCociente, nResto != 0);
 }
 
 TDecimalJet TDecimalJet::Negado() const { return {!bNegativo && nMantisa != 0, nMantisa, nEscala}; }
@@ -337,6 +346,16 @@ TDecimalJet TDecimalJet::Piso() const {
   TDecimalJet t = Truncado();
   if (bNegativo && nMantisa % Potencia10(nEscala) != 0) t = {true, t.nMantisa + 1, 0};
   return t;
+}
+
+void TSumaDecimal::Agrega(const TDecimalJet& d) {
+  TU256 suma{d.bNegativo ? negativos : positivos};
+  suma.Mas(Escalada(d, TDecimalJet::CC_MAX_DIGITOS));  // below 10^56 each: 2^70 of them fit
+  (d.bNegativo ? negativos : positivos) = suma.w;
+}
+
+std::optional<TDecimalJet> TSumaDecimal::Total() const {
+  return SumaConSigno(false, TU256{positivos}, true, TU256{negativos}, TDecimalJet::CC_MAX_DIGITOS);
 }
 
 }  // namespace ado::jet

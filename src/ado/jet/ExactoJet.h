@@ -12,6 +12,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QtGlobal>
+#include <array>
 #include <optional>
 
 namespace ado::jet {
@@ -56,7 +57,7 @@ struct TDecimalJet {
   std::optional<TDecimalJet> Mas(const TDecimalJet& b) const;
   std::optional<TDecimalJet> Menos(const TDecimalJet& b) const;
   std::optional<TDecimalJet> Por(const TDecimalJet& b) const;
-  std::optional<TDecimalJet> Entre(quint64 n) const;  // n > 0
+  std::optional<TDecimalJet> Entre(const TDecimalJet& b) const;  // b not zero
   TDecimalJet Negado() const;
   TDecimalJet Absoluto() const;
   // Round(x, n) half to even; Int (towards minus infinity) and Fix (towards zero).
@@ -64,6 +65,17 @@ struct TDecimalJet {
   TDecimalJet Piso() const;
   TDecimalJet Truncado() const;
   bool EsCero() const { return nMantisa == 0; }
+};
+
+// An exact running sum of Decimals: every value at 28 decimals, positives and negatives
+// apart, so that only the total must fit in 28 digits, not each partial sum (whose order
+// the plan chooses). Zeroed memory is zero.
+struct TSumaDecimal {
+  std::array<quint32, 8> positivos, negativos;  // 256-bit integers, least significant first
+
+  void Agrega(const TDecimalJet& d);
+  // Rounded half to even to 28 digits; nullopt when the whole part alone has more.
+  std::optional<TDecimalJet> Total() const;
 };
 
 }  // namespace ado::jet

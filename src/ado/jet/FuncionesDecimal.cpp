@@ -58,6 +58,13 @@ void Por(sqlite3_context* ctx, int, sqlite3_value** argv) {
   Opera<2>(ctx, argv, [](const TDecimalJet& a, const TDecimalJet& b) { return a.Por(b); });
 }
 
+void Divide(sqlite3_context* ctx, int, sqlite3_value** argv) {
+  if (sqlite3_value_type(argv[1]) == SQLITE_BLOB)
+    if (const auto b = DeClave(argv[1]); b && b->EsCero() && sqlite3_value_type(argv[0]) != SQLITE_NULL)
+      return sqlite3_result_error(ctx, CC_DIVISION_POR_CERO, -1);
+  Opera<2>(ctx, argv, [](const TDecimalJet& a, const TDecimalJet& b) { return a.Entre(b); });
+}
+
 void Negado(sqlite3_context* ctx, int, sqlite3_value** argv) {
   Opera<1>(ctx, argv, [](const TDecimalJet& a, const TDecimalJet&) { return std::optional(a.Negado()); });
 }
@@ -169,6 +176,7 @@ void RegistraFuncionesDecimal(sqlite3* db, const TRegional& regional) {
   RegistraFuncion(db, "jet_dec_mas", 2, Mas);
   RegistraFuncion(db, "jet_dec_menos", 2, Menos);
   RegistraFuncion(db, "jet_dec_por", 2, Por);
+  RegistraFuncion(db, "jet_dec_entre", 2, Divide);
   RegistraFuncion(db, "jet_dec_neg", 1, Negado);
   RegistraFuncion(db, "jet_dec_abs", 1, Absoluto);
   RegistraFuncion(db, "jet_dec_int", 1, Piso);

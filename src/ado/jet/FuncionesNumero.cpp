@@ -49,7 +49,7 @@ void DivisionEntera(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   qint64 a, b;
   if (!Numeros(ctx, argc, argv, d) || !Entero(ctx, d[0], -9.2e18, 9.2e18, a) || !Entero(ctx, d[1], -9.2e18, 9.2e18, b))
     return;
-  if (b == 0) return sqlite3_result_error(ctx, "División por cero.", -1);
+  if (b == 0) return sqlite3_result_error(ctx, CC_DIVISION_POR_CERO, -1);
   sqlite3_result_int64(ctx, B_RESTO ? a % b : a / b);
 }
 

@@ -63,6 +63,9 @@ const TReglaTipo CC_TIPOS[] = {
     {"-", TiposJet({T::Decimal}), CC_DECIMALES, T::Decimal, "jet_dec_menos(%1, %2)"},
     {"*", CC_DECIMALES, TiposJet({T::Decimal}), T::Decimal, "jet_dec_por(%1, %2)"},
     {"*", TiposJet({T::Decimal}), CC_DECIMALES, T::Decimal, "jet_dec_por(%1, %2)"},
+    // a division that involves a Decimal is a Decimal (Access's / operator)
+    {"/", CC_DECIMALES, TiposJet({T::Decimal}), T::Decimal, "jet_dec_entre(%1, %2)"},
+    {"/", TiposJet({T::Decimal}), CC_DECIMALES, T::Decimal, "jet_dec_entre(%1, %2)"},
     // integers stay integers; with Single or Double the result is Double
     {"+", CC_ENTEROS, CC_ENTEROS, T::Entero, nullptr},
     {"-", CC_ENTEROS, CC_ENTEROS, T::Entero, nullptr},

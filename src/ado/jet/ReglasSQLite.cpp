@@ -62,7 +62,7 @@ void Divide(sqlite3_context* ctx, int, sqlite3_value** argv) {
   if (AlgunoNulo(2, argv)) return sqlite3_result_null(ctx);
   const auto a = Numero(argv[0]), b = Numero(argv[1]);
   if (!a || !b) return sqlite3_result_error(ctx, CC_TIPOS_NO_COINCIDEN, -1);
-  if (b->d == 0) return sqlite3_result_error(ctx, "División por cero.", -1);
+  if (b->d == 0) return sqlite3_result_error(ctx, CC_DIVISION_POR_CERO, -1);
   sqlite3_result_double(ctx, a->d / b->d);
 }
 

@@ -16,9 +16,7 @@ bool TSumaJet::Agrega(sqlite3_value* v) {
     if (!valor) return false;
     ++nValores;
     bDecimal = true;
-    const auto suma = decimal.Mas(*valor);
-    if (suma) decimal = *suma;
-    bDesborda = bDesborda || !suma;
+    decimales.Agrega(*valor);
     return true;
   }
   const auto valor = Numero(v);
@@ -49,7 +47,7 @@ TSumaJet::TTotal TSumaJet::Promedio() const {
     case C::Nulo:
     case C::Desborda: break;
     case C::Decimal: {
-      const auto promedio = total.decimal.Entre(quint64(n));
+      const auto promedio = total.decimal.Entre(TDecimalJet::DeEntero(n));
       if (promedio) total.decimal = *promedio;
       else total.clase = C::Desborda;
       break;
@@ -70,10 +68,11 @@ TSumaJet* SumaDelContexto(sqlite3_context* ctx, bool bCrea) {
 TSumaJet::TTotal TSumaJet::Total() const {
   using C = TTotal::TClase;
   if (nValores == 0) return {C::Nulo, 0, 0, {}};
-  if (bDesborda) return {C::Desborda, 0, 0, {}};
   if (bDecimal && !bReal) {  // integers beside Decimals join them
     const auto enteros = TDecimalJet::DeTexto(DecimalComoTexto(nDiezmilesimas));
-    const auto suma = enteros ? decimal.Mas(*enteros) : std::nullopt;
+    TSumaDecimal todos = decimales;
+    if (enteros) todos.Agrega(*enteros);
+    const auto suma = enteros ? todos.Total() : std::nullopt;
     return suma ? TTotal{C::Decimal, 0, 0, *suma} : TTotal{C::Desborda, 0, 0, {}};
   }
   const __int128 nEnteros = nDiezmilesimas / 10000;
@@ -81,7 +80,9 @@ TSumaJet::TTotal TSumaJet::Total() const {
     if (nEnteros < INT64_MIN || nEnteros > INT64_MAX) return {C::Desborda, 0, 0, {}};
     return {C::Entero, qint64(nEnteros), 0, {}};
   }
-  return {C::Real, 0, DobleDeDiezmilesimas(nDiezmilesimas) + dResto + (bDecimal ? decimal.Doble() : 0.0), {}};
+  const auto suma = bDecimal ? decimales.Total() : std::optional(TDecimalJet{});
+  if (!suma) return {C::Desborda, 0, 0, {}};
+  return {C::Real, 0, DobleDeDiezmilesimas(nDiezmilesimas) + dResto + suma->Doble(), {}};
 }
 
 }  // namespace ado::jet

@@ -10,17 +10,17 @@ struct sqlite3_value;
 namespace ado::jet {
 
 // Jet's SUM: integers (Currency's ten-thousandths among them) are added exactly, and a
-// total beyond 64 bits is Jet's overflow; Decimals (ExactoJet.h) exactly as Decimals;
+// total beyond 64 bits is Jet's overflow; Decimals (ExactoJet.h) exactly, only their total
+// held to 28 digits;
 // doubles of up to four decimals exactly as integers scaled by 10,000, any other double as
 // a double. Zeroed memory is an empty sum (SQLite's aggregate context starts so).
 struct TSumaJet {
   __int128 nDiezmilesimas;
   double dResto;
-  TDecimalJet decimal;
+  TSumaDecimal decimales;
   qint64 nValores;
   bool bReal;
   bool bDecimal;
-  bool bDesborda;
 
   // Nulls are left out; false for a value that is not a number (Jet's type mismatch).
   bool Agrega(sqlite3_value* v);

@@ -15,6 +15,7 @@ class TRegional;
 
 inline constexpr const char* CC_TIPOS_NO_COINCIDEN = "No coinciden los tipos de datos en la expresión de criterios.";
 inline constexpr const char* CC_DESBORDAMIENTO = "Desbordamiento.";
+inline constexpr const char* CC_DIVISION_POR_CERO = "División por cero.";
 inline constexpr const char* CC_ARGUMENTO_NO_VALIDO = "Argumento o llamada a procedimiento no válidos.";
 
 QByteArray Texto(sqlite3_value* v);
