@@ -46,6 +46,15 @@ void AlAbrirse(std::function<void(QWidget*)> pasos)
   });
 }
 
+// The actions of the preview's bars, in order.
+QList<QAction*> AccionesDeBarras(QWidget* ventana)
+{
+  QList<QAction*> Acciones;
+  for (QToolBar* barra : ventana->findChildren<QToolBar*>())
+    Acciones << barra->actions();
+  return Acciones;
+}
+
 class VistaPrevia : public ::testing::Test {
  protected:
   void SetUp() override
@@ -381,7 +390,7 @@ TEST_F(VistaPrevia, BarraConCerrarAlFinalYCtrlPImprime)
   bool bCerrada = false;
   QString sAviso;
   AlAbrirse([&](QWidget* ventana) {
-    for (QAction* accion : ventana->findChild<QToolBar*>()->actions())
+    for (QAction* accion : AccionesDeBarras(ventana))
       if (!accion->isSeparator() && !accion->text().isEmpty())
         Textos << accion->text();
     if (QPrinterInfo::defaultPrinter().isNull()) {
@@ -399,6 +408,30 @@ TEST_F(VistaPrevia, BarraConCerrarAlFinalYCtrlPImprime)
   EXPECT_TRUE(bCerrada);
   if (QPrinterInfo::defaultPrinter().isNull())
     EXPECT_TRUE(sAviso.startsWith("No hay ninguna impresora instalada."));
+}
+
+// On a 1024-px screen the page counter and "Cerrar" go to a second row of the bar,
+// in view, rather than behind its overflow button; where all fits, one row.
+TEST_F(VistaPrevia, BarraEnDosFilasEnPantallaAngosta)
+{
+  QList<std::tuple<int, bool, bool>> Filas;  // width, two rows, counter and Cerrar in view
+  AlAbrirse([&](QWidget* ventana) {
+    ventana->setWindowState(Qt::WindowNoState);
+    auto* barra = ventana->findChild<QToolBar*>("barra");
+    auto* navegador = ventana->findChild<QToolBar*>("barraNavegador");
+    QWidget* bnCerrar = navegador->widgetForAction(ventana->findChild<QAction*>("acCerrar"));
+    for (const int nAncho : {1020, 1362}) {
+      ventana->resize(nAncho, 700);
+      QTest::qWait(50);
+      Filas << std::tuple{nAncho, navegador->y() > barra->y(),
+                          ventana->findChild<QSpinBox*>("edPagina")->isVisible() &&
+                              bnCerrar->isVisible() &&
+                              navegador->geometry().right() < ventana->width()};
+    }
+    ventana->close();
+  });
+  F_reporte.MuestraReporte();
+  EXPECT_EQ(Filas, (QList<std::tuple<int, bool, bool>>{{1020, true, true}, {1362, false, true}}));
 }
 
 // Zoom in and out step through the list from any zoom, a fitted one too, by menu,
@@ -474,7 +507,7 @@ TEST_F(VistaPrevia, ContadorYListaDePaginasSiguenCadaMovimiento)
     };
     Anota();
     QList<QAction*> Navegador;
-    for (QAction* accion : ventana->findChild<QToolBar*>()->actions())
+    for (QAction* accion : AccionesDeBarras(ventana))
       if (QStringList{"<<", "<", ">", ">>"}.contains(accion->text()))
         Navegador << accion;
     ASSERT_EQ(Navegador.size(), 4);
@@ -528,7 +561,7 @@ TEST_F(VistaPrevia, SoporteCambiaDeDocumentoConLaMismaExportacion)
   QStringList Acciones;
   int nPaginasSoporte = 0;
   AlAbrirse([&](QWidget* ventana) {
-    for (QAction* accion : ventana->findChild<QToolBar*>()->actions())
+    for (QAction* accion : AccionesDeBarras(ventana))
       if (!accion->objectName().isEmpty())
         Acciones << accion->objectName();
     Dispara(ventana, "acSoporte");

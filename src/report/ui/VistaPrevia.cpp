@@ -24,6 +24,7 @@
 #include <QPrinterInfo>
 #include <QProgressDialog>
 #include <QScreen>
+#include <QBoxLayout>
 #include <QScrollArea>
 #include <QScopedValueRollback>
 #include <QScrollBar>
@@ -97,7 +98,7 @@ TfrmVistaPrevia::TfrmVistaPrevia(const QList<TDocumentoVisor>& Documentos, QWidg
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(CreaBarra());
+  layout->addLayout(CreaBarras());
   layout->addWidget(divisor, 1);
   F_cbZoom->setCurrentText("100 %");
   MuestraPagina();
@@ -147,8 +148,11 @@ bool TfrmVistaPrevia::event(QEvent* pEvento)
 {
   switch (pEvento->type()) {
     // The window manager frames the window before it is mapped, and may tell no one.
-    case QEvent::Move:
     case QEvent::Resize:
+      AcomodaBarras();
+      MarcoDentroDelArea();
+      break;
+    case QEvent::Move:
     case QEvent::Paint:
     case QEvent::WindowActivate:
       MarcoDentroDelArea();
@@ -202,9 +206,10 @@ bool TfrmVistaPrevia::eventFilter(QObject* pObjeto, QEvent* pEvento)
   return QDialog::eventFilter(pObjeto, pEvento);
 }
 
-QToolBar* TfrmVistaPrevia::CreaBarra()
+QBoxLayout* TfrmVistaPrevia::CreaBarras()
 {
   auto* barra = new QToolBar(this);
+  barra->setObjectName("barra");
   barra->setToolButtonStyle(Qt::ToolButtonTextOnly);
   QAction* acImprimir = barra->addAction("Imprimir", this, &TfrmVistaPrevia::Imprime);
   acImprimir->setObjectName("acImprimir");
@@ -242,11 +247,31 @@ QToolBar* TfrmVistaPrevia::CreaBarra()
   barra->addAction("Configurar página", this, &TfrmVistaPrevia::ConfiguraPagina)
       ->setObjectName("acConfigurarPagina");
   CreaHerramientas(barra);
-  barra->addSeparator();
-  CreaNavegador(barra);
-  barra->addSeparator();
-  barra->addAction("Cerrar", this, &QDialog::reject)->setObjectName("acCerrar");
-  return barra;
+
+  F_barraNavegador = new QToolBar(this);
+  F_barraNavegador->setObjectName("barraNavegador");
+  F_barraNavegador->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  F_separadorNavegador = F_barraNavegador->addSeparator();
+  CreaNavegador(F_barraNavegador);
+  F_barraNavegador->addSeparator();
+  F_barraNavegador->addAction("Cerrar", this, &QDialog::reject)->setObjectName("acCerrar");
+
+  F_filaBarras = new QBoxLayout(QBoxLayout::LeftToRight);
+  F_filaBarras->setSpacing(0);
+  F_filaBarras->addWidget(barra);
+  F_filaBarras->addWidget(F_barraNavegador, 1);
+  return F_filaBarras;
+}
+
+void TfrmVistaPrevia::AcomodaBarras()
+{
+  // One row where both bars fit; on a narrow screen (1024 px) the page counter and
+  // "Cerrar" go to a second row rather than behind the bar's overflow button.
+  auto* barra = findChild<QToolBar*>("barra");
+  const bool bUnaFila =
+      width() >= barra->sizeHint().width() + F_barraNavegador->sizeHint().width();
+  F_filaBarras->setDirection(bUnaFila ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+  F_separadorNavegador->setVisible(bUnaFila);
 }
 
 void TfrmVistaPrevia::CreaHerramientas(QToolBar* pBarra)

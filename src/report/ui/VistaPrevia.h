@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+class QAction;
+class QBoxLayout;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -46,7 +48,8 @@ class TfrmVistaPrevia : public QDialog {
   bool eventFilter(QObject* pObjeto, QEvent* pEvento) override;
 
  private:
-  QToolBar* CreaBarra();
+  QBoxLayout* CreaBarras();
+  void AcomodaBarras();  // one row of bars, or two on a narrow screen
   void CreaHerramientas(QToolBar* pBarra);
   void CreaNavegador(QToolBar* pBarra);
   void AplicaZoom(const QString& sZoom);
@@ -78,4 +81,7 @@ class TfrmVistaPrevia : public QDialog {
   QComboBox* F_cbZoom = nullptr;
   QLineEdit* F_edBuscar = nullptr;
   QSpinBox* F_edPagina = nullptr;
+  QToolBar* F_barraNavegador = nullptr;  // page counter, its arrows and "Cerrar"
+  QAction* F_separadorNavegador = nullptr;
+  QBoxLayout* F_filaBarras = nullptr;
 };
