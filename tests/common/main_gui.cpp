@@ -1,5 +1,7 @@
 #include <QApplication>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[])
@@ -11,6 +13,12 @@ int main(int argc, char* argv[])
     // Settings the program keeps (the last PDF folder) go to a test folder, not the user's.
     // Without an application name, Windows' QSettings keeps nothing at all.
     QStandardPaths::setTestModeEnabled(true);
+    // Each test process its own settings: ctest runs several at once, and one's remembered
+    // folder must not move another's file dialog. (Windows keeps them in the registry, where
+    // the test programs run one after another.)
+    const QTemporaryDir Ajustes;
+    for (const QSettings::Format Formato : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(Formato, QSettings::UserScope, Ajustes.path());
     QCoreApplication::setOrganizationName(QStringLiteral("Tolvex"));
     QCoreApplication::setApplicationName(QStringLiteral("EncuestaGAFI2016-pruebas"));
     ::testing::InitGoogleTest(&argc, argv);
