@@ -21,8 +21,13 @@ using TSalida = TAgrupacionHash::TSalida;
 const QLatin1String CC_AGRUPADA("jet_agrupada");
 
 // A grouping that keeps more than half of its first rows as groups is left to SQLite: its
-// inserts would cost as much as the sort that hashing saves.
-constexpr qint64 CC_FILAS_DE_PRUEBA = 65536;
+// inserts would cost as much as the sort that hashing saves. One over a large table whose
+// first rows are nearly all groups of their own (the union of all operations) is left
+// sooner: a back office of 100 thousand operations would hash two thirds of them first.
+bool ReducePoco(qint64 nFilas, qint64 nGrupos, bool bTablaGrande) {
+  return (bTablaGrande && nFilas == CC_FILAS_PRIMERA_PRUEBA && 64 * nGrupos >= 63 * nFilas) ||
+         (nFilas == CC_FILAS_DE_PRUEBA && 2 * nGrupos > nFilas);
+}
 
 bool EsFuncion(const TExpresion& e, const char* sNombre) {
   return e.clase == TClase::Funcion && e.sTexto.compare(QLatin1String(sNombre), Qt::CaseInsensitive) == 0 &&
@@ -323,7 +328,7 @@ bool AgrupaAparte(TConsulta& consulta, const std::function<QStringList()>& Nombr
 }
 
 int AgrupaPorHash(sqlite3_stmt* filas, const std::vector<bool>& clavesJet, const TAgrupacionHash& plan,
-                  sqlite3_stmt* insercion, qint64& nGrupos) {
+                  bool bTablaGrande, sqlite3_stmt* insercion, qint64& nGrupos) {
   const int nClaves = plan.nClaves;
   const int nArgumentos = sqlite3_column_count(filas) - nClaves;
   TGrupos grupos(nClaves, nArgumentos);
@@ -332,7 +337,7 @@ int AgrupaPorHash(sqlite3_stmt* filas, const std::vector<bool>& clavesJet, const
   int nPaso;
   qint64 nFilas = 0;
   while ((nPaso = sqlite3_step(filas)) == SQLITE_ROW) {
-    if (++nFilas == CC_FILAS_DE_PRUEBA && 2 * qint64(grupos.Cuantos()) > nFilas) return CC_REDUCE_POCO;
+    if (ReducePoco(++nFilas, qint64(grupos.Cuantos()), bTablaGrande)) return CC_REDUCE_POCO;
     clave.clear();
     for (int i = 0; i < nClaves; ++i) AgregaClave(clave, filas, i, clavesJet[size_t(i)]);
     bool bNuevo = false;

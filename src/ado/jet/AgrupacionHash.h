@@ -44,10 +44,14 @@ bool AgrupaAparte(TConsulta& consulta, const std::function<QStringList()>& Nombr
 // their keys as SQLite's grouping gives them. Returns SQLITE_DONE; CC_REDUCE_POCO, having
 // inserted nothing, when the first rows are mostly groups of their own; SQLITE_MISMATCH for
 // a SUM of something that is not a number; CC_DESBORDA for a SUM beyond its type; or the
-// code of the failed step.
+// code of the failed step. "Mostly" is judged on the first CC_FILAS_DE_PRUEBA rows; with
+// bTablaGrande (it reads a table of at least that many rows), already on the first
+// CC_FILAS_PRIMERA_PRUEBA when nearly all of them are groups of their own.
 inline constexpr int CC_REDUCE_POCO = -1;
 inline constexpr int CC_DESBORDA = -2;
+inline constexpr qint64 CC_FILAS_DE_PRUEBA = 65536;
+inline constexpr qint64 CC_FILAS_PRIMERA_PRUEBA = 8192;
 int AgrupaPorHash(sqlite3_stmt* filas, const std::vector<bool>& clavesJet, const TAgrupacionHash& plan,
-                  sqlite3_stmt* insercion, qint64& nGrupos);
+                  bool bTablaGrande, sqlite3_stmt* insercion, qint64& nGrupos);
 
 }  // namespace ado::jet

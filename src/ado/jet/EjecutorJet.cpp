@@ -327,6 +327,27 @@ qint64 TEjecutorJet::Llena(TConsulta& consulta, const QString& sTabla, int nColu
   return sqlite3_changes64(F_db);
 }
 
+// Whether the query reads a table of at least CC_FILAS_DE_PRUEBA rows (kept ones by their
+// count, loaded ones by their last row number, as they are never deleted from).
+bool TEjecutorJet::LeeTablaGrande(const TConsulta& consulta) {
+  std::map<QString, QString> tablas;
+  TablasPorAlias(consulta, tablas);
+  for (const auto& [sAlias, sTabla] : tablas) {
+    if (sTabla.isEmpty()) continue;
+    const auto itFilas = F_filas.find(sTabla);
+    qint64 nFilas = 0;
+    if (itFilas != F_filas.end()) {
+      nFilas = itFilas->second;
+    } else {
+      const std::unique_ptr<sqlite3_stmt, TFinalizaSentencia> stmt(
+          PreparaSQLite(QStringLiteral("SELECT max(rowid) FROM ") + CitaNombre(sTabla)));
+      if (sqlite3_step(stmt.get()) == SQLITE_ROW) nFilas = sqlite3_column_int64(stmt.get(), 0);
+    }
+    if (nFilas >= CC_FILAS_DE_PRUEBA) return true;
+  }
+  return false;
+}
+
 // Fills the table by hashing; -1 when the grouping reduces too little for that.
 qint64 TEjecutorJet::LlenaPorHash(const TAgrupacionHash& plan, const QString& sTabla, int nColumnas) {
   const QString sFilas = EmiteSQLite(*plan.pFilas, F_Catalogo);
@@ -341,7 +362,7 @@ qint64 TEjecutorJet::LlenaPorHash(const TAgrupacionHash& plan, const QString& sT
       QStringLiteral("INSERT INTO temp.") + CitaNombre(sTabla) + QStringLiteral(" VALUES (") + parametros.join(u',') + u')'));
   Ejecuta(QStringLiteral("SAVEPOINT jet_grupos"));  // one transaction for all the inserts
   qint64 nGrupos = 0;
-  const int nResultado = AgrupaPorHash(filas.get(), clavesJet, plan, insercion.get(), nGrupos);
+  const int nResultado = AgrupaPorHash(filas.get(), clavesJet, plan, LeeTablaGrande(*plan.pFilas), insercion.get(), nGrupos);
   if (nResultado == CC_REDUCE_POCO) nGrupos = -1;
   if (nResultado != SQLITE_DONE && nResultado != CC_REDUCE_POCO) {
     const QString sMensaje = nResultado == SQLITE_MISMATCH ? QString::fromUtf8(CC_TIPOS_NO_COINCIDEN)

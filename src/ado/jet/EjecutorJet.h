@@ -53,6 +53,7 @@ class TEjecutorJet {
   void AgrupaAparteSiReduce(std::unique_ptr<TConsulta>& consulta);
   void Materializa(TFuente& fuente, bool bSoloHash = false);
   qint64 Llena(TConsulta& consulta, const QString& sTabla, int nColumnas, const QStringList& textos, bool bSoloHash);
+  bool LeeTablaGrande(const TConsulta& consulta);
   qint64 LlenaPorHash(const TAgrupacionHash& plan, const QString& sTabla, int nColumnas);
   bool GuardaLaMayoria(const TConsulta& filtro);
   void IndexaComoPideElPlan(const TConsulta& consulta, const QString& sSql);
