@@ -14,6 +14,6 @@ QVariant TArchivosEnEspanol::data(const QModelIndex& Indice, int nRol) const
   const auto* pArchivos = qobject_cast<const QFileSystemModel*>(sourceModel());
   if (nRol != Qt::DisplayRole || Indice.column() != CC_COLUMNA_FECHA || !pArchivos)
     return QIdentityProxyModel::data(Indice, nRol);
-  return QLocale(QLocale::Spanish, QLocale::Mexico)
-      .toString(pArchivos->lastModified(mapToSource(Indice)), QLocale::ShortFormat);
+  static const QLocale Mexico(QLocale::Spanish, QLocale::Mexico);  // asked for at every cell drawn
+  return Mexico.toString(pArchivos->lastModified(mapToSource(Indice)), QLocale::ShortFormat);
 }

@@ -208,7 +208,7 @@ bool TfrmVistaPrevia::eventFilter(QObject* pObjeto, QEvent* pEvento)
 
 QBoxLayout* TfrmVistaPrevia::CreaBarras()
 {
-  auto* barra = new QToolBar(this);
+  auto* barra = F_barra = new QToolBar(this);
   barra->setObjectName("barra");
   barra->setToolButtonStyle(Qt::ToolButtonTextOnly);
   QAction* acImprimir = barra->addAction("Imprimir", this, &TfrmVistaPrevia::Imprime);
@@ -267,9 +267,8 @@ void TfrmVistaPrevia::AcomodaBarras()
 {
   // One row where both bars fit; on a narrow screen (1024 px) the page counter and
   // "Cerrar" go to a second row rather than behind the bar's overflow button.
-  auto* barra = findChild<QToolBar*>("barra");
   const bool bUnaFila =
-      width() >= barra->sizeHint().width() + F_barraNavegador->sizeHint().width();
+      width() >= F_barra->sizeHint().width() + F_barraNavegador->sizeHint().width();
   F_filaBarras->setDirection(bUnaFila ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
   F_separadorNavegador->setVisible(bUnaFila);
 }

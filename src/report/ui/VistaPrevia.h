@@ -81,6 +81,7 @@ class TfrmVistaPrevia : public QDialog {
   QComboBox* F_cbZoom = nullptr;
   QLineEdit* F_edBuscar = nullptr;
   QSpinBox* F_edPagina = nullptr;
+  QToolBar* F_barra = nullptr;           // print, export, zoom, search, tools
   QToolBar* F_barraNavegador = nullptr;  // page counter, its arrows and "Cerrar"
   QAction* F_separadorNavegador = nullptr;
   QBoxLayout* F_filaBarras = nullptr;
