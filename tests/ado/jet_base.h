@@ -46,6 +46,8 @@ class TBaseJet {
     }
   }
 
+  sqlite3* Db() const { return F_db.get(); }
+
   int Cuenta(const QString& sSqlite) {
     sqlite3_stmt* stmt = nullptr;
     sqlite3_prepare_v2(F_db.get(), sSqlite.toUtf8().constData(), -1, &stmt, nullptr);

@@ -28,7 +28,10 @@ class ReglasJet : public ::testing::TestWithParam<TCaso> {
         "INSERT INTO \"t t\" VALUES ('Ana', 2014);"
         "CREATE TABLE v (Grupo TEXT COLLATE JET, Clave TEXT COLLATE JET, Monto REAL);"
         "INSERT INTO v VALUES ('x', 'usd', 1), ('X', 'USD', 2), ('x', 'Usd', NULL), ('y', 'usd', 1),"
-        " (NULL, 'eur', 1), ('x', NULL, 3), ('x', 'eur', 1.0);"));
+        " (NULL, 'eur', 1), ('x', NULL, 3), ('x', 'eur', 1.0);"
+        "CREATE TABLE w (Id INTEGER, Clave TEXT COLLATE JET, Monto REAL, Num TEXT COLLATE JET);"
+        "INSERT INTO w VALUES (1, 'USD', 2, '3'), (1, 'usd', 3, '1'), (3, 'eur', NULL, 'x'), (NULL, 'USD', 5, NULL),"
+        " (4, 'x', 1, '9.0');"));
   }
 };
 
@@ -152,6 +155,22 @@ const TCaso CC_CASOS[] = {
      "Grupo|s|c|n\nX|7|4|5\ny|1|1|1\nNull|1|1|1"},
     {"AgrupacionSinOrden", "SELECT COUNT(*) AS n, Clave FROM v WHERE Monto >= 1 GROUP BY Grupo, Clave",
      "n|Clave\n1|eur\n1|Null\n1|eur\n2|USD\n1|usd"},
+    // a kept grouping of tables joined by equal columns is joined by hashing: repeated keys
+    // give every pair, Nulls none, texts meet without regard to case; numbers beside texts
+    // and reals keep SQLite's comparison
+    {"ReunionConClavesRepetidas",
+     "SELECT u.Cosa, COUNT(*) AS n, SUM(w.Monto) AS s FROM u, w WHERE u.Id = w.Id GROUP BY u.Cosa",
+     "Cosa|n|s\ntres|1|Null\nuno|2|5"},
+    {"ReunionPorTexto", "SELECT v.Grupo, COUNT(1) AS n FROM v, w WHERE v.Clave = w.Clave GROUP BY v.Grupo",
+     "Grupo|n\nNull|1\nX|10\ny|3"},
+    {"ReunionDeTresTablasConFiltroYCiclo",
+     "SELECT Cosa, COUNT(*) AS n FROM t, u, w WHERE t.Id = u.Id AND w.Id = u.Id AND t.Id = w.Id AND "
+     "Nombre LIKE 'pub%' GROUP BY Cosa",
+     "Cosa|n\nuno|2"},
+    {"ReunionDeNumeroConTexto", "SELECT u.Cosa, COUNT(1) AS n FROM u, w WHERE u.Id = w.Num GROUP BY u.Cosa",
+     "Cosa|n\nnueve|1\ntres|1\nuno|1"},
+    {"ReunionDeReales", "SELECT v.Grupo, COUNT(1) AS n FROM v, w WHERE v.Monto = w.Monto GROUP BY v.Grupo",
+     "Grupo|n\nNull|1\nX|4\ny|1"},
     {"AgrupacionDeTextoCalculado", "SELECT d.x, COUNT(1) AS n FROM (SELECT Clave & '' AS x FROM v) AS d GROUP BY d.x",
      "x|n\n|1\neur|2\nUSD|4"},
     {"AliasQueRepiteLaColumna", "SELECT SUM(Id) AS Id, MAX(Nombre) AS Nombre FROM t", "Id|Nombre\n15|usd"},

@@ -76,18 +76,18 @@ class TArena {
 
 bool EsBytes(int nTipo) { return nTipo == SQLITE_TEXT || nTipo == SQLITE_BLOB; }
 
-std::string_view BytesDeColumna(sqlite3_stmt* stmt, int i, int nTipo) {
-  const void* p = nTipo == SQLITE_TEXT ? static_cast<const void*>(sqlite3_column_text(stmt, i)) : sqlite3_column_blob(stmt, i);
-  return std::string_view(static_cast<const char*>(p), size_t(sqlite3_column_bytes(stmt, i)));
+std::string_view BytesDeValor(sqlite3_value* valor, int nTipo) {
+  const void* p = nTipo == SQLITE_TEXT ? static_cast<const void*>(sqlite3_value_text(valor)) : sqlite3_value_blob(valor);
+  return std::string_view(static_cast<const char*>(p), size_t(sqlite3_value_bytes(valor)));
 }
 
-TValor LeeValor(sqlite3_stmt* stmt, int i, TArena& arena) {
+TValor LeeValor(sqlite3_value* valor, TArena& arena) {
   TValor v;
-  v.nTipo = sqlite3_column_type(stmt, i);
-  if (v.nTipo == SQLITE_INTEGER) v.n = sqlite3_column_int64(stmt, i);
-  if (v.nTipo == SQLITE_FLOAT) v.d = sqlite3_column_double(stmt, i);
+  v.nTipo = sqlite3_value_type(valor);
+  if (v.nTipo == SQLITE_INTEGER) v.n = sqlite3_value_int64(valor);
+  if (v.nTipo == SQLITE_FLOAT) v.d = sqlite3_value_double(valor);
   if (EsBytes(v.nTipo)) {
-    const std::string_view s = BytesDeColumna(stmt, i, v.nTipo);
+    const std::string_view s = BytesDeValor(valor, v.nTipo);
     arena.Guarda(v, s.data(), s.size());
   }
   return v;
@@ -128,18 +128,18 @@ void AgregaBytes(std::string& clave, const T& valor) {
   clave.append(reinterpret_cast<const char*>(&valor), sizeof valor);
 }
 
-// Appends column i's value so that two values append the same bytes exactly when SQLite's
-// grouping holds them equal: Nulls together, 1 and 1.0 together, texts by their collation.
-void AgregaClave(std::string& clave, sqlite3_stmt* stmt, int i, bool bJet) {
-  const int nTipo = sqlite3_column_type(stmt, i);
+}  // namespace
+
+void AgregaClave(std::string& clave, sqlite3_value* valor, bool bJet) {
+  const int nTipo = sqlite3_value_type(valor);
   switch (nTipo) {
     case SQLITE_NULL: clave += 'n'; return;
     case SQLITE_INTEGER:
       clave += 'i';
-      AgregaBytes(clave, qint64(sqlite3_column_int64(stmt, i)));
+      AgregaBytes(clave, qint64(sqlite3_value_int64(valor)));
       return;
     case SQLITE_FLOAT: {
-      const double d = sqlite3_column_double(stmt, i);
+      const double d = sqlite3_value_double(valor);
       if (d >= -9.2e18 && d <= 9.2e18 && double(qint64(d)) == d) {
         clave += 'i';
         AgregaBytes(clave, qint64(d));
@@ -151,7 +151,7 @@ void AgregaClave(std::string& clave, sqlite3_stmt* stmt, int i, bool bJet) {
     }
     default: {
       const bool bTexto = nTipo == SQLITE_TEXT;
-      const std::string_view s = BytesDeColumna(stmt, i, nTipo);
+      const std::string_view s = BytesDeValor(valor, nTipo);
       clave += bTexto && bJet ? 'j' : bTexto ? 't' : 'b';
       const size_t nInicio = clave.size();
       AgregaBytes(clave, quint32(0));
@@ -164,6 +164,8 @@ void AgregaClave(std::string& clave, sqlite3_stmt* stmt, int i, bool bJet) {
     }
   }
 }
+
+namespace {
 
 // The groups, each row of a vector one group (keys and arguments nClaves or nArgumentos
 // apart), found by their keys' bytes through an open-addressing table: many groups of few
@@ -327,39 +329,41 @@ bool AgrupaAparte(TConsulta& consulta, const std::function<QStringList()>& Nombr
   return true;
 }
 
-int AgrupaPorHash(sqlite3_stmt* filas, const std::vector<bool>& clavesJet, const TAgrupacionHash& plan,
-                  bool bTablaGrande, sqlite3_stmt* insercion, qint64& nGrupos) {
+int AgrupaPorHash(IFilasJet& filas, const TAgrupacionHash& plan, bool bTablaGrande, sqlite3_stmt* insercion,
+                  qint64& nGrupos) {
   const int nClaves = plan.nClaves;
-  const int nArgumentos = sqlite3_column_count(filas) - nClaves;
+  const int nArgumentos = filas.Columnas() - nClaves;
+  std::vector<bool> clavesJet;
+  for (int i = 0; i < nClaves; ++i) clavesJet.push_back(filas.Texto(i));
   TGrupos grupos(nClaves, nArgumentos);
   TArena arena;
   std::string clave;
   int nPaso;
   qint64 nFilas = 0;
-  while ((nPaso = sqlite3_step(filas)) == SQLITE_ROW) {
+  while ((nPaso = filas.Paso()) == SQLITE_ROW) {
     if (ReducePoco(++nFilas, qint64(grupos.Cuantos()), bTablaGrande)) return CC_REDUCE_POCO;
     clave.clear();
-    for (int i = 0; i < nClaves; ++i) AgregaClave(clave, filas, i, clavesJet[size_t(i)]);
+    for (int i = 0; i < nClaves; ++i) AgregaClave(clave, filas.Valor(i), clavesJet[size_t(i)]);
     bool bNuevo = false;
     const size_t g = grupos.Busca(clave, bNuevo);
     ++grupos.Filas(g);
     for (int i = 0; i < nClaves; ++i) {
       TValor& actual = grupos.Clave(g, size_t(i));
+      sqlite3_value* valor = filas.Valor(i);
       if (bNuevo) {
-        actual = LeeValor(filas, i, arena);
+        actual = LeeValor(valor, arena);
         continue;
       }
       // A group shows its smallest spelling in binary order: min(x COLLATE BINARY).
-      const int nTipo = sqlite3_column_type(filas, i);
+      const int nTipo = sqlite3_value_type(valor);
       if (!EsBytes(nTipo) || nTipo != actual.nTipo) continue;
-      const std::string_view s = BytesDeColumna(filas, i, nTipo);
+      const std::string_view s = BytesDeValor(valor, nTipo);
       if (s < arena.Bytes(actual)) arena.Guarda(actual, s.data(), s.size());
     }
     for (const TSalida& salida : plan.salidas) {
-      if (salida.clase == TSalida::TClase::Valores && sqlite3_column_type(filas, nClaves + salida.n) != SQLITE_NULL)
+      if (salida.clase == TSalida::TClase::Valores && sqlite3_value_type(filas.Valor(nClaves + salida.n)) != SQLITE_NULL)
         ++grupos.Cuenta(g, size_t(salida.n));
-      if (salida.clase == TSalida::TClase::Suma &&
-          !grupos.Suma(g, size_t(salida.n)).Agrega(sqlite3_column_value(filas, nClaves + salida.n)))
+      if (salida.clase == TSalida::TClase::Suma && !grupos.Suma(g, size_t(salida.n)).Agrega(filas.Valor(nClaves + salida.n)))
         return SQLITE_MISMATCH;
     }
   }

@@ -1,15 +1,18 @@
 #pragma once
 
 #include "ado/jet/Arbol.h"
+#include "ado/jet/IIFilasJet.h"
 
 #include <QStringList>
 #include <QtGlobal>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 struct sqlite3_stmt;
+struct sqlite3_value;
 
 namespace ado::jet {
 
@@ -39,19 +42,24 @@ std::optional<TAgrupacionHash> PlanAgrupacionHash(const TConsulta& consulta);
 // it cannot.
 bool AgrupaAparte(TConsulta& consulta, const std::function<QStringList()>& Nombres);
 
-// Groups the rows filas yields (clavesJet: the keys whose texts compare under the JET
-// collation, the others byte for byte) and runs insercion once per group, in the order of
-// their keys as SQLite's grouping gives them. Returns SQLITE_DONE; CC_REDUCE_POCO, having
-// inserted nothing, when the first rows are mostly groups of their own; SQLITE_MISMATCH for
-// a SUM of something that is not a number; CC_DESBORDA for a SUM beyond its type; or the
-// code of the failed step. "Mostly" is judged on the first CC_FILAS_DE_PRUEBA rows; with
+// Groups the rows filas yields (keys whose texts compare under the JET collation by that,
+// the others byte for byte) and runs insercion once per group, in the order of their keys as
+// SQLite's grouping gives them. Returns SQLITE_DONE; CC_REDUCE_POCO, having inserted
+// nothing, when the first rows are mostly groups of their own; CC_OTRO_PLAN, likewise, when
+// filas cannot give its rows; SQLITE_MISMATCH for a SUM of something that is not a number;
+// CC_DESBORDA for a SUM beyond its type; or the code of the failed step. "Mostly" is judged on the first CC_FILAS_DE_PRUEBA rows; with
 // bTablaGrande (it reads a table of at least that many rows), already on the first
 // CC_FILAS_PRIMERA_PRUEBA when nearly all of them are groups of their own.
 inline constexpr int CC_REDUCE_POCO = -1;
 inline constexpr int CC_DESBORDA = -2;
 inline constexpr qint64 CC_FILAS_DE_PRUEBA = 65536;
 inline constexpr qint64 CC_FILAS_PRIMERA_PRUEBA = 8192;
-int AgrupaPorHash(sqlite3_stmt* filas, const std::vector<bool>& clavesJet, const TAgrupacionHash& plan,
-                  bool bTablaGrande, sqlite3_stmt* insercion, qint64& nGrupos);
+int AgrupaPorHash(IFilasJet& filas, const TAgrupacionHash& plan, bool bTablaGrande, sqlite3_stmt* insercion,
+                  qint64& nGrupos);
+
+// Appends a value so that two values append the same bytes exactly when SQLite's grouping
+// holds them equal: Nulls together, 1 and 1.0 together, texts by their collation (bJet: the
+// JET collation, else byte for byte).
+void AgregaClave(std::string& clave, sqlite3_value* valor, bool bJet);
 
 }  // namespace ado::jet

@@ -9,6 +9,7 @@
 #include "ado/jet/ReglaParametros.h"
 #include "ado/jet/ReglaPivote.h"
 #include "ado/jet/ReglaPreagregado.h"
+#include "ado/jet/ReunionHash.h"
 #include "ado/jet/ValorSQLite.h"
 
 #include <QRegularExpression>
@@ -39,12 +40,6 @@ QString MensajeSQLite(const QString& sMensaje) {
 // text (or may: computed columns, which have no declared type). A number column keeps
 // SQLite's own collation, so that joins with the base tables' number columns can use its
 // index. Grouping and spelling rules go by the same test.
-bool ColumnaDeTexto(const char* sTipo) {
-  if (!sTipo || !*sTipo) return true;
-  const QString s = QString::fromUtf8(sTipo).toUpper();
-  return s.contains(QLatin1String("CHAR")) || s.contains(QLatin1String("TEXT")) || s.contains(QLatin1String("CLOB"));
-}
-
 QString DeclaracionColumna(const char* sTipo) {
   return QLatin1Char(' ') + QString::fromUtf8(sTipo ? sTipo : "") +
          (ColumnaDeTexto(sTipo) ? QStringLiteral(" COLLATE JET") : QString());
@@ -327,11 +322,12 @@ qint64 TEjecutorJet::Llena(TConsulta& consulta, const QString& sTabla, int nColu
   return sqlite3_changes64(F_db);
 }
 
-// Whether the query reads a table of at least CC_FILAS_DE_PRUEBA rows (kept ones by their
-// count, loaded ones by their last row number, as they are never deleted from).
-bool TEjecutorJet::LeeTablaGrande(const TConsulta& consulta) {
+// The rows of the largest table a FROM item reads (kept tables by their count, loaded ones
+// by their last row number, as they are never deleted from).
+qint64 TEjecutorJet::FilasDe(const TFuente& fuente) {
   std::map<QString, QString> tablas;
-  TablasPorAlias(consulta, tablas);
+  TablasPorAliasFuente(fuente, tablas);
+  qint64 nMayor = 0;
   for (const auto& [sAlias, sTabla] : tablas) {
     if (sTabla.isEmpty()) continue;
     const auto itFilas = F_filas.find(sTabla);
@@ -343,28 +339,48 @@ bool TEjecutorJet::LeeTablaGrande(const TConsulta& consulta) {
           PreparaSQLite(QStringLiteral("SELECT max(rowid) FROM ") + CitaNombre(sTabla)));
       if (sqlite3_step(stmt.get()) == SQLITE_ROW) nFilas = sqlite3_column_int64(stmt.get(), 0);
     }
-    if (nFilas >= CC_FILAS_DE_PRUEBA) return true;
+    nMayor = std::max(nMayor, nFilas);
   }
+  return nMayor;
+}
+
+// Whether the query reads a table of at least CC_FILAS_DE_PRUEBA rows.
+bool TEjecutorJet::LeeTablaGrande(const TConsulta& consulta) {
+  for (const TSelect& select : consulta.partes)
+    for (const auto& fuente : select.fuentes)
+      if (FilasDe(*fuente) >= CC_FILAS_DE_PRUEBA) return true;
   return false;
 }
 
-// Fills the table by hashing; -1 when the grouping reduces too little for that.
+// Fills the table by hashing; -1 when the grouping reduces too little for that. A join of
+// tables by equal columns is read by hashing too, unless its values ask for SQLite's rules.
 qint64 TEjecutorJet::LlenaPorHash(const TAgrupacionHash& plan, const QString& sTabla, int nColumnas) {
+  const bool bTablaGrande = LeeTablaGrande(*plan.pFilas);
+  if (const auto reunion = ReunePorHash(*plan.pFilas, F_Catalogo, F_db, [this](const TFuente& f) { return FilasDe(f); })) {
+    const qint64 nGrupos = LlenaPorHash(plan, *reunion, bTablaGrande, sTabla, nColumnas);
+    if (nGrupos != CC_OTRO_PLAN) return nGrupos;
+  }
   const QString sFilas = EmiteSQLite(*plan.pFilas, F_Catalogo);
   IndexaComoPideElPlan(*plan.pFilas, sFilas);
   const std::unique_ptr<sqlite3_stmt, TFinalizaSentencia> filas(PreparaSQLite(sFilas));
-  std::vector<bool> clavesJet;
-  for (int i = 0; i < sqlite3_column_count(filas.get()); ++i)
-    clavesJet.push_back(ColumnaDeTexto(sqlite3_column_decltype(filas.get(), i)));
+  TFilasSQLite filasSQLite(filas.get());
+  return LlenaPorHash(plan, filasSQLite, bTablaGrande, sTabla, nColumnas);
+}
+
+// Groups filas into the table: its groups, -1 when the grouping reduces too little, or
+// CC_OTRO_PLAN when filas cannot give its rows (nothing inserted either way).
+qint64 TEjecutorJet::LlenaPorHash(const TAgrupacionHash& plan, IFilasJet& filas, bool bTablaGrande,
+                                  const QString& sTabla, int nColumnas) {
   QStringList parametros;
   for (int i = 0; i < nColumnas; ++i) parametros << QStringLiteral("?");
   const std::unique_ptr<sqlite3_stmt, TFinalizaSentencia> insercion(PreparaSQLite(
       QStringLiteral("INSERT INTO temp.") + CitaNombre(sTabla) + QStringLiteral(" VALUES (") + parametros.join(u',') + u')'));
   Ejecuta(QStringLiteral("SAVEPOINT jet_grupos"));  // one transaction for all the inserts
   qint64 nGrupos = 0;
-  const int nResultado = AgrupaPorHash(filas.get(), clavesJet, plan, LeeTablaGrande(*plan.pFilas), insercion.get(), nGrupos);
+  const int nResultado = AgrupaPorHash(filas, plan, bTablaGrande, insercion.get(), nGrupos);
   if (nResultado == CC_REDUCE_POCO) nGrupos = -1;
-  if (nResultado != SQLITE_DONE && nResultado != CC_REDUCE_POCO) {
+  if (nResultado == CC_OTRO_PLAN) nGrupos = CC_OTRO_PLAN;
+  if (nResultado != SQLITE_DONE && nResultado != CC_REDUCE_POCO && nResultado != CC_OTRO_PLAN) {
     const QString sMensaje = nResultado == SQLITE_MISMATCH ? QString::fromUtf8(CC_TIPOS_NO_COINCIDEN)
                              : nResultado == CC_DESBORDA   ? QString::fromUtf8(CC_DESBORDAMIENTO)
                                                            : QString::fromUtf8(sqlite3_errmsg(F_db));

@@ -16,6 +16,7 @@ struct sqlite3_stmt;
 namespace ado::jet {
 
 struct TAgrupacionHash;
+class IFilasJet;
 struct TConsulta;
 struct TFuente;
 
@@ -54,7 +55,10 @@ class TEjecutorJet {
   void Materializa(TFuente& fuente, bool bSoloHash = false);
   qint64 Llena(TConsulta& consulta, const QString& sTabla, int nColumnas, const QStringList& textos, bool bSoloHash);
   bool LeeTablaGrande(const TConsulta& consulta);
+  qint64 FilasDe(const TFuente& fuente);
   qint64 LlenaPorHash(const TAgrupacionHash& plan, const QString& sTabla, int nColumnas);
+  qint64 LlenaPorHash(const TAgrupacionHash& plan, IFilasJet& filas, bool bTablaGrande, const QString& sTabla,
+                      int nColumnas);
   bool GuardaLaMayoria(const TConsulta& filtro);
   void IndexaComoPideElPlan(const TConsulta& consulta, const QString& sSql);
   TColumnasTipadas Columnas(const QString& sTabla);

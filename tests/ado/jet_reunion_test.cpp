@@ -1,0 +1,49 @@
+// Which joins the hash join takes, and which it leaves or hands back to SQLite.
+#include "jet_base.h"
+
+#include "ado/jet/Analizador.h"
+#include "ado/jet/ReunionHash.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace ado::jet;
+
+TEST(ReunionHash, TomaLasIgualdadesYDevuelveLoQueNoCompara) {
+  TBaseJet base;
+  base.Ejecuta(QStringLiteral(
+      "CREATE TABLE u (Id INTEGER, Cosa TEXT COLLATE JET);"
+      "INSERT INTO u VALUES (1, 'uno'), (3, 'tres'), (9, 'nueve');"
+      "CREATE TABLE w (Id INTEGER, Clave TEXT COLLATE JET, Monto REAL, Num TEXT COLLATE JET);"
+      "INSERT INTO w VALUES (1, 'USD', 2, '3'), (1, 'usd', 3, '1'), (3, 'eur', NULL, 'x'), (NULL, 'USD', 5, NULL);"));
+  constexpr int CC_NO_LA_TOMA = -100;
+  struct TCaso {
+    const char* sJet;
+    int nFilas;  // or CC_OTRO_PLAN, or CC_NO_LA_TOMA
+  };
+  const TCaso casos[] = {
+      {"SELECT u.Cosa, w.Monto FROM u, w WHERE u.Id = w.Id", 3},
+      {"SELECT Cosa, Monto FROM u, w AS x WHERE x.Id = u.Id AND Cosa <> 'tres' AND x.Clave LIKE 'u%'", 2},
+      {"SELECT u.Cosa FROM u, w WHERE u.Id = w.Num", CC_OTRO_PLAN},          // a number beside a text
+      {"SELECT u.Cosa FROM u, w WHERE u.Id = w.Monto", CC_OTRO_PLAN},        // reals
+      {"SELECT u.Cosa FROM u, w WHERE u.Id < w.Id", CC_NO_LA_TOMA},          // no equality
+      {"SELECT u.Cosa FROM u, w WHERE u.Id = w.Id OR w.Id IS NULL", CC_NO_LA_TOMA},
+      {"SELECT u.Cosa FROM u, w WHERE u.Id = 1", CC_NO_LA_TOMA},             // w joined to nothing
+      {"SELECT u.Id * 2 FROM u, w WHERE u.Id = w.Id", CC_NO_LA_TOMA},        // a computed column
+      {"SELECT u.Cosa FROM u, w WHERE u.Id = w.Id AND Len(w.Clave) > 1", CC_NO_LA_TOMA},  // a filter that may fail
+      {"SELECT Id FROM u, w WHERE u.Id = w.Id", CC_NO_LA_TOMA},              // ambiguous
+  };
+  for (const auto& [sJet, nFilas] : casos) {
+    const auto consulta = AnalizaJet(QString::fromUtf8(sJet));
+    const auto filas = ReunePorHash(*consulta, [](const QString&) { return TColumnasTipadas{}; }, base.Db(),
+                                    [](const TFuente&) { return qint64(1); });
+    ASSERT_EQ(filas != nullptr, nFilas != CC_NO_LA_TOMA) << sJet;
+    if (!filas) continue;
+    int nPaso, nLeidas = 0;
+    while ((nPaso = filas->Paso()) == SQLITE_ROW) ++nLeidas;
+    EXPECT_EQ(nPaso == CC_OTRO_PLAN ? CC_OTRO_PLAN : nLeidas, nFilas) << sJet;
+  }
+}
+
+}  // namespace
