@@ -24,4 +24,9 @@ THuellaArchivo HuellaArchivo(const QString& sRuta);
 // (1252 when the system does not know that code page).
 std::array<std::string, 256> TablaCodigoPagina(int nCodigo);
 
+// Has freed memory kept for the next allocation instead of handed back to the system at
+// once: a run fills and drops temporary tables of hundreds of megabytes, and each page the
+// system hands out again costs a fault. Called once, before the first query.
+void PreparaMemoria();
+
 }  // namespace ado

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QStringDecoder>
+#include <malloc.h>
 #include <sys/stat.h>
 
 namespace ado {
@@ -29,6 +30,13 @@ std::array<std::string, 256> TablaCodigoPagina(int nCodigo) {
     Decodificador.resetState();
   }
   return Tabla;
+}
+
+void PreparaMemoria() {
+  constexpr int CC_RESERVA = 64 << 20;
+  mallopt(M_TRIM_THRESHOLD, 8 * CC_RESERVA);
+  mallopt(M_TOP_PAD, CC_RESERVA);
+  mallopt(M_MMAP_THRESHOLD, 8 * CC_RESERVA);
 }
 
 }  // namespace ado

@@ -36,4 +36,7 @@ std::array<std::string, 256> TablaCodigoPagina(int nCodigo) {
   return Tabla;
 }
 
+// Windows' heap keeps freed blocks for reuse by itself.
+void PreparaMemoria() {}
+
 }  // namespace ado
