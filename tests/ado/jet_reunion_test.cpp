@@ -24,7 +24,8 @@ TEST(ReunionHash, TomaLasIgualdadesYDevuelveLoQueNoCompara) {
   };
   const TCaso casos[] = {
       {"SELECT u.Cosa, w.Monto FROM u, w WHERE u.Id = w.Id", 3},
-      {"SELECT Cosa, Monto FROM u, w AS x WHERE x.Id = u.Id AND Cosa <> 'tres' AND x.Clave LIKE 'u%'", 2},
+      {"SELECT Cosa, Monto FROM u, w AS x WHERE x.Id = u.Id AND x.Clave LIKE 'u%'", 2},
+      {"SELECT Cosa, Monto FROM u, w AS x WHERE x.Id = u.Id AND Cosa <> 'tres'", CC_NO_LA_TOMA},  // a smaller table's filter
       {"SELECT u.Cosa FROM u, w WHERE u.Id = w.Num", CC_OTRO_PLAN},          // a number beside a text
       {"SELECT u.Cosa FROM u, w WHERE u.Id = w.Monto", CC_OTRO_PLAN},        // reals
       {"SELECT u.Cosa FROM u, w WHERE u.Id < w.Id", CC_NO_LA_TOMA},          // no equality
@@ -36,8 +37,9 @@ TEST(ReunionHash, TomaLasIgualdadesYDevuelveLoQueNoCompara) {
   };
   for (const auto& [sJet, nFilas] : casos) {
     const auto consulta = AnalizaJet(QString::fromUtf8(sJet));
+    // w is the largest table
     const auto filas = ReunePorHash(*consulta, [](const QString&) { return TColumnasTipadas{}; }, base.Db(),
-                                    [](const TFuente&) { return qint64(1); });
+                                    [](const TFuente& f) { return qint64(f.sNombre == QLatin1String("w") ? 5 : 3); });
     ASSERT_EQ(filas != nullptr, nFilas != CC_NO_LA_TOMA) << sJet;
     if (!filas) continue;
     int nPaso, nLeidas = 0;

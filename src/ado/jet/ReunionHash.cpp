@@ -453,6 +453,10 @@ std::unique_ptr<IFilasJet> ReunePorHash(const TConsulta& consulta, const TCatalo
   for (const TTabla& tabla : tablas) filas.push_back(Filas(*tabla.pFuente));
   for (size_t i = 1; i < tablas.size(); ++i)
     if (filas[i] > filas[size_t(nSonda)]) nSonda = int(i);
+  // A smaller table with filters of its own is left to SQLite, which starts from its few rows
+  // and finds their partners in the largest through an index instead of reading it whole.
+  for (size_t i = 0; i < tablas.size(); ++i)
+    if (int(i) != nSonda && !tablas[i].filtros.empty()) return nullptr;
   std::vector<bool> unidas(tablas.size(), false);
   unidas[size_t(nSonda)] = true;
   std::vector<bool> usadas(igualdades.size(), false);

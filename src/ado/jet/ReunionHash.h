@@ -13,10 +13,10 @@ struct sqlite3;
 namespace ado::jet {
 
 // The rows of SELECT columns FROM a, b, ... WHERE conditions, where the conditions are equal
-// columns of two tables and filters of one table that cannot fail, joined by hashing: SQLite
-// reads each table once with its own filters; the largest streams and the others wait in
-// hash tables by their join columns. SQLite's plan would look every row of the largest table
-// up in each of the others' indexes instead. The rows are the same, in another order.
+// columns of two tables and filters of the largest table that cannot fail, joined by
+// hashing: SQLite reads each table once, the largest with its filters streams and the others
+// wait in hash tables by their join columns. SQLite's plan would look every row of the
+// largest table up in each of the others' indexes instead. The same rows, in another order.
 // Empty for another shape. Its rows answer CC_OTRO_PLAN when a join column holds a value it
 // does not compare itself (numbers beside texts, reals, blobs): SQLite's affinities decide
 // those. Filas tells how many rows each table of a FROM item holds, about.
