@@ -223,6 +223,10 @@ class TIndiceReunion {
   std::unordered_map<std::string, std::pair<quint32, quint32>> F_porTexto;
 };
 
+// A join of two large tables stays with SQLite's indexes: holding the smaller one's values
+// (some 70 bytes each) would cost more memory than the rest of the run.
+constexpr size_t CC_VALORES_EN_MEMORIA = size_t(1) << 22;
+
 class TReunionHash : public IFilasJet {
  public:
   TReunionHash(std::vector<TSentencia> lecturas, int nSonda, std::vector<TPasoReunion> pasos,
@@ -293,6 +297,7 @@ class TReunionHash : public IFilasJet {
       int nPaso;
       quint32 nFila = 0;
       while ((nPaso = sqlite3_step(stmt)) == SQLITE_ROW) {
+        if (tabla.valores.size() >= CC_VALORES_EN_MEMORIA) return CC_OTRO_PLAN;
         for (int i = 0; i < tabla.nColumnas; ++i) {
           tabla.valores.emplace_back(sqlite3_value_dup(sqlite3_column_value(stmt, i)));
           if (!tabla.valores.back()) return SQLITE_NOMEM;
