@@ -2,8 +2,6 @@
 
 namespace ado::jet {
 
-namespace {
-
 std::unique_ptr<TFuente> Clona(const TFuente& f) {
   auto c = std::make_unique<TFuente>();
   c->clase = f.clase;
@@ -18,6 +16,8 @@ std::unique_ptr<TFuente> Clona(const TFuente& f) {
   c->pos = f.pos;
   return c;
 }
+
+namespace {
 
 template <typename T>
 std::unique_ptr<T> ClonaSiHay(const std::unique_ptr<T>& p) {
@@ -60,6 +60,32 @@ std::unique_ptr<TExpresion> NuevaFuncion(const QString& sNombre, std::unique_ptr
   e->clase = TExpresion::TClase::Funcion;
   e->sTexto = sNombre;
   e->hijos.push_back(std::move(argumento));
+  return e;
+}
+
+void Conjunciones(std::unique_ptr<TExpresion> e, std::vector<std::unique_ptr<TExpresion>>& terminos) {
+  if (e->clase == TExpresion::TClase::Binario && e->sTexto == QLatin1String("AND")) {
+    Conjunciones(std::move(e->hijos[0]), terminos);
+    Conjunciones(std::move(e->hijos[1]), terminos);
+  } else {
+    terminos.push_back(std::move(e));
+  }
+}
+
+std::unique_ptr<TExpresion> Une(std::vector<std::unique_ptr<TExpresion>> terminos) {
+  std::unique_ptr<TExpresion> e;
+  for (auto& termino : terminos) {
+    if (!e) {
+      e = std::move(termino);
+      continue;
+    }
+    auto y = std::make_unique<TExpresion>();
+    y->clase = TExpresion::TClase::Binario;
+    y->sTexto = QStringLiteral("AND");
+    y->hijos.push_back(std::move(e));
+    y->hijos.push_back(std::move(termino));
+    e = std::move(y);
+  }
   return e;
 }
 

@@ -101,10 +101,16 @@ struct TConsulta {
 // Deep copies (a crosstab repeats its value once per column).
 std::unique_ptr<TExpresion> Clona(const TExpresion& e);
 std::unique_ptr<TConsulta> Clona(const TConsulta& consulta);
+std::unique_ptr<TFuente> Clona(const TFuente& fuente);
 
 // New nodes, for the rules that rewrite a query.
 std::unique_ptr<TExpresion> NuevaColumna(const QString& sCalificador, const QString& sNombre);
 std::unique_ptr<TExpresion> NuevaFuncion(const QString& sNombre, std::unique_ptr<TExpresion> argumento);
+
+// The terms of a chain of ANDs, taken out of it in order; and terms joined by AND again
+// (empty for none).
+void Conjunciones(std::unique_ptr<TExpresion> e, std::vector<std::unique_ptr<TExpresion>>& terminos);
+std::unique_ptr<TExpresion> Une(std::vector<std::unique_ptr<TExpresion>> terminos);
 
 // Calls f on every expression slot of the query's own clauses (select list, joins'
 // conditions, WHERE, GROUP BY, HAVING, ORDER BY), outermost first; f may replace the

@@ -17,32 +17,6 @@ bool EsLiteral(const TExpresion& e) {
   return e.clase == TClase::Texto || e.clase == TClase::Numero || e.clase == TClase::Fecha || e.clase == TClase::Booleano;
 }
 
-void Conjunciones(std::unique_ptr<TExpresion> e, std::vector<std::unique_ptr<TExpresion>>& terminos) {
-  if (e->clase == TClase::Binario && e->sTexto == QLatin1String("AND")) {
-    Conjunciones(std::move(e->hijos[0]), terminos);
-    Conjunciones(std::move(e->hijos[1]), terminos);
-  } else {
-    terminos.push_back(std::move(e));
-  }
-}
-
-std::unique_ptr<TExpresion> Une(std::vector<std::unique_ptr<TExpresion>> terminos) {
-  std::unique_ptr<TExpresion> e;
-  for (auto& termino : terminos) {
-    if (!e) {
-      e = std::move(termino);
-      continue;
-    }
-    auto y = std::make_unique<TExpresion>();
-    y->clase = TClase::Binario;
-    y->sTexto = QStringLiteral("AND");
-    y->hijos.push_back(std::move(e));
-    y->hijos.push_back(std::move(termino));
-    e = std::move(y);
-  }
-  return e;
-}
-
 // A comparison of columns and literals: it can raise no error, so it may run on rows the
 // lifted filters would have left out.
 bool EsComparacionSimple(const TExpresion& e) {

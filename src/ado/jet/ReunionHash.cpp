@@ -66,31 +66,13 @@ bool NoFalla(const TExpresion& e) {
   return true;
 }
 
-void Conjunciones(const TExpresion& e, std::vector<const TExpresion*>& partes) {
-  if (e.clase == TClase::Binario && e.sTexto == QLatin1String("AND")) {
-    Conjunciones(*e.hijos[0], partes);
-    Conjunciones(*e.hijos[1], partes);
-  } else {
-    partes.push_back(&e);
-  }
-}
-
-std::unique_ptr<TFuente> ClonaFuente(const TFuente& fuente) {
-  auto copia = std::make_unique<TFuente>();
-  copia->clase = fuente.clase;
-  copia->sNombre = fuente.sNombre;
-  copia->sAlias = fuente.sAlias;
-  if (fuente.pConsulta) copia->pConsulta = Clona(*fuente.pConsulta);
-  return copia;
-}
-
 // One FROM item as the join reads it: its columns, and the query over it alone that gives
 // the columns the join needs (outputs and join columns), its own filters applied.
 struct TTabla {
   const TFuente* pFuente = nullptr;
   QString sAlias;        // upper case
   QStringList columnas;  // upper case, as SELECT * names them
-  std::vector<const TExpresion*> filtros;
+  std::vector<std::unique_ptr<TExpresion>> filtros;
   std::vector<const TExpresion*> leidas;  // the columns read, in order
   std::map<QString, int> posiciones;      // column (upper case) -> its place among those read
 
@@ -397,6 +379,48 @@ class TReunionHash : public IFilasJet {
   int F_nError = SQLITE_OK;
 };
 
+// The other tables in the order the equalities reach them from nSonda; each equality
+// between tables already reached checks the step that reaches the last of them.
+std::vector<TPasoReunion> OrdenDeReunion(int nSonda, const std::vector<TIgualdad>& igualdades, size_t nTablas) {
+  std::vector<bool> unidas(nTablas, false);
+  unidas[size_t(nSonda)] = true;
+  std::vector<bool> usadas(igualdades.size(), false);
+  const auto Alcanzada = [&](const TIgualdad& igualdad) {
+    return unidas[size_t(igualdad.a.nTabla)] && unidas[size_t(igualdad.b.nTabla)];
+  };
+  std::vector<TPasoReunion> pasos;
+  for (size_t i = 0; i < igualdades.size();) {
+    TIgualdad igualdad = igualdades[i];
+    if (unidas[size_t(igualdad.b.nTabla)]) std::swap(igualdad.a, igualdad.b);
+    if (usadas[i] || !unidas[size_t(igualdad.a.nTabla)] || unidas[size_t(igualdad.b.nTabla)]) {
+      ++i;
+      continue;
+    }
+    usadas[i] = true;
+    unidas[size_t(igualdad.b.nTabla)] = true;
+    pasos.push_back({igualdad.b.nTabla, igualdad.b.nColumna, igualdad.a, false, {}});
+    for (size_t j = 0; j < igualdades.size(); ++j)
+      if (!usadas[j] && Alcanzada(igualdades[j])) {
+        usadas[j] = true;
+        pasos.back().comprobaciones.push_back(igualdades[j]);
+      }
+    i = 0;  // a table just reached may reach others
+  }
+  return pasos;
+}
+
+// The query over one table alone: the columns the join reads, with its own filters.
+TSentencia Lectura(TTabla& tabla, const TCatalogoJet& catalogo, sqlite3* db) {
+  if (tabla.leidas.empty()) return nullptr;
+  TConsulta lectura;
+  lectura.partes.emplace_back();
+  TSelect& sola = lectura.partes.front();
+  for (const TExpresion* columna : tabla.leidas) sola.elementos.push_back({Clona(*columna), false, {}, {}});
+  sola.fuentes.push_back(Clona(*tabla.pFuente));
+  sola.pDonde = Une(std::move(tabla.filtros));
+  return Prepara(db, EmiteSQLite(lectura, catalogo));
+}
+
 }  // namespace
 
 std::unique_ptr<IFilasJet> ReunePorHash(const TConsulta& consulta, const TCatalogoJet& catalogo, sqlite3* db,
@@ -417,7 +441,7 @@ std::unique_ptr<IFilasJet> ReunePorHash(const TConsulta& consulta, const TCatalo
     TConsulta todas;
     todas.partes.emplace_back();
     todas.partes.front().elementos.push_back({nullptr, true, {}, {}});
-    todas.partes.front().fuentes.push_back(ClonaFuente(*fuente));
+    todas.partes.front().fuentes.push_back(Clona(*fuente));
     const TSentencia stmt = Prepara(db, EmiteSQLite(todas, catalogo));
     if (!stmt) return nullptr;
     for (int i = 0; i < sqlite3_column_count(stmt.get()); ++i)
@@ -459,13 +483,13 @@ std::unique_ptr<IFilasJet> ReunePorHash(const TConsulta& consulta, const TCatalo
   }
 
   std::vector<TIgualdad> igualdades;
-  std::vector<const TExpresion*> condiciones;
-  if (select.pDonde) Conjunciones(*select.pDonde, condiciones);
-  for (const TExpresion* condicion : condiciones) {
+  std::vector<std::unique_ptr<TExpresion>> condiciones;  // the equalities stay: tables read their columns
+  if (select.pDonde) Conjunciones(Clona(*select.pDonde), condiciones);
+  for (auto& condicion : condiciones) {
     std::set<int> leidas;
     if (!TablasDe(*condicion, leidas)) return nullptr;
     if (leidas.size() == 1 && NoFalla(*condicion)) {
-      tablas[size_t(*leidas.begin())].filtros.push_back(condicion);
+      tablas[size_t(*leidas.begin())].filtros.push_back(std::move(condicion));
       continue;
     }
     if (leidas.size() != 2 || condicion->clase != TClase::Binario || condicion->sTexto != QLatin1String("=") ||
@@ -485,53 +509,13 @@ std::unique_ptr<IFilasJet> ReunePorHash(const TConsulta& consulta, const TCatalo
   // and finds their partners in the largest through an index instead of reading it whole.
   for (size_t i = 0; i < tablas.size(); ++i)
     if (int(i) != nSonda && !tablas[i].filtros.empty()) return nullptr;
-  std::vector<bool> unidas(tablas.size(), false);
-  unidas[size_t(nSonda)] = true;
-  std::vector<bool> usadas(igualdades.size(), false);
-  std::vector<TPasoReunion> pasos;
-  for (bool bAvanza = true; bAvanza;) {
-    bAvanza = false;
-    for (size_t i = 0; i < igualdades.size() && !bAvanza; ++i) {
-      if (usadas[i]) continue;
-      TIgualdad igualdad = igualdades[i];
-      if (unidas[size_t(igualdad.b.nTabla)]) std::swap(igualdad.a, igualdad.b);
-      if (!unidas[size_t(igualdad.a.nTabla)] || unidas[size_t(igualdad.b.nTabla)]) continue;
-      usadas[i] = true;
-      unidas[size_t(igualdad.b.nTabla)] = bAvanza = true;
-      pasos.push_back({igualdad.b.nTabla, igualdad.b.nColumna, igualdad.a, false, {}});
-      for (size_t j = 0; j < igualdades.size(); ++j)
-        if (!usadas[j] && unidas[size_t(igualdades[j].a.nTabla)] && unidas[size_t(igualdades[j].b.nTabla)]) {
-          usadas[j] = true;
-          pasos.back().comprobaciones.push_back(igualdades[j]);
-        }
-    }
-  }
+  std::vector<TPasoReunion> pasos = OrdenDeReunion(nSonda, igualdades, tablas.size());
   if (pasos.size() + 1 != tablas.size()) return nullptr;  // a table no equality reaches
 
   std::vector<TSentencia> lecturas;
   for (TTabla& tabla : tablas) {
-    if (tabla.leidas.empty()) return nullptr;
-    TConsulta lectura;
-    lectura.partes.emplace_back();
-    TSelect& sola = lectura.partes.front();
-    for (const TExpresion* columna : tabla.leidas) sola.elementos.push_back({Clona(*columna), false, {}, {}});
-    sola.fuentes.push_back(ClonaFuente(*tabla.pFuente));
-    for (const TExpresion* filtro : tabla.filtros) {
-      auto copia = Clona(*filtro);
-      if (!sola.pDonde) {
-        sola.pDonde = std::move(copia);
-        continue;
-      }
-      auto y = std::make_unique<TExpresion>();
-      y->clase = TClase::Binario;
-      y->sTexto = QStringLiteral("AND");
-      y->hijos.push_back(std::move(sola.pDonde));
-      y->hijos.push_back(std::move(copia));
-      sola.pDonde = std::move(y);
-    }
-    TSentencia stmt = Prepara(db, EmiteSQLite(lectura, catalogo));
-    if (!stmt) return nullptr;
-    lecturas.push_back(std::move(stmt));
+    lecturas.push_back(Lectura(tabla, catalogo, db));
+    if (!lecturas.back()) return nullptr;
   }
   // Texts join as texts only between two text columns; any other pair as integers.
   const auto Declarada = [&](const TColumnaLeida& c) {
