@@ -5,6 +5,7 @@
 #include "ado/ErrorADO.h"
 #include "ado/LectorTabla.h"
 #include "ado/MapeoConsolidado.h"
+#include "ado/SentenciaSQLite.h"
 
 #include <sqlite3.h>
 #include <algorithm>
@@ -24,11 +25,6 @@ void Ejecuta(sqlite3* db, const char* pSQL) {
   if (sqlite3_exec(db, pSQL, nullptr, nullptr, nullptr) != SQLITE_OK)
     throw EErrorADO(CC_ERROR_CONSULTA, QString::fromUtf8(sqlite3_errmsg(db)));
 }
-
-struct TFinalizaSentencia {
-  void operator()(sqlite3_stmt* p) const { sqlite3_finalize(p); }
-};
-using PSentencia = std::unique_ptr<sqlite3_stmt, TFinalizaSentencia>;
 
 PSentencia Prepara(sqlite3* db, const QString& sSQL) {
   sqlite3_stmt* p = nullptr;

@@ -3,6 +3,7 @@
 #include "ado/ConexionADO.h"
 #include "ado/ErrorADO.h"
 #include "ado/FechaADO.h"
+#include "ado/SentenciaSQLite.h"
 #include "ado/jet/ExactoJet.h"
 #include "ado/jet/ValorSQLite.h"
 
@@ -11,10 +12,6 @@
 
 namespace ado {
 namespace {
-
-struct TFinaliza {
-  void operator()(sqlite3_stmt* p) const { sqlite3_finalize(p); }
-};
 
 // Currency and Decimal reach the caller as the double nearest them, as a Variant's Double.
 QVariant ValorDe(sqlite3_stmt* pSentencia, int nColumna, jet::TTipoJet tipo) {
@@ -63,7 +60,7 @@ void TConsultaADO::Open() {
   if (!Conexion || !Conexion->Connected())
     throw EErrorADO(CC_ERROR_CONSULTA, QStringLiteral("La consulta no tiene una conexión abierta."));
   const jet::TSentenciaJet Preparada = Conexion->Prepara(F_sSQL);
-  const std::unique_ptr<sqlite3_stmt, TFinaliza> Sentencia(Preparada.pSentencia);
+  const PSentencia Sentencia(Preparada.pSentencia);
   sqlite3_stmt* p = Sentencia.get();
   const int nColumnas = sqlite3_column_count(p);
   if (nColumnas == 0)

@@ -1,5 +1,6 @@
 #include "ado/jet/EjecutorJet.h"
 
+#include "ado/SentenciaSQLite.h"
 #include "ado/jet/AgrupacionHash.h"
 #include "ado/jet/Analizador.h"
 #include "ado/jet/EmisorSQLite.h"
@@ -20,10 +21,6 @@
 namespace ado::jet {
 
 namespace {
-
-struct TFinalizaSentencia {
-  void operator()(sqlite3_stmt* p) const { sqlite3_finalize(p); }
-};
 
 // SQLite's messages for what the user got wrong, in the words Jet uses.
 QString MensajeSQLite(const QString& sMensaje) {
@@ -335,7 +332,7 @@ qint64 TEjecutorJet::FilasDe(const TFuente& fuente) {
     if (itFilas != F_filas.end()) {
       nFilas = itFilas->second;
     } else {
-      const std::unique_ptr<sqlite3_stmt, TFinalizaSentencia> stmt(
+      const PSentencia stmt(
           PreparaSQLite(QStringLiteral("SELECT max(rowid) FROM ") + CitaNombre(sTabla)));
       if (sqlite3_step(stmt.get()) == SQLITE_ROW) nFilas = sqlite3_column_int64(stmt.get(), 0);
     }
@@ -362,7 +359,7 @@ qint64 TEjecutorJet::LlenaPorHash(const TAgrupacionHash& plan, const QString& sT
   }
   const QString sFilas = EmiteSQLite(*plan.pFilas, F_Catalogo);
   IndexaComoPideElPlan(*plan.pFilas, sFilas);
-  const std::unique_ptr<sqlite3_stmt, TFinalizaSentencia> filas(PreparaSQLite(sFilas));
+  const PSentencia filas(PreparaSQLite(sFilas));
   TFilasSQLite filasSQLite(filas.get());
   return LlenaPorHash(plan, filasSQLite, bTablaGrande, sTabla, nColumnas);
 }
@@ -373,7 +370,7 @@ qint64 TEjecutorJet::LlenaPorHash(const TAgrupacionHash& plan, IFilasJet& filas,
                                   const QString& sTabla, int nColumnas) {
   QStringList parametros;
   for (int i = 0; i < nColumnas; ++i) parametros << QStringLiteral("?");
-  const std::unique_ptr<sqlite3_stmt, TFinalizaSentencia> insercion(PreparaSQLite(
+  const PSentencia insercion(PreparaSQLite(
       QStringLiteral("INSERT INTO temp.") + CitaNombre(sTabla) + QStringLiteral(" VALUES (") + parametros.join(u',') + u')'));
   Ejecuta(QStringLiteral("SAVEPOINT jet_grupos"));  // one transaction for all the inserts
   qint64 nGrupos = 0;
@@ -447,7 +444,7 @@ bool TEjecutorJet::GuardaLaMayoria(const TConsulta& filtro) {
 // The names SQLite gives the query's columns.
 QStringList TEjecutorJet::NombresColumnas(const TConsulta& consulta) {
   QStringList nombres;
-  const std::unique_ptr<sqlite3_stmt, TFinalizaSentencia> stmt(PreparaSQLite(EmiteSQLite(consulta, F_Catalogo)));
+  const PSentencia stmt(PreparaSQLite(EmiteSQLite(consulta, F_Catalogo)));
   for (int i = 0; i < sqlite3_column_count(stmt.get()); ++i) nombres << QString::fromUtf8(sqlite3_column_name(stmt.get(), i));
   return nombres;
 }

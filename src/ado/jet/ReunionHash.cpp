@@ -1,5 +1,6 @@
 #include "ado/jet/ReunionHash.h"
 
+#include "ado/SentenciaSQLite.h"
 #include "ado/jet/AgrupacionHash.h"
 
 #include <sqlite3.h>
@@ -17,23 +18,18 @@ namespace {
 
 using TClase = TExpresion::TClase;
 
-struct TFinaliza {
-  void operator()(sqlite3_stmt* p) const { sqlite3_finalize(p); }
-};
-using TSentencia = std::unique_ptr<sqlite3_stmt, TFinaliza>;
-
 struct TLibera {
   void operator()(sqlite3_value* v) const { sqlite3_value_free(v); }
 };
 
-TSentencia Prepara(sqlite3* db, const QString& sSql) {
+PSentencia Prepara(sqlite3* db, const QString& sSql) {
   sqlite3_stmt* stmt = nullptr;
   const QByteArray sUtf8 = sSql.toUtf8();
   if (sqlite3_prepare_v2(db, sUtf8.constData(), int(sUtf8.size()), &stmt, nullptr) != SQLITE_OK) {
     sqlite3_finalize(stmt);
     return nullptr;
   }
-  return TSentencia(stmt);
+  return PSentencia(stmt);
 }
 
 // A condition that cannot fail whichever rows it sees: the tables' own filters are applied
@@ -211,7 +207,7 @@ constexpr size_t CC_VALORES_EN_MEMORIA = size_t(1) << 22;
 
 class TReunionHash : public IFilasJet {
  public:
-  TReunionHash(std::vector<TSentencia> lecturas, int nSonda, std::vector<TPasoReunion> pasos,
+  TReunionHash(std::vector<PSentencia> lecturas, int nSonda, std::vector<TPasoReunion> pasos,
                std::vector<TColumnaLeida> salidas)
       : F_lecturas(std::move(lecturas)),
         F_nSonda(nSonda),
@@ -363,7 +359,7 @@ class TReunionHash : public IFilasJet {
     return true;
   }
 
-  std::vector<TSentencia> F_lecturas;  // per table: its query alone
+  std::vector<PSentencia> F_lecturas;  // per table: its query alone
   int F_nSonda;                        // the table that streams
   std::vector<TPasoReunion> F_pasos;   // the others, in the order they are bound
   std::vector<TColumnaLeida> F_salidas;
@@ -410,7 +406,7 @@ std::vector<TPasoReunion> OrdenDeReunion(int nSonda, const std::vector<TIgualdad
 }
 
 // The query over one table alone: the columns the join reads, with its own filters.
-TSentencia Lectura(TTabla& tabla, const TCatalogoJet& catalogo, sqlite3* db) {
+PSentencia Lectura(TTabla& tabla, const TCatalogoJet& catalogo, sqlite3* db) {
   if (tabla.leidas.empty()) return nullptr;
   TConsulta lectura;
   lectura.partes.emplace_back();
@@ -442,7 +438,7 @@ std::unique_ptr<IFilasJet> ReunePorHash(const TConsulta& consulta, const TCatalo
     todas.partes.emplace_back();
     todas.partes.front().elementos.push_back({nullptr, true, {}, {}});
     todas.partes.front().fuentes.push_back(Clona(*fuente));
-    const TSentencia stmt = Prepara(db, EmiteSQLite(todas, catalogo));
+    const PSentencia stmt = Prepara(db, EmiteSQLite(todas, catalogo));
     if (!stmt) return nullptr;
     for (int i = 0; i < sqlite3_column_count(stmt.get()); ++i)
       tabla.columnas << QString::fromUtf8(sqlite3_column_name(stmt.get(), i)).toUpper();
@@ -512,7 +508,7 @@ std::unique_ptr<IFilasJet> ReunePorHash(const TConsulta& consulta, const TCatalo
   std::vector<TPasoReunion> pasos = OrdenDeReunion(nSonda, igualdades, tablas.size());
   if (pasos.size() + 1 != tablas.size()) return nullptr;  // a table no equality reaches
 
-  std::vector<TSentencia> lecturas;
+  std::vector<PSentencia> lecturas;
   for (TTabla& tabla : tablas) {
     lecturas.push_back(Lectura(tabla, catalogo, db));
     if (!lecturas.back()) return nullptr;
