@@ -341,19 +341,21 @@ qint64 TEjecutorJet::FilasDe(const TFuente& fuente) {
   return nMayor;
 }
 
-// Whether the query reads a table of at least CC_FILAS_DE_PRUEBA rows.
-bool TEjecutorJet::LeeTablaGrande(const TConsulta& consulta) {
-  for (const TSelect& select : consulta.partes)
-    for (const auto& fuente : select.fuentes)
-      if (FilasDe(*fuente) >= CC_FILAS_DE_PRUEBA) return true;
-  return false;
-}
-
 // Fills the table by hashing; -1 when the grouping reduces too little for that. A join of
 // tables by equal columns is read by hashing too, unless its values ask for SQLite's rules.
 qint64 TEjecutorJet::LlenaPorHash(const TAgrupacionHash& plan, const QString& sTabla, int nColumnas) {
-  const bool bTablaGrande = LeeTablaGrande(*plan.pFilas);
-  if (const auto reunion = ReunePorHash(*plan.pFilas, F_Catalogo, F_db, [this](const TFuente& f) { return FilasDe(f); })) {
+  // Each FROM item's size is asked of SQLite once: the grouping's rule for large tables
+  // and the join's choice of the table that streams both read it.
+  std::map<const TFuente*, qint64> filasPorFuente;
+  const auto Filas = [&](const TFuente& fuente) {
+    const auto [it, bNueva] = filasPorFuente.try_emplace(&fuente, 0);
+    if (bNueva) it->second = FilasDe(fuente);
+    return it->second;
+  };
+  bool bTablaGrande = false;  // it reads a table of at least CC_FILAS_DE_PRUEBA rows
+  for (const TSelect& select : plan.pFilas->partes)
+    for (const auto& fuente : select.fuentes) bTablaGrande = bTablaGrande || Filas(*fuente) >= CC_FILAS_DE_PRUEBA;
+  if (const auto reunion = ReunePorHash(*plan.pFilas, F_Catalogo, F_db, Filas)) {
     const qint64 nGrupos = LlenaPorHash(plan, *reunion, bTablaGrande, sTabla, nColumnas);
     if (nGrupos != CC_OTRO_PLAN) return nGrupos;
   }

@@ -54,7 +54,6 @@ class TEjecutorJet {
   void AgrupaAparteSiReduce(std::unique_ptr<TConsulta>& consulta);
   void Materializa(TFuente& fuente, bool bSoloHash = false);
   qint64 Llena(TConsulta& consulta, const QString& sTabla, int nColumnas, const QStringList& textos, bool bSoloHash);
-  bool LeeTablaGrande(const TConsulta& consulta);
   qint64 FilasDe(const TFuente& fuente);
   qint64 LlenaPorHash(const TAgrupacionHash& plan, const QString& sTabla, int nColumnas);
   qint64 LlenaPorHash(const TAgrupacionHash& plan, IFilasJet& filas, bool bTablaGrande, const QString& sTabla,
