@@ -16,7 +16,6 @@
 
 #include "ado/ConexionADO.h"
 #include "ado/ConsultaADO.h"
-#include "ado/Plataforma.h"
 #include "report/ExportadorJSON.h"
 #include "report/ExportadorPDF.h"
 #include "report/Reporte.h"
@@ -288,7 +287,6 @@ int Principal(const QStringList& Args)
 
 int main(int argc, char* argv[])
 {
-  ado::PreparaMemoria();  // as the program does
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication Aplicacion(argc, argv);

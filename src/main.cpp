@@ -11,14 +11,12 @@
 #include "app/OrdenesPrograma.h"
 #include "app/Plataforma.h"
 #include "app/Principal.h"
-#include "ado/Plataforma.h"
 #include "data/DataModule.h"
 #include "db/ColectorConxs.h"
 #include "report/ui/VisorReporte.h"
 
 int main(int argc, char* argv[])
 {
-  ado::PreparaMemoria();
   // Read before any application object: Qt would abort without a display.
   QStringList Argumentos;
   for (int i = 1; i < argc; ++i)

@@ -26,7 +26,7 @@ std::array<std::string, 256> TablaCodigoPagina(int nCodigo);
 
 // Has freed memory kept for the next allocation instead of handed back to the system at
 // once: a run fills and drops temporary tables of hundreds of megabytes, and each page the
-// system hands out again costs a fault. Called once, before the first query.
+// system hands out again costs a fault. The session calls it once, before its first database.
 void PreparaMemoria();
 
 }  // namespace ado

@@ -16,11 +16,16 @@
 namespace ado {
 namespace {
 
-// SQLite's allocation counters take a global lock on every allocation; nothing here reads
-// them. Only possible before SQLite starts: later calls change nothing.
-void SinContadoresDeMemoria() {
-  static const int nResultado = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
-  Q_UNUSED(nResultado);
+// The process's memory, set once before the first session's database. SQLite's allocation
+// counters take a global lock on every allocation and nothing here reads them (only
+// possible before SQLite starts); freed memory is kept for reuse (Plataforma.h).
+void PreparaMemoriaDelProceso() {
+  static const bool bPreparada = [] {
+    sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
+    PreparaMemoria();
+    return true;
+  }();
+  Q_UNUSED(bPreparada);
 }
 
 struct TCierraSqlite {
@@ -55,7 +60,7 @@ void TSesionJet::Abre() {
     VerificaArchivoJet(sRuta, sPassword);
     Estado->Archivos.push_back(std::make_unique<TArchivoMdb>(sRuta));
   }
-  SinContadoresDeMemoria();
+  PreparaMemoriaDelProceso();
   sqlite3* db = nullptr;
   const int nResultado = sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
   Estado->db.reset(db);

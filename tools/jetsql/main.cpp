@@ -2,7 +2,6 @@
 // engine, as CSV.
 #include "ado/ConexionADO.h"
 #include "ado/ErrorADO.h"
-#include "ado/Plataforma.h"
 #include "jetsql/CsvJet.h"
 
 #include <QCoreApplication>
@@ -20,7 +19,6 @@ int Falla(const QString& sClase, const QString& sMensaje) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  ado::PreparaMemoria();
   QCoreApplication App(argc, argv);
   QStringList Argumentos = App.arguments().mid(1);
   QString sPassword;
