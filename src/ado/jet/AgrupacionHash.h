@@ -47,9 +47,10 @@ bool AgrupaAparte(TConsulta& consulta, const std::function<QStringList()>& Nombr
 // SQLite's grouping gives them. Returns SQLITE_DONE; CC_REDUCE_POCO, having inserted
 // nothing, when the first rows are mostly groups of their own; CC_OTRO_PLAN, likewise, when
 // filas cannot give its rows; SQLITE_MISMATCH for a SUM of something that is not a number;
-// CC_DESBORDA for a SUM beyond its type; or the code of the failed step. "Mostly" is judged on the first CC_FILAS_DE_PRUEBA rows; with
-// bTablaGrande (it reads a table of at least that many rows), already on the first
-// CC_FILAS_PRIMERA_PRUEBA when nearly all of them are groups of their own.
+// CC_DESBORDA for a SUM beyond its type; or the code of the failed step. "Mostly" is judged
+// on the first CC_FILAS_DE_PRUEBA rows; with bTablaGrande (it reads a table of at least that
+// many rows), already on the first CC_FILAS_PRIMERA_PRUEBA when nearly all of them are
+// groups of their own.
 inline constexpr int CC_REDUCE_POCO = -1;
 inline constexpr int CC_DESBORDA = -2;
 inline constexpr qint64 CC_FILAS_DE_PRUEBA = 65536;

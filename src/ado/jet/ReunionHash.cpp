@@ -325,7 +325,9 @@ class TReunionHash : public IFilasJet {
         }
         switch (clase) {
           case TClave::Nula: break;
-          case TClave::Valida: F_coincidencias[size_t(k)] = F_tablas[size_t(paso.nTabla)].filas.Busca(*pClave, paso.bTexto); break;
+          case TClave::Valida:
+            F_coincidencias[size_t(k)] = F_tablas[size_t(paso.nTabla)].filas.Busca(*pClave, paso.bTexto);
+            break;
           case TClave::Otra: F_nError = CC_OTRO_PLAN; return false;
         }
       } else {

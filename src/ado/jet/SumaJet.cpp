@@ -70,9 +70,10 @@ TSumaJet::TTotal TSumaJet::Total() const {
   if (nValores == 0) return {C::Nulo, 0, 0, {}};
   if (bDecimal && !bReal) {  // integers beside Decimals join them
     const auto enteros = TDecimalJet::DeTexto(DecimalComoTexto(nDiezmilesimas));
+    if (!enteros) return {C::Desborda, 0, 0, {}};
     TSumaDecimal todos = decimales;
-    if (enteros) todos.Agrega(*enteros);
-    const auto suma = enteros ? todos.Total() : std::nullopt;
+    todos.Agrega(*enteros);
+    const auto suma = todos.Total();
     return suma ? TTotal{C::Decimal, 0, 0, *suma} : TTotal{C::Desborda, 0, 0, {}};
   }
   const __int128 nEnteros = nDiezmilesimas / 10000;
