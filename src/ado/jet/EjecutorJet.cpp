@@ -22,6 +22,10 @@ namespace ado::jet {
 
 namespace {
 
+// A kept index holds every column of a table up to this size: a second copy of a larger
+// one (the operations of a large back office) would cost more memory than its lookups save.
+constexpr qint64 CC_FILAS_INDICE_CUBIERTO = qint64(1) << 20;
+
 // SQLite's messages for what the user got wrong, in the words Jet uses.
 QString MensajeSQLite(const QString& sMensaje) {
   static const QLatin1String CC_TABLA("no such table: "), CC_COLUMNA("no such column: ");
@@ -143,6 +147,7 @@ void TEjecutorJet::Olvida() {
   F_filas.clear();
   F_enSitio.clear();
   F_columnasTemporales.clear();
+  F_columnasDeTexto.clear();
 }
 
 void TEjecutorJet::SetCacheActiva(bool bActiva) {
@@ -185,13 +190,7 @@ void TEjecutorJet::FijaGrafiaDeGrupos(TConsulta& consulta) {
     for (auto& fuente : select.fuentes) FijaGrafiaFuente(*fuente);
   if (consulta.partes.size() != 1 || !EsAgrupada(consulta.partes.front())) return;
   TSelect& select = consulta.partes.front();
-  sqlite3_stmt* stmt = PreparaSQLite(EmiteSQLite(consulta, F_Catalogo));
-  std::vector<bool> textos;
-  for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
-    const char* sTipo = sqlite3_column_decltype(stmt, i);
-    textos.push_back(ColumnaDeTexto(sTipo));
-  }
-  sqlite3_finalize(stmt);
+  const std::vector<bool>& textos = ColumnasDeTexto(EmiteSQLite(consulta, F_Catalogo));
   for (size_t i = 0; i < select.elementos.size() && i < textos.size(); ++i) {
     TElementoSelect& elemento = select.elementos[i];
     if (!textos[i] || !elemento.pExpresion || IndiceEnGrupo(*elemento.pExpresion, select) < 0) continue;
@@ -203,6 +202,20 @@ void TEjecutorJet::FijaGrafiaDeGrupos(TConsulta& consulta) {
     grafia->hijos.push_back(std::move(elemento.pExpresion));
     elemento.pExpresion = std::move(grafia);
   }
+}
+
+// Which of a statement's columns hold text, as SQLite declares them. Asked once per text: the
+// same derived tables come back in statement after statement, and preparing them is costly.
+const std::vector<bool>& TEjecutorJet::ColumnasDeTexto(const QString& sSql) {
+  auto it = F_columnasDeTexto.find(sSql);
+  if (it == F_columnasDeTexto.end()) {
+    const PSentencia stmt(PreparaSQLite(sSql));
+    std::vector<bool> textos;
+    for (int i = 0; i < sqlite3_column_count(stmt.get()); ++i)
+      textos.push_back(ColumnaDeTexto(sqlite3_column_decltype(stmt.get(), i)));
+    it = F_columnasDeTexto.emplace(sSql, std::move(textos)).first;
+  }
+  return it->second;
 }
 
 void TEjecutorJet::FijaGrafiaFuente(TFuente& fuente) {
@@ -319,26 +332,20 @@ qint64 TEjecutorJet::Llena(TConsulta& consulta, const QString& sTabla, int nColu
   return sqlite3_changes64(F_db);
 }
 
-// The rows of the largest table a FROM item reads (kept tables by their count, loaded ones
-// by their last row number, as they are never deleted from).
+// The rows of the largest table a FROM item reads.
 qint64 TEjecutorJet::FilasDe(const TFuente& fuente) {
   std::map<QString, QString> tablas;
   TablasPorAliasFuente(fuente, tablas);
   qint64 nMayor = 0;
-  for (const auto& [sAlias, sTabla] : tablas) {
-    if (sTabla.isEmpty()) continue;
-    const auto itFilas = F_filas.find(sTabla);
-    qint64 nFilas = 0;
-    if (itFilas != F_filas.end()) {
-      nFilas = itFilas->second;
-    } else {
-      const PSentencia stmt(
-          PreparaSQLite(QStringLiteral("SELECT max(rowid) FROM ") + CitaNombre(sTabla)));
-      if (sqlite3_step(stmt.get()) == SQLITE_ROW) nFilas = sqlite3_column_int64(stmt.get(), 0);
-    }
-    nMayor = std::max(nMayor, nFilas);
-  }
+  for (const auto& [sAlias, sTabla] : tablas)
+    if (!sTabla.isEmpty()) nMayor = std::max(nMayor, FilasDeTabla(sTabla));
   return nMayor;
+}
+
+qint64 TEjecutorJet::FilasDeTabla(const QString& sTabla) {
+  if (const auto itFilas = F_filas.find(sTabla); itFilas != F_filas.end()) return itFilas->second;
+  const PSentencia stmt(PreparaSQLite(QStringLiteral("SELECT max(rowid) FROM ") + CitaNombre(sTabla)));
+  return sqlite3_step(stmt.get()) == SQLITE_ROW ? sqlite3_column_int64(stmt.get(), 0) : 0;
 }
 
 // Fills the table by hashing; -1 when the grouping reduces too little for that. A join of
@@ -413,6 +420,12 @@ void TEjecutorJet::IndexaComoPideElPlan(const TConsulta& consulta, const QString
                                        [&sBuscada = sTabla](const auto& par) { return par.second == sBuscada; });
     QStringList citadas;
     for (const QString& sColumna : columnas) citadas << CitaNombre(sColumna);
+    // The index carries the table's other columns too, so a lookup reads the whole row from
+    // it instead of searching the table again by row number; only while that second copy is
+    // of a table of at most CC_FILAS_INDICE_CUBIERTO rows.
+    if (FilasDeTabla(sTabla) <= CC_FILAS_INDICE_CUBIERTO)
+      for (const TColumnaTipada& columna : Columnas(sTabla))
+        if (!columnas.contains(columna.sNombre, Qt::CaseInsensitive)) citadas << CitaNombre(columna.sNombre);
     const QString sNombre = CitaNombre(QStringLiteral("jet_ix_%1_%2").arg(sTabla, columnas.join(u'_')).toUpper());
     const QString sIndice = QStringLiteral("CREATE INDEX IF NOT EXISTS ") +
                             (bTemporal ? QStringLiteral("temp.") : QString()) + sNombre +

@@ -48,6 +48,7 @@ class TEjecutorJet {
   void AseguraTablasFuente(const TFuente& fuente, std::set<QString>& vistas);
   void FijaGrafiaDeGrupos(TConsulta& consulta);
   void FijaGrafiaFuente(TFuente& fuente);
+  const std::vector<bool>& ColumnasDeTexto(const QString& sSql);
   void MaterializaConsulta(TConsulta& consulta, bool bMaterializada);
   void MaterializaFuente(TFuente& fuente, bool bSolaFuente, bool bPadreMaterializado);
   bool LeeGuardada(TFuente& fuente);
@@ -55,6 +56,8 @@ class TEjecutorJet {
   void Materializa(TFuente& fuente, bool bSoloHash = false);
   qint64 Llena(TConsulta& consulta, const QString& sTabla, int nColumnas, const QStringList& textos, bool bSoloHash);
   qint64 FilasDe(const TFuente& fuente);
+  // A kept table's rows, or a loaded table's last row number (they are never deleted from).
+  qint64 FilasDeTabla(const QString& sTabla);
   qint64 LlenaPorHash(const TAgrupacionHash& plan, const QString& sTabla, int nColumnas);
   qint64 LlenaPorHash(const TAgrupacionHash& plan, IFilasJet& filas, bool bTablaGrande, const QString& sTabla,
                       int nColumnas);
@@ -75,6 +78,7 @@ class TEjecutorJet {
   int F_nTemporales = 0;
   std::map<QString, qint64> F_filas;  // temporary table -> its rows
   std::map<QString, bool> F_enSitio;  // filter of a temporary table -> read in place
+  std::map<QString, std::vector<bool>> F_columnasDeTexto;  // translated SQL -> its columns that hold text
   std::set<QString> F_indicesBase;  // kept indexes on loaded tables, quoted
 };
 

@@ -81,9 +81,15 @@ TSumaJet::TTotal TSumaJet::Total() const {
     if (nEnteros < INT64_MIN || nEnteros > INT64_MAX) return {C::Desborda, 0, 0, {}};
     return {C::Entero, qint64(nEnteros), 0, {}};
   }
-  const auto suma = bDecimal ? decimales.Total() : std::optional(TDecimalJet{});
-  if (!suma) return {C::Desborda, 0, 0, {}};
-  return {C::Real, 0, DobleDeDiezmilesimas(nDiezmilesimas) + dResto + suma->Doble(), {}};
+  // Decimals are converted only when there are some: this runs once per group. Without
+  // them a zero is added still, so a total of -0 reads 0 as before.
+  double dDecimales = 0.0;
+  if (bDecimal) {
+    const auto suma = decimales.Total();
+    if (!suma) return {C::Desborda, 0, 0, {}};
+    dDecimales = suma->Doble();
+  }
+  return {C::Real, 0, DobleDeDiezmilesimas(nDiezmilesimas) + dResto + dDecimales, {}};
 }
 
 }  // namespace ado::jet
