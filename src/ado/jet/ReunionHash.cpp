@@ -215,7 +215,7 @@ class TReunionHash : public IFilasJet {
         F_salidas(std::move(salidas)),
         F_tablas(F_lecturas.size()),
         F_actual(F_lecturas.size(), 0),
-        F_clavesOrigen(F_pasos.size()),
+        F_filasOrigen(F_pasos.size()),
         F_coincidencias(F_pasos.size()),
         F_indices(F_pasos.size(), 0) {}
 
@@ -291,15 +291,17 @@ class TReunionHash : public IFilasJet {
       if (nPaso != SQLITE_DONE) return nPaso;
       tabla.filas.Termina();
     }
-    // The keys that a waiting table gives the next step, made once per row instead of once
-    // per streamed row.
+    // The rows of the next step that each row of a waiting table meets, found once per row
+    // instead of once per streamed row.
+    TClaveReunion claveFila;
     for (size_t k = 0; k < F_pasos.size(); ++k) {
       const TPasoReunion& paso = F_pasos[k];
       if (paso.origen.nTabla == F_nSonda) continue;
       const TGuardada& origen = F_tablas[size_t(paso.origen.nTabla)];
       for (size_t i = size_t(paso.origen.nColumna); i < origen.valores.size(); i += size_t(origen.nColumnas)) {
-        auto& [clase, claveFila] = F_clavesOrigen[k].emplace_back();
+        auto& [clase, rango] = F_filasOrigen[k].emplace_back();
         clase = ClaveDeReunion(origen.valores[i].get(), paso.bTexto, claveFila);
+        if (clase == TClave::Valida) rango = F_tablas[size_t(paso.nTabla)].filas.Busca(claveFila, paso.bTexto);
       }
     }
     return SQLITE_DONE;
@@ -314,21 +316,21 @@ class TReunionHash : public IFilasJet {
       if (bNuevo) {
         F_coincidencias[size_t(k)] = {};
         F_indices[size_t(k)] = 0;
-        const TClaveReunion* pClave = &F_clave;
-        TClave clase;
         if (paso.origen.nTabla == F_nSonda) {
-          clase = ClaveDeReunion(ValorDe(paso.origen.nTabla, paso.origen.nColumna), paso.bTexto, F_clave);
+          switch (ClaveDeReunion(ValorDe(paso.origen.nTabla, paso.origen.nColumna), paso.bTexto, F_clave)) {
+            case TClave::Nula: break;
+            case TClave::Valida:
+              F_coincidencias[size_t(k)] = F_tablas[size_t(paso.nTabla)].filas.Busca(F_clave, paso.bTexto);
+              break;
+            case TClave::Otra: F_nError = CC_OTRO_PLAN; return false;
+          }
         } else {
-          const auto& guardada = F_clavesOrigen[size_t(k)][F_actual[size_t(paso.origen.nTabla)]];
-          clase = guardada.first;
-          pClave = &guardada.second;
-        }
-        switch (clase) {
-          case TClave::Nula: break;
-          case TClave::Valida:
-            F_coincidencias[size_t(k)] = F_tablas[size_t(paso.nTabla)].filas.Busca(*pClave, paso.bTexto);
-            break;
-          case TClave::Otra: F_nError = CC_OTRO_PLAN; return false;
+          const auto& [clase, rango] = F_filasOrigen[size_t(k)][F_actual[size_t(paso.origen.nTabla)]];
+          if (clase == TClave::Otra) {
+            F_nError = CC_OTRO_PLAN;
+            return false;
+          }
+          F_coincidencias[size_t(k)] = rango;
         }
       } else {
         ++F_indices[size_t(k)];
@@ -367,8 +369,9 @@ class TReunionHash : public IFilasJet {
   std::vector<TColumnaLeida> F_salidas;
   std::vector<TGuardada> F_tablas;
   std::vector<quint32> F_actual;  // per table waiting in memory: its bound row
-  // per step whose key comes from a waiting table: that key, per row of the table
-  std::vector<std::vector<std::pair<TClave, TClaveReunion>>> F_clavesOrigen;
+  // per step whose key comes from a waiting table: per row of that table, its key's class
+  // and the rows of the step it meets
+  std::vector<std::vector<std::pair<TClave, TIndiceReunion::TRango>>> F_filasOrigen;
   std::vector<TIndiceReunion::TRango> F_coincidencias;  // per step: the rows its key found
   std::vector<size_t> F_indices;                            // per step: which of them is bound
   TClaveReunion F_clave, F_otraClave;
