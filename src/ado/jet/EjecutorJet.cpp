@@ -400,22 +400,10 @@ qint64 TEjecutorJet::LlenaPorHash(const TAgrupacionHash& plan, IFilasJet& filas,
 // Where SQLite would build a throw-away index to join a kept or loaded table, the index is
 // made once and kept with the table, so the next query of the snapshot finds it.
 void TEjecutorJet::IndexaComoPideElPlan(const TConsulta& consulta, const QString& sSql) {
-  static const QRegularExpression CC_AUTOMATICO(
-      QStringLiteral("^SEARCH (.+) USING AUTOMATIC (?:PARTIAL )?(?:COVERING )?INDEX \\((.+)\\)$"));
   std::map<QString, QString> tablas;
   TablasPorAlias(consulta, tablas);
-  std::vector<std::pair<QString, QStringList>> indices;
-  sqlite3_stmt* plan = PreparaSQLite(QStringLiteral("EXPLAIN QUERY PLAN ") + sSql);
-  while (sqlite3_step(plan) == SQLITE_ROW) {
-    const auto m = CC_AUTOMATICO.match(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(plan, 3))));
-    const auto it = m.hasMatch() ? tablas.find(m.captured(1).toUpper()) : tablas.end();
-    if (it == tablas.end() || it->second.isEmpty()) continue;
-    QStringList columnas = m.captured(2).split(QStringLiteral(" AND "));
-    for (QString& sColumna : columnas) sColumna.remove(QRegularExpression(QStringLiteral("=\\?$")));
-    indices.emplace_back(it->second, columnas);
-  }
-  sqlite3_finalize(plan);
-  for (const auto& [sTabla, columnas] : indices) {
+  std::vector<QString> nuevos;  // quoted, with their schema
+  for (const auto& [sTabla, columnas] : IndicesAutomaticos(tablas, sSql)) {
     const bool bTemporal = std::any_of(F_temporales.begin(), F_temporales.end(),
                                        [&sBuscada = sTabla](const auto& par) { return par.second == sBuscada; });
     QStringList citadas;
@@ -426,15 +414,48 @@ void TEjecutorJet::IndexaComoPideElPlan(const TConsulta& consulta, const QString
     if (FilasDeTabla(sTabla) <= CC_FILAS_INDICE_CUBIERTO)
       for (const TColumnaTipada& columna : Columnas(sTabla))
         if (!columnas.contains(columna.sNombre, Qt::CaseInsensitive)) citadas << CitaNombre(columna.sNombre);
-    const QString sNombre = CitaNombre(QStringLiteral("jet_ix_%1_%2").arg(sTabla, columnas.join(u'_')).toUpper());
-    const QString sIndice = QStringLiteral("CREATE INDEX IF NOT EXISTS ") +
-                            (bTemporal ? QStringLiteral("temp.") : QString()) + sNombre +
-                            QStringLiteral(" ON ") + CitaNombre(sTabla) + QStringLiteral(" (") +
-                            citadas.join(QStringLiteral(", ")) + QLatin1Char(')');
+    const QString sNombre = (bTemporal ? QStringLiteral("temp.") : QString()) +
+                            CitaNombre(QStringLiteral("jet_ix_%1_%2").arg(sTabla, columnas.join(u'_')).toUpper());
+    const QString sIndice = QStringLiteral("CREATE INDEX ") + sNombre + QStringLiteral(" ON ") + CitaNombre(sTabla) +
+                            QStringLiteral(" (") + citadas.join(QStringLiteral(", ")) + QLatin1Char(')');
     // Only speed depends on it: without the index SQLite builds its own again, same result.
-    if (sqlite3_exec(F_db, sIndice.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK && !bTemporal)
+    // One that exists already fails here and stays as it is.
+    if (sqlite3_exec(F_db, sIndice.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK) nuevos.push_back(sNombre);
+  }
+  if (nuevos.empty()) return;
+  // Without row counts SQLite may turn the plan around once the small table has its index:
+  // the small table becomes the outer loop and a throw-away index is built on the large one
+  // (every operation, for a handful of currencies). Such indexes are dropped again, so the
+  // plan stays the one SQLite chose first.
+  bool bOtroAutomatico = false;
+  IndicesAutomaticos(tablas, sSql, &bOtroAutomatico);
+  for (const QString& sNombre : nuevos) {
+    if (bOtroAutomatico)
+      sqlite3_exec(F_db, ("DROP INDEX " + sNombre).toUtf8().constData(), nullptr, nullptr, nullptr);
+    else if (!sNombre.startsWith(QStringLiteral("temp.")))
       F_indicesBase.insert(sNombre);
   }
+}
+
+// The throw-away indexes SQLite's plan for sSql would build on the tables the query reads
+// (by alias, upper case), as table and columns; with pbAlguno, whether it builds any at all.
+std::vector<std::pair<QString, QStringList>> TEjecutorJet::IndicesAutomaticos(const std::map<QString, QString>& tablas,
+                                                                           const QString& sSql, bool* pbAlguno) {
+  static const QRegularExpression CC_AUTOMATICO(
+      QStringLiteral("^SEARCH (.+) USING AUTOMATIC (?:PARTIAL )?(?:COVERING )?INDEX \\((.+)\\)$"));
+  std::vector<std::pair<QString, QStringList>> indices;
+  const PSentencia plan(PreparaSQLite(QStringLiteral("EXPLAIN QUERY PLAN ") + sSql));
+  while (sqlite3_step(plan.get()) == SQLITE_ROW) {
+    const QString sPaso = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(plan.get(), 3)));
+    if (pbAlguno && sPaso.contains(QStringLiteral(" USING AUTOMATIC "))) *pbAlguno = true;
+    const auto m = CC_AUTOMATICO.match(sPaso);
+    const auto it = m.hasMatch() ? tablas.find(m.captured(1).toUpper()) : tablas.end();
+    if (it == tablas.end() || it->second.isEmpty()) continue;
+    QStringList columnas = m.captured(2).split(QStringLiteral(" AND "));
+    for (QString& sColumna : columnas) sColumna.remove(QRegularExpression(QStringLiteral("=\\?$")));
+    indices.emplace_back(it->second, columnas);
+  }
+  return indices;
 }
 
 // A filter of a kept table that keeps at least half of its rows is read in place (SQLite

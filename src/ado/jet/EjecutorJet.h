@@ -63,6 +63,8 @@ class TEjecutorJet {
                       int nColumnas);
   bool GuardaLaMayoria(const TConsulta& filtro);
   void IndexaComoPideElPlan(const TConsulta& consulta, const QString& sSql);
+  std::vector<std::pair<QString, QStringList>> IndicesAutomaticos(const std::map<QString, QString>& tablas,
+                                                                  const QString& sSql, bool* pbAlguno = nullptr);
   TColumnasTipadas Columnas(const QString& sTabla);
   QStringList NombresColumnas(const TConsulta& consulta);
   std::vector<std::pair<QVariant, QString>> LeeValores(const TConsulta& consulta);
