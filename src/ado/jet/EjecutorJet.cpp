@@ -78,6 +78,23 @@ bool Agrupa(const TConsulta& consulta) {
 
 void TablasPorAlias(const TConsulta& consulta, std::map<QString, QString>& tablas);
 
+// Whether SQLite could search a second table for the query (two FROM items, a JOIN, a
+// subquery), the only case where its plan builds a throw-away index.
+bool BuscaOtraTabla(const TConsulta& consulta) {
+  for (const TSelect& select : consulta.partes) {
+    if (select.fuentes.size() > 1) return true;
+    for (const auto& fuente : select.fuentes)
+      if (fuente->clase == TFuente::TClase::Union ||
+          (fuente->clase == TFuente::TClase::Derivada && BuscaOtraTabla(*fuente->pConsulta)))
+        return true;
+  }
+  bool bSubconsulta = false;
+  RecorreExpresiones(const_cast<TConsulta&>(consulta), [&](std::unique_ptr<TExpresion>& e) {
+    bSubconsulta = bSubconsulta || e->pConsulta != nullptr;
+  });
+  return bSubconsulta;
+}
+
 void LeeDeTabla(TFuente& fuente, const QString& sTabla) {
   fuente.clase = TFuente::TClase::Tabla;
   fuente.sNombre = sTabla;
@@ -400,6 +417,7 @@ qint64 TEjecutorJet::LlenaPorHash(const TAgrupacionHash& plan, IFilasJet& filas,
 // Where SQLite would build a throw-away index to join a kept or loaded table, the index is
 // made once and kept with the table, so the next query of the snapshot finds it.
 void TEjecutorJet::IndexaComoPideElPlan(const TConsulta& consulta, const QString& sSql) {
+  if (!BuscaOtraTabla(consulta)) return;  // asking SQLite for its plan costs a compilation
   std::map<QString, QString> tablas;
   TablasPorAlias(consulta, tablas);
   std::vector<QString> nuevos;  // quoted, with their schema
