@@ -171,6 +171,21 @@ const TCaso CC_CASOS[] = {
      "Cosa|n\nnueve|1\ntres|1\nuno|1"},
     {"ReunionDeReales", "SELECT v.Grupo, COUNT(1) AS n FROM v, w WHERE v.Monto = w.Monto GROUP BY v.Grupo",
      "Grupo|n\nNull|1\nX|4\ny|1"},
+    // a filter over a UNION ALL is tested in each part, on the column each part has at the
+    // filtered place (names come from the first part); a column whose type differs between
+    // the parts keeps the filter outside
+    {"FiltroSobreUnionPorLugar",
+     "SELECT g.k, g.mx FROM (SELECT d.k, MAX(d.m) AS mx FROM (SELECT Id AS k, Monto AS m FROM w UNION ALL "
+     "SELECT Id, Flag FROM t) AS d WHERE d.k <= 3 GROUP BY d.k) AS g ORDER BY g.k",
+     "k|mx\n1|3\n2|0\n3|-1"},
+    {"FiltroDeTextoSobreUnion",
+     "SELECT g.c, g.n FROM (SELECT c, MAX(n) AS n FROM (SELECT Clave AS c, Id AS n FROM w UNION ALL "
+     "SELECT Cosa, Id FROM u) WHERE c = 'usd' OR c = 'TRES' GROUP BY c) AS g ORDER BY g.c",
+     "c|n\ntres|3\nUSD|1"},
+    {"FiltroSobreUnionDeTiposDistintos",
+     "SELECT g.k, g.mx FROM (SELECT k, MAX(m) AS mx FROM (SELECT Monto AS k, Id AS m FROM w UNION ALL "
+     "SELECT Id, Id FROM u) WHERE k <= 2 GROUP BY k) AS g ORDER BY g.k",
+     "k|mx\n1|4\n2|1"},
     {"AgrupacionDeTextoCalculado", "SELECT d.x, COUNT(1) AS n FROM (SELECT Clave & '' AS x FROM v) AS d GROUP BY d.x",
      "x|n\n|1\neur|2\nUSD|4"},
     {"AliasQueRepiteLaColumna", "SELECT SUM(Id) AS Id, MAX(Nombre) AS Nombre FROM t", "Id|Nombre\n15|usd"},

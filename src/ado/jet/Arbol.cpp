@@ -1,5 +1,7 @@
 #include "ado/jet/Arbol.h"
 
+#include <QStringList>
+
 namespace ado::jet {
 
 std::unique_ptr<TFuente> Clona(const TFuente& f) {
@@ -125,6 +127,34 @@ std::unique_ptr<TConsulta> Clona(const TConsulta& consulta) {
   c->pPivote = ClonaSiHay(consulta.pPivote);
   for (const auto& v : consulta.valoresPivote) c->valoresPivote.push_back(Clona(*v));
   return c;
+}
+
+bool NoFalla(const TExpresion& e) {
+  if (e.pConsulta) return false;
+  switch (e.clase) {
+    case TExpresion::TClase::Numero:
+    case TExpresion::TClase::Texto:
+    case TExpresion::TClase::Fecha:
+    case TExpresion::TClase::Nulo:
+    case TExpresion::TClase::Booleano:
+    case TExpresion::TClase::Columna: return true;
+    case TExpresion::TClase::Binario: {
+      static const QStringList CC_COMPARACIONES = {"=", "<>", "<", ">", "<=", ">=", "AND", "OR"};
+      if (!CC_COMPARACIONES.contains(e.sTexto)) return false;
+      break;
+    }
+    case TExpresion::TClase::Unario:
+      if (e.sTexto != QLatin1String("NOT")) return false;
+      break;
+    case TExpresion::TClase::EsNulo:
+    case TExpresion::TClase::Entre:
+    case TExpresion::TClase::En:
+    case TExpresion::TClase::Like: break;
+    default: return false;
+  }
+  for (const auto& hijo : e.hijos)
+    if (!NoFalla(*hijo)) return false;
+  return true;
 }
 
 void RecorreExpresiones(TConsulta& consulta, const TVisita& f) {

@@ -112,6 +112,11 @@ std::unique_ptr<TExpresion> NuevaFuncion(const QString& sNombre, std::unique_ptr
 void Conjunciones(std::unique_ptr<TExpresion> e, std::vector<std::unique_ptr<TExpresion>>& terminos);
 std::unique_ptr<TExpresion> Une(std::vector<std::unique_ptr<TExpresion>> terminos);
 
+// A condition that cannot fail whichever rows it sees (comparisons, IS NULL, BETWEEN, IN and
+// LIKE of columns and literals, joined by AND, OR, NOT): a rule may have it tested on rows
+// that SQLite's plan would have left out before it.
+bool NoFalla(const TExpresion& e);
+
 // Calls f on every expression slot of the query's own clauses (select list, joins'
 // conditions, WHERE, GROUP BY, HAVING, ORDER BY), outermost first; f may replace the
 // expression. Subqueries and derived tables are not entered: f sees their node.

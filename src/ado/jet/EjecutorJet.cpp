@@ -7,6 +7,7 @@
 #include "ado/jet/ErrorJet.h"
 #include "ado/jet/ExactoJet.h"
 #include "ado/jet/ReglaAgrupacion.h"
+#include "ado/jet/ReglaFiltroUnion.h"
 #include "ado/jet/ReglaParametros.h"
 #include "ado/jet/ReglaPivote.h"
 #include "ado/jet/ReglaPreagregado.h"
@@ -343,6 +344,7 @@ qint64 TEjecutorJet::Llena(TConsulta& consulta, const QString& sTabla, int nColu
   }
   if (bSoloHash) return -1;
   AgrupaTextosAlFinal(consulta, textos);
+  if (consulta.partes.size() == 1) FiltraEnLasPartes(consulta.partes.front(), F_Catalogo);
   const QString sCalculo = EmiteSQLite(consulta, F_Catalogo);
   IndexaComoPideElPlan(consulta, sCalculo);
   Ejecuta(QStringLiteral("INSERT INTO temp.") + CitaNombre(sTabla) + QLatin1Char(' ') + sCalculo);
@@ -383,6 +385,7 @@ qint64 TEjecutorJet::LlenaPorHash(const TAgrupacionHash& plan, const QString& sT
     const qint64 nGrupos = LlenaPorHash(plan, *reunion, bTablaGrande, sTabla, nColumnas);
     if (nGrupos != CC_OTRO_PLAN) return nGrupos;
   }
+  if (plan.pFilas->partes.size() == 1) FiltraEnLasPartes(plan.pFilas->partes.front(), F_Catalogo);
   const QString sFilas = EmiteSQLite(*plan.pFilas, F_Catalogo);
   IndexaComoPideElPlan(*plan.pFilas, sFilas);
   const PSentencia filas(PreparaSQLite(sFilas));

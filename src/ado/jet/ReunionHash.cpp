@@ -32,36 +32,6 @@ PSentencia Prepara(sqlite3* db, const QString& sSql) {
   return PSentencia(stmt);
 }
 
-// A condition that cannot fail whichever rows it sees: the tables' own filters are applied
-// to rows SQLite's plan would never have reached.
-bool NoFalla(const TExpresion& e) {
-  if (e.pConsulta) return false;
-  switch (e.clase) {
-    case TClase::Numero:
-    case TClase::Texto:
-    case TClase::Fecha:
-    case TClase::Nulo:
-    case TClase::Booleano:
-    case TClase::Columna: return true;
-    case TClase::Binario: {
-      static const QStringList CC_COMPARACIONES = {"=", "<>", "<", ">", "<=", ">=", "AND", "OR"};
-      if (!CC_COMPARACIONES.contains(e.sTexto)) return false;
-      break;
-    }
-    case TClase::Unario:
-      if (e.sTexto != QLatin1String("NOT")) return false;
-      break;
-    case TClase::EsNulo:
-    case TClase::Entre:
-    case TClase::En:
-    case TClase::Like: break;
-    default: return false;
-  }
-  for (const auto& hijo : e.hijos)
-    if (!NoFalla(*hijo)) return false;
-  return true;
-}
-
 // One FROM item as the join reads it: its columns, and the query over it alone that gives
 // the columns the join needs (outputs and join columns), its own filters applied.
 struct TTabla {
