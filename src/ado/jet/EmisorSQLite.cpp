@@ -667,9 +667,11 @@ class TEmisor {
 
   // A run of the same logical operator is written flat: SQLite's parser stack overflows on
   // one pair of parentheses per operand (catalogue conditions chain about a hundred ORs).
+  // e is logical, so an operand with its operator is logical too: asking again at every
+  // link would walk the rest of the chain each time.
   void TerminosEncadenados(const TExpresion& e, QStringList& terminos) {
     for (const auto& hijo : e.hijos) {
-      if (hijo->clase == TClase::Binario && hijo->sTexto == e.sTexto && EsLogicoAndOr(*hijo))
+      if (hijo->clase == TClase::Binario && hijo->sTexto == e.sTexto)
         TerminosEncadenados(*hijo, terminos);
       else
         terminos << Condicion(*hijo);
