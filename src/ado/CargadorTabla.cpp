@@ -96,8 +96,9 @@ struct TFuente {
   qint64 nEmpresa;
 };
 
-QString CargaFuentes(const std::vector<TFuente>& Fuentes, const TConsolidacionJet* pConsolidacion, sqlite3* db,
-                     const QString& sTabla, const TConexionADO::TProgresoCarga& Progreso) {
+TTablaCargada CargaFuentes(const std::vector<TFuente>& Fuentes, const TConsolidacionJet* pConsolidacion, sqlite3* db,
+                           const QString& sTabla, const TColumnasCargadas& Pedidas,
+                           const TConexionADO::TProgresoCarga& Progreso) {
   std::vector<std::unique_ptr<TLectorTabla>> Lectores;
   qint64 nTotal = 0;
   for (const TFuente& Fuente : Fuentes) {
@@ -119,10 +120,19 @@ QString CargaFuentes(const std::vector<TFuente>& Fuentes, const TConsolidacionJe
     if (Progreso) Progreso(sNombre, nFilas, nDe);
   };
 
+  TTablaCargada Cargada;
   QStringList Nombres;
   QStringList Definiciones;
   QStringList Parametros;
-  for (const TColumnaJet& Columna : Lectores.front()->Columnas()) {
+  const QList<TColumnaJet>& Columnas = Lectores.front()->Columnas();
+  for (const TColumnaJet& Columna : Columnas) Cargada.todas.insert(Columna.sNombre.toUpper());
+  // A statement that names none of the table's columns (COUNT(*)) still gets its rows: the
+  // first column comes with them.
+  const bool bNinguna = Pedidas && !Pedidas->intersects(Cargada.todas);
+  for (const TColumnaJet& Columna : Columnas) {
+    const QString sClave = Columna.sNombre.toUpper();
+    if (Pedidas && !Pedidas->contains(sClave) && !(bNinguna && Nombres.isEmpty())) continue;
+    Cargada.cargadas.insert(sClave);
     Nombres << Columna.sNombre;
     Definiciones << NombreSqlite(Columna.sNombre) + u' ' + TipoSqlite(Columna.nTipo);
     Parametros << QStringLiteral("?");
@@ -184,22 +194,24 @@ QString CargaFuentes(const std::vector<TFuente>& Fuentes, const TConsolidacionJe
     sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
     throw;
   }
-  return sNombre;
+  Cargada.sNombre = sNombre;
+  return Cargada;
 }
 
 }  // namespace
 
-QString CargaTabla(TArchivoMdb& Archivo, sqlite3* db, const QString& sTabla,
-                   const TConexionADO::TProgresoCarga& Progreso) {
-  return CargaFuentes({{&Archivo, 0}}, nullptr, db, sTabla, Progreso);
+TTablaCargada CargaTabla(TArchivoMdb& Archivo, sqlite3* db, const QString& sTabla, const TColumnasCargadas& columnas,
+                         const TConexionADO::TProgresoCarga& Progreso) {
+  return CargaFuentes({{&Archivo, 0}}, nullptr, db, sTabla, columnas, Progreso);
 }
 
-QString CargaTablaConsolidada(const std::vector<TArchivoMdb*>& Archivos, const TConsolidacionJet& Consolidacion,
-                              sqlite3* db, const QString& sTabla, const TConexionADO::TProgresoCarga& Progreso) {
+TTablaCargada CargaTablaConsolidada(const std::vector<TArchivoMdb*>& Archivos, const TConsolidacionJet& Consolidacion,
+                                    sqlite3* db, const QString& sTabla, const TColumnasCargadas& columnas,
+                                    const TConexionADO::TProgresoCarga& Progreso) {
   std::vector<TFuente> Fuentes{{Archivos.front(), Consolidacion.nEmpresa}};
   for (qsizetype i = 0; i < Consolidacion.Sucursales.size(); ++i)
     Fuentes.push_back({Archivos[size_t(i) + 1], Consolidacion.Sucursales[i].nEmpresa});
-  return CargaFuentes(Fuentes, &Consolidacion, db, sTabla, Progreso);
+  return CargaFuentes(Fuentes, &Consolidacion, db, sTabla, columnas, Progreso);
 }
 
 }  // namespace ado

@@ -10,6 +10,8 @@
 
 #include <QFile>
 #include <QSet>
+#include <algorithm>
+#include <map>
 #include <vector>
 #include <sqlite3.h>
 
@@ -38,7 +40,7 @@ struct TSesionJet::TEstado {
   std::vector<THuellaArchivo> Huellas;  // the head office's file first, then each branch's
   std::vector<std::unique_ptr<TArchivoMdb>> Archivos;
   std::unique_ptr<sqlite3, TCierraSqlite> db;
-  QSet<QString> Cargadas;  // case-folded names
+  std::map<QString, TTablaCargada> Cargadas;  // by case-folded name
   std::unique_ptr<jet::TEjecutorJet> Ejecutor;  // after db: finished before it closes
 };
 
@@ -70,22 +72,42 @@ void TSesionJet::Abre() {
   // Only the storage changes; SQLite's sorts keep their memory limits, so no answer does.
   sqlite3_exec(db, "PRAGMA page_size = 65536", nullptr, nullptr, nullptr);
   jet::RegistraReglas(db);
-  Estado->Ejecutor = std::make_unique<jet::TEjecutorJet>(db, [this](const QString& sTabla) { AseguraTabla(sTabla); });
+  Estado->Ejecutor = std::make_unique<jet::TEjecutorJet>(
+      db, [this](const QString& sTabla, const TColumnasCargadas& columnas) { AseguraTabla(sTabla, columnas); });
   Estado->Ejecutor->SetCacheActiva(F_bCacheActiva);
   F_Estado = std::move(Estado);
 }
 
-void TSesionJet::AseguraTabla(const QString& sTabla) {
+// A table is copied with the columns the statement may read; when a later one reads another
+// of its columns it is copied again whole, once (the rows are the file's, so what was kept
+// from it stays right).
+void TSesionJet::AseguraTabla(const QString& sTabla, const TColumnasCargadas& columnas) {
   const QString sClave = sTabla.toCaseFolded();
-  if (F_Estado->Cargadas.contains(sClave)) return;
+  TColumnasCargadas pedidas = columnas;
+  if (const auto it = F_Estado->Cargadas.find(sClave); it != F_Estado->Cargadas.end()) {
+    const TTablaCargada& cargada = it->second;
+    const auto Falta = [&](const QString& sColumna) {
+      return cargada.todas.contains(sColumna) && !cargada.cargadas.contains(sColumna);
+    };
+    if (cargada.cargadas == cargada.todas || (columnas && std::none_of(columnas->begin(), columnas->end(), Falta)))
+      return;
+    const QByteArray sBorra = ("DROP TABLE " + NombreSqlite(cargada.sNombre)).toUtf8();
+    if (sqlite3_exec(F_Estado->db.get(), sBorra.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+      throw EErrorADO(CC_ERROR_CONSULTA,
+                      QStringLiteral("No se puede volver a leer la tabla \"%1\" con más columnas mientras otra consulta la lee.")
+                          .arg(cargada.sNombre));
+    F_Estado->Cargadas.erase(it);
+    pedidas.reset();
+  }
+  TTablaCargada cargada;
   if (F_Consolidacion.Sucursales.isEmpty() || !F_Consolidacion.Reglas.Tablas.contains(sTabla, Qt::CaseInsensitive)) {
-    CargaTabla(*F_Estado->Archivos.front(), F_Estado->db.get(), sTabla, F_Progreso);
+    cargada = CargaTabla(*F_Estado->Archivos.front(), F_Estado->db.get(), sTabla, pedidas, F_Progreso);
   } else {
     std::vector<TArchivoMdb*> Archivos;
     for (const auto& Archivo : F_Estado->Archivos) Archivos.push_back(Archivo.get());
-    CargaTablaConsolidada(Archivos, F_Consolidacion, F_Estado->db.get(), sTabla, F_Progreso);
+    cargada = CargaTablaConsolidada(Archivos, F_Consolidacion, F_Estado->db.get(), sTabla, pedidas, F_Progreso);
   }
-  F_Estado->Cargadas.insert(sClave);
+  F_Estado->Cargadas.emplace(sClave, std::move(cargada));
 }
 
 void TSesionJet::SetCacheActiva(bool bActiva) {

@@ -4,7 +4,9 @@
 #include "ado/Consolidacion.h"
 
 #include <QString>
+#include <QSet>
 #include <memory>
+#include <optional>
 
 namespace ado {
 
@@ -27,7 +29,7 @@ class TSesionJet {
   struct TEstado;
   void Abre();
   bool Vigente() const;  // loaded, and no file changed since
-  void AseguraTabla(const QString& sTabla);
+  void AseguraTabla(const QString& sTabla, const std::optional<QSet<QString>>& columnas);
 
   QString F_sRuta;
   QString F_sPassword;

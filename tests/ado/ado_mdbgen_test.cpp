@@ -155,6 +155,29 @@ TEST_F(ArchivoMdbgen, RecargaCuandoElArchivoCambia) {
   EXPECT_EQ(Avisos, (QStringList{"tDatos 0/2", "tDatos 2/2", "tDatos 0/2", "tDatos 2/2"}));
 }
 
+// A table is loaded with the columns its first statement names; a later statement that
+// names another one has it loaded again whole, once, and * shows every column.
+TEST_F(ArchivoMdbgen, CargaLasColumnasNombradasYLasDemasCuandoSePiden) {
+  Escribe(QStringLiteral("tOps"),
+          {{"Id", TTipo::Long}, {"Tipo", TTipo::Text, 1}, {"Monto", TTipo::Double}, {"Nota", TTipo::Text, 20}},
+          {{qint64(1), QStringLiteral("C"), 1.5, QStringLiteral("a")},
+           {qint64(2), QStringLiteral("V"), 2.5, QStringLiteral("b")},
+           {qint64(3), QStringLiteral("c"), 4.0, TValor()}});
+  const auto Conexion = Conecta(Ruta());
+  QStringList Avisos;
+  Conexion->SetProgresoCarga([&](const QString& sTabla, qint64 nFilas, qint64 nTotal) {
+    Avisos << QStringLiteral("%1 %2/%3").arg(sTabla).arg(nFilas).arg(nTotal);
+  });
+  EXPECT_EQ(Lee(Conexion, QStringLiteral("SELECT SUM(Monto) AS S FROM tOps WHERE Tipo = 'C'"), {"S"}),
+            (QList<QVariantList>{{5.5}}));
+  EXPECT_EQ(Lee(Conexion, QStringLiteral("SELECT t.Nota FROM tOps AS t WHERE t.Id = 2"), {"Nota"}),
+            (QList<QVariantList>{{"b"}}));
+  EXPECT_EQ(Lee(Conexion, QStringLiteral("SELECT * FROM tOps ORDER BY Id"), {"Id", "Tipo", "Monto", "Nota"}),
+            (QList<QVariantList>{{qint64(1), "C", 1.5, "a"}, {qint64(2), "V", 2.5, "b"}, {qint64(3), "c", 4.0, QVariant()}}));
+  EXPECT_EQ(Lee(Conexion, QStringLiteral("SELECT COUNT(*) AS N FROM tOps"), {"N"}), (QList<QVariantList>{{qint64(3)}}));
+  EXPECT_EQ(Avisos, (QStringList{"tOps 0/3", "tOps 3/3", "tOps 0/3", "tOps 3/3"}));
+}
+
 // The password mdbgen stores is checked exactly; the file is never written.
 TEST_F(ArchivoMdbgen, PasswordYSoloLectura) {
   Escribe(QStringLiteral("tEmps"), {{"ClaveEmp", TTipo::Text, 10}}, {{QStringLiteral("ADMIN")}}, {},

@@ -31,7 +31,7 @@ void CargaTodo(ado::TArchivoMdb& Archivo) {
       continue;
     Cargadas.insert(Entrada.sNombre.toCaseFolded());
     try {
-      ado::CargaTabla(Archivo, db, Entrada.sNombre, {});
+      ado::CargaTabla(Archivo, db, Entrada.sNombre, std::nullopt, {});
     } catch (const ado::EErrorADO& Error) {
       if (Error.Clase() != ado::CC_ERROR_ARCHIVO) {
         sqlite3_close(db);

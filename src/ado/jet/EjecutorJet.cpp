@@ -79,6 +79,23 @@ bool Agrupa(const TConsulta& consulta) {
 
 void TablasPorAlias(const TConsulta& consulta, std::map<QString, QString>& tablas);
 
+// The tables of a FROM item that a * (of every table, or of the one qualified) shows whole.
+void MarcaCompletas(const TFuente& fuente, const QString& sCalificador, QSet<QString>& completas) {
+  switch (fuente.clase) {
+    case TFuente::TClase::Tabla: {
+      const QString& sNombre = fuente.sAlias.isEmpty() ? fuente.sNombre : fuente.sAlias;
+      if (sCalificador.isEmpty() || sCalificador.compare(sNombre, Qt::CaseInsensitive) == 0)
+        completas.insert(fuente.sNombre.toUpper());
+      break;
+    }
+    case TFuente::TClase::Union:
+      MarcaCompletas(*fuente.pIzquierda, sCalificador, completas);
+      MarcaCompletas(*fuente.pDerecha, sCalificador, completas);
+      break;
+    case TFuente::TClase::Derivada: break;  // its own list names what it reads
+  }
+}
+
 // Whether SQLite could search a second table for the query (two FROM items, a JOIN, a
 // subquery), the only case where its plan builds a throw-away index.
 bool BuscaOtraTabla(const TConsulta& consulta) {
@@ -126,7 +143,8 @@ void TablasPorAlias(const TConsulta& consulta, std::map<QString, QString>& tabla
 
 }  // namespace
 
-TEjecutorJet::TEjecutorJet(sqlite3* db, std::function<void(const QString& sTabla)> AseguraTabla)
+TEjecutorJet::TEjecutorJet(sqlite3* db,
+                           std::function<void(const QString& sTabla, const TColumnasPedidas& columnas)> AseguraTabla)
     : F_db(db), F_AseguraTabla(std::move(AseguraTabla)), F_Catalogo([this](const QString& s) { return Columnas(s); }) {
   // temporary tables and big sorts stay in memory like the loaded tables
   Ejecuta(QStringLiteral("PRAGMA temp_store = MEMORY"));
@@ -136,7 +154,9 @@ TSentenciaJet TEjecutorJet::Prepara(const QString& sJet, const TParametrosJet& p
   auto consulta = AnalizaJet(sJet);
   SustituyeParametros(*consulta, parametros);
   std::set<QString> vistas;
-  AseguraTablas(*consulta, vistas);
+  TLecturas lecturas;
+  ReuneLecturas(*consulta, lecturas);
+  AseguraTablas(*consulta, vistas, lecturas);
   if (consulta->pTransforma) ResuelvePivote(*consulta, [this](const TConsulta& valores) { return LeeValores(valores); });
   const bool bPreagregada = F_bCacheActiva && PreagregaConteos(*consulta);
   FijaGrafiaDeGrupos(*consulta);
@@ -179,23 +199,26 @@ void TEjecutorJet::SetCacheActiva(bool bActiva) {
 
 bool TEjecutorJet::CacheActiva() const { return F_bCacheActiva; }
 
-void TEjecutorJet::AseguraTablas(TConsulta& consulta, std::set<QString>& vistas) {
+void TEjecutorJet::AseguraTablas(TConsulta& consulta, std::set<QString>& vistas, const TLecturas& lecturas) {
   for (const TSelect& select : consulta.partes)
-    for (const auto& fuente : select.fuentes) AseguraTablasFuente(*fuente, vistas);
+    for (const auto& fuente : select.fuentes) AseguraTablasFuente(*fuente, vistas, lecturas);
   RecorreExpresiones(consulta, [&](std::unique_ptr<TExpresion>& e) {
-    if (e->pConsulta) AseguraTablas(*e->pConsulta, vistas);  // subqueries
+    if (e->pConsulta) AseguraTablas(*e->pConsulta, vistas, lecturas);  // subqueries
   });
 }
 
-void TEjecutorJet::AseguraTablasFuente(const TFuente& fuente, std::set<QString>& vistas) {
+void TEjecutorJet::AseguraTablasFuente(const TFuente& fuente, std::set<QString>& vistas, const TLecturas& lecturas) {
   switch (fuente.clase) {
-    case TFuente::TClase::Tabla:
-      if (vistas.insert(fuente.sNombre.toUpper()).second) F_AseguraTabla(fuente.sNombre);
+    case TFuente::TClase::Tabla: {
+      const QString sTabla = fuente.sNombre.toUpper();
+      if (vistas.insert(sTabla).second)
+        F_AseguraTabla(fuente.sNombre, lecturas.completas.contains(sTabla) ? TColumnasPedidas() : lecturas.nombres);
       break;
-    case TFuente::TClase::Derivada: AseguraTablas(*fuente.pConsulta, vistas); break;
+    }
+    case TFuente::TClase::Derivada: AseguraTablas(*fuente.pConsulta, vistas, lecturas); break;
     case TFuente::TClase::Union:
-      AseguraTablasFuente(*fuente.pIzquierda, vistas);
-      AseguraTablasFuente(*fuente.pDerecha, vistas);
+      AseguraTablasFuente(*fuente.pIzquierda, vistas, lecturas);
+      AseguraTablasFuente(*fuente.pDerecha, vistas, lecturas);
       break;
   }
 }
@@ -537,6 +560,26 @@ std::vector<std::pair<QVariant, QString>> TEjecutorJet::LeeValores(const TConsul
   sqlite3_finalize(stmt);
   if (nPaso != SQLITE_DONE) LanzaError(MensajeSQLite(sError));
   return valores;
+}
+
+void TEjecutorJet::ReuneLecturas(const TConsulta& consulta, TLecturas& lecturas) {
+  const std::function<void(const TFuente&)> ReuneDeFuente = [&](const TFuente& fuente) {
+    if (fuente.clase == TFuente::TClase::Derivada) ReuneLecturas(*fuente.pConsulta, lecturas);
+    if (fuente.clase == TFuente::TClase::Union) {
+      ReuneDeFuente(*fuente.pIzquierda);
+      ReuneDeFuente(*fuente.pDerecha);
+    }
+  };
+  for (const TSelect& select : consulta.partes) {
+    for (const TElementoSelect& elemento : select.elementos)
+      if (elemento.bEstrella)
+        for (const auto& fuente : select.fuentes) MarcaCompletas(*fuente, elemento.sCalificador, lecturas.completas);
+    for (const auto& fuente : select.fuentes) ReuneDeFuente(*fuente);
+  }
+  RecorreExpresiones(const_cast<TConsulta&>(consulta), [&](std::unique_ptr<TExpresion>& e) {
+    if (e->clase == TExpresion::TClase::Columna) lecturas.nombres.insert(e->sTexto.toUpper());
+    if (e->pConsulta) ReuneLecturas(*e->pConsulta, lecturas);
+  });
 }
 
 // A kept derived table's columns as its query typed them; a loaded table's from the types

@@ -2,12 +2,14 @@
 
 #include "ado/jet/TipoJet.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 
 struct sqlite3;
@@ -26,7 +28,9 @@ struct TFuente;
 // and the join columns on which SQLite would build a throw-away index get a kept one.
 class TEjecutorJet {
  public:
-  TEjecutorJet(sqlite3* db, std::function<void(const QString& sTabla)> AseguraTabla);
+  // The columns a statement may read of a table, upper case (a superset); none: all.
+  using TColumnasPedidas = std::optional<QSet<QString>>;
+  TEjecutorJet(sqlite3* db, std::function<void(const QString& sTabla, const TColumnasPedidas& columnas)> AseguraTabla);
 
   // Translates sJet, has every base table it names loaded (AseguraTabla may reload the
   // snapshot and call Olvida), and returns the prepared statement (the caller finalizes
@@ -44,8 +48,16 @@ class TEjecutorJet {
   bool CacheActiva() const;
 
  private:
-  void AseguraTablas(TConsulta& consulta, std::set<QString>& vistas);
-  void AseguraTablasFuente(const TFuente& fuente, std::set<QString>& vistas);
+  // What a statement may read of the tables it loads: every name it gives a column anywhere
+  // (upper case; a superset, each name taken for every table that has such a column), and
+  // the tables a * shows whole.
+  struct TLecturas {
+    QSet<QString> nombres;
+    QSet<QString> completas;
+  };
+  static void ReuneLecturas(const TConsulta& consulta, TLecturas& lecturas);
+  void AseguraTablas(TConsulta& consulta, std::set<QString>& vistas, const TLecturas& lecturas);
+  void AseguraTablasFuente(const TFuente& fuente, std::set<QString>& vistas, const TLecturas& lecturas);
   void FijaGrafiaDeGrupos(TConsulta& consulta);
   void FijaGrafiaFuente(TFuente& fuente);
   const std::vector<bool>& ColumnasDeTexto(const QString& sSql);
@@ -72,7 +84,7 @@ class TEjecutorJet {
   sqlite3_stmt* PreparaSQLite(const QString& sSql);
 
   sqlite3* F_db;
-  std::function<void(const QString&)> F_AseguraTabla;
+  std::function<void(const QString&, const TColumnasPedidas&)> F_AseguraTabla;
   bool F_bCacheActiva = true;
   std::function<TColumnasTipadas(const QString&)> F_Catalogo;
   std::map<QString, QString> F_temporales;  // translated SQL -> its temporary table
