@@ -93,9 +93,9 @@ void TSesionJet::AseguraTabla(const QString& sTabla, const TColumnasCargadas& co
       return;
     const QByteArray sBorra = ("DROP TABLE " + NombreSqlite(cargada.sNombre)).toUtf8();
     if (sqlite3_exec(F_Estado->db.get(), sBorra.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
-      throw EErrorADO(CC_ERROR_CONSULTA,
-                      QStringLiteral("No se puede volver a leer la tabla \"%1\" con más columnas mientras otra consulta la lee.")
-                          .arg(cargada.sNombre));
+      throw EErrorADO(CC_ERROR_CONSULTA, QStringLiteral("No se puede volver a leer la tabla \"%1\" con más columnas "
+                                                        "mientras otra consulta la lee.")
+                                             .arg(cargada.sNombre));
     F_Estado->Cargadas.erase(it);
     pedidas.reset();
   }

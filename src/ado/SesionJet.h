@@ -3,8 +3,8 @@
 #include "ado/ConexionADO.h"
 #include "ado/Consolidacion.h"
 
-#include <QString>
 #include <QSet>
+#include <QString>
 #include <memory>
 #include <optional>
 

@@ -173,7 +173,8 @@ TEST_F(ArchivoMdbgen, CargaLasColumnasNombradasYLasDemasCuandoSePiden) {
   EXPECT_EQ(Lee(Conexion, QStringLiteral("SELECT t.Nota FROM tOps AS t WHERE t.Id = 2"), {"Nota"}),
             (QList<QVariantList>{{"b"}}));
   EXPECT_EQ(Lee(Conexion, QStringLiteral("SELECT * FROM tOps ORDER BY Id"), {"Id", "Tipo", "Monto", "Nota"}),
-            (QList<QVariantList>{{qint64(1), "C", 1.5, "a"}, {qint64(2), "V", 2.5, "b"}, {qint64(3), "c", 4.0, QVariant()}}));
+            (QList<QVariantList>{
+                {qint64(1), "C", 1.5, "a"}, {qint64(2), "V", 2.5, "b"}, {qint64(3), "c", 4.0, QVariant()}}));
   EXPECT_EQ(Lee(Conexion, QStringLiteral("SELECT COUNT(*) AS N FROM tOps"), {"N"}), (QList<QVariantList>{{qint64(3)}}));
   EXPECT_EQ(Avisos, (QStringList{"tOps 0/3", "tOps 3/3", "tOps 0/3", "tOps 3/3"}));
 }

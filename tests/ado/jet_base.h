@@ -13,7 +13,8 @@
 // ten-thousandths, Decimal DECIMAL as its ordered key).
 class TBaseJet {
  public:
-  explicit TBaseJet(const QLocale& locale = QLocale::system()) : F_db(Abre(locale)), ejecutor(F_db.get(), [this](const QString& s, const auto&) { tablasPedidas << s; }) {}
+  explicit TBaseJet(const QLocale& locale = QLocale::system())
+      : F_db(Abre(locale)), ejecutor(F_db.get(), [this](const QString& s, const auto&) { tablasPedidas << s; }) {}
 
   void Ejecuta(const QString& sSql) {
     char* sError = nullptr;

@@ -464,7 +464,8 @@ void TEjecutorJet::IndexaComoPideElPlan(const TConsulta& consulta, const QString
                             QStringLiteral(" (") + citadas.join(QStringLiteral(", ")) + QLatin1Char(')');
     // Only speed depends on it: without the index SQLite builds its own again, same result.
     // One that exists already fails here and stays as it is.
-    if (sqlite3_exec(F_db, sIndice.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK) nuevos.push_back(sNombre);
+    if (sqlite3_exec(F_db, sIndice.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK)
+      nuevos.push_back(sNombre);
   }
   if (nuevos.empty()) return;
   // Without row counts SQLite may turn the plan around once the small table has its index:

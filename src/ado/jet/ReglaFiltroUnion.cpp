@@ -19,7 +19,9 @@ std::optional<QStringList> NombresDeLaUnion(const TSelect& primera) {
   for (const TElementoSelect& elemento : primera.elementos) {
     if (elemento.bEstrella || !elemento.pExpresion) return std::nullopt;
     const TExpresion& e = *elemento.pExpresion;
-    nombres << (!elemento.sAlias.isEmpty() ? elemento.sAlias : e.clase == TClase::Columna ? e.sTexto : QString()).toUpper();
+    QString sNombre = elemento.sAlias;
+    if (sNombre.isEmpty() && e.clase == TClase::Columna) sNombre = e.sTexto;
+    nombres << sNombre.toUpper();
   }
   return nombres;
 }
@@ -30,7 +32,8 @@ std::vector<int> LugaresFiltrados(const TExpresion& filtro, const QString& sAlia
   bool bAjeno = false;
   const auto Recorre = [&](const auto& self, const TExpresion& e) -> void {
     if (e.clase == TClase::Columna) {
-      const bool bSuyo = e.sCalificador.isEmpty() || (!sAlias.isEmpty() && e.sCalificador.compare(sAlias, Qt::CaseInsensitive) == 0);
+      const bool bSuyo =
+          e.sCalificador.isEmpty() || (!sAlias.isEmpty() && e.sCalificador.compare(sAlias, Qt::CaseInsensitive) == 0);
       const qsizetype nLugar = bSuyo ? nombres.indexOf(e.sTexto.toUpper()) : -1;
       if (nLugar < 0 || nombres.count(e.sTexto.toUpper()) > 1) bAjeno = true;
       else lugares.push_back(int(nLugar));
@@ -60,11 +63,13 @@ bool ParteSimple(const TSelect& parte, size_t nColumnas) {
   return !parte.bDistinct && !parte.bDistinctRow && parte.nTop == 0 && !EsAgrupada(parte) &&
          parte.fuentes.size() == 1 && parte.fuentes.front()->clase == TFuente::TClase::Tabla &&
          parte.elementos.size() == nColumnas &&
-         std::none_of(parte.elementos.begin(), parte.elementos.end(), [](const TElementoSelect& e) { return e.bEstrella; });
+         std::none_of(parte.elementos.begin(), parte.elementos.end(),
+                      [](const TElementoSelect& e) { return e.bEstrella; });
 }
 
 // The filter for one part: each column the filter names becomes the part's own column.
-std::unique_ptr<TExpresion> FiltroDeLaParte(const TExpresion& filtro, const TSelect& parte, const QStringList& nombres) {
+std::unique_ptr<TExpresion> FiltroDeLaParte(const TExpresion& filtro, const TSelect& parte,
+                                            const QStringList& nombres) {
   auto copia = Clona(filtro);
   const auto Sustituye = [&](const auto& self, std::unique_ptr<TExpresion>& e) -> void {
     if (e->clase == TClase::Columna) {
