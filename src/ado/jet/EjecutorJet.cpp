@@ -96,6 +96,40 @@ void MarcaCompletas(const TFuente& fuente, const QString& sCalificador, QSet<QSt
   }
 }
 
+// What a statement reads of the loaded tables: the tables it names (in the order met), every
+// name it gives a column anywhere (upper case; a superset, each name taken for every table
+// that has such a column), and the tables a * shows whole (upper case).
+struct TLecturas {
+  QStringList tablas;
+  QSet<QString> nombres;
+  QSet<QString> completas;
+};
+
+void ReuneLecturas(const TConsulta& consulta, TLecturas& lecturas) {
+  const std::function<void(const TFuente&)> ReuneDeFuente = [&](const TFuente& fuente) {
+    switch (fuente.clase) {
+      case TFuente::TClase::Tabla:
+        if (!lecturas.tablas.contains(fuente.sNombre, Qt::CaseInsensitive)) lecturas.tablas << fuente.sNombre;
+        break;
+      case TFuente::TClase::Derivada: ReuneLecturas(*fuente.pConsulta, lecturas); break;
+      case TFuente::TClase::Union:
+        ReuneDeFuente(*fuente.pIzquierda);
+        ReuneDeFuente(*fuente.pDerecha);
+        break;
+    }
+  };
+  for (const TSelect& select : consulta.partes) {
+    for (const TElementoSelect& elemento : select.elementos)
+      if (elemento.bEstrella)
+        for (const auto& fuente : select.fuentes) MarcaCompletas(*fuente, elemento.sCalificador, lecturas.completas);
+    for (const auto& fuente : select.fuentes) ReuneDeFuente(*fuente);
+  }
+  RecorreExpresiones(const_cast<TConsulta&>(consulta), [&](std::unique_ptr<TExpresion>& e) {
+    if (e->clase == TExpresion::TClase::Columna) lecturas.nombres.insert(e->sTexto.toUpper());
+    if (e->pConsulta) ReuneLecturas(*e->pConsulta, lecturas);  // subqueries
+  });
+}
+
 // Whether SQLite could search a second table for the query (two FROM items, a JOIN, a
 // subquery), the only case where its plan builds a throw-away index.
 bool BuscaOtraTabla(const TConsulta& consulta) {
@@ -153,10 +187,10 @@ TEjecutorJet::TEjecutorJet(sqlite3* db,
 TSentenciaJet TEjecutorJet::Prepara(const QString& sJet, const TParametrosJet& parametros) {
   auto consulta = AnalizaJet(sJet);
   SustituyeParametros(*consulta, parametros);
-  std::set<QString> vistas;
   TLecturas lecturas;
   ReuneLecturas(*consulta, lecturas);
-  AseguraTablas(*consulta, vistas, lecturas);
+  for (const QString& sTabla : lecturas.tablas)
+    F_AseguraTabla(sTabla, lecturas.completas.contains(sTabla.toUpper()) ? TColumnasPedidas() : lecturas.nombres);
   if (consulta->pTransforma) ResuelvePivote(*consulta, [this](const TConsulta& valores) { return LeeValores(valores); });
   const bool bPreagregada = F_bCacheActiva && PreagregaConteos(*consulta);
   FijaGrafiaDeGrupos(*consulta);
@@ -198,30 +232,6 @@ void TEjecutorJet::SetCacheActiva(bool bActiva) {
 }
 
 bool TEjecutorJet::CacheActiva() const { return F_bCacheActiva; }
-
-void TEjecutorJet::AseguraTablas(TConsulta& consulta, std::set<QString>& vistas, const TLecturas& lecturas) {
-  for (const TSelect& select : consulta.partes)
-    for (const auto& fuente : select.fuentes) AseguraTablasFuente(*fuente, vistas, lecturas);
-  RecorreExpresiones(consulta, [&](std::unique_ptr<TExpresion>& e) {
-    if (e->pConsulta) AseguraTablas(*e->pConsulta, vistas, lecturas);  // subqueries
-  });
-}
-
-void TEjecutorJet::AseguraTablasFuente(const TFuente& fuente, std::set<QString>& vistas, const TLecturas& lecturas) {
-  switch (fuente.clase) {
-    case TFuente::TClase::Tabla: {
-      const QString sTabla = fuente.sNombre.toUpper();
-      if (vistas.insert(sTabla).second)
-        F_AseguraTabla(fuente.sNombre, lecturas.completas.contains(sTabla) ? TColumnasPedidas() : lecturas.nombres);
-      break;
-    }
-    case TFuente::TClase::Derivada: AseguraTablas(*fuente.pConsulta, vistas, lecturas); break;
-    case TFuente::TClase::Union:
-      AseguraTablasFuente(*fuente.pIzquierda, vistas, lecturas);
-      AseguraTablasFuente(*fuente.pDerecha, vistas, lecturas);
-      break;
-  }
-}
 
 // Texts that differ only in letter case fall in one group; SQLite shows the spelling of the
 // group's last row, so the answer would depend on the plan (kept tables or not, which index).
@@ -367,7 +377,7 @@ qint64 TEjecutorJet::Llena(TConsulta& consulta, const QString& sTabla, int nColu
   }
   if (bSoloHash) return -1;
   AgrupaTextosAlFinal(consulta, textos);
-  if (consulta.partes.size() == 1) FiltraEnLasPartes(consulta.partes.front(), F_Catalogo);
+  FiltraEnLasPartes(consulta, F_Catalogo);
   const QString sCalculo = EmiteSQLite(consulta, F_Catalogo);
   IndexaComoPideElPlan(consulta, sCalculo);
   Ejecuta(QStringLiteral("INSERT INTO temp.") + CitaNombre(sTabla) + QLatin1Char(' ') + sCalculo);
@@ -408,7 +418,7 @@ qint64 TEjecutorJet::LlenaPorHash(const TAgrupacionHash& plan, const QString& sT
     const qint64 nGrupos = LlenaPorHash(plan, *reunion, bTablaGrande, sTabla, nColumnas);
     if (nGrupos != CC_OTRO_PLAN) return nGrupos;
   }
-  if (plan.pFilas->partes.size() == 1) FiltraEnLasPartes(plan.pFilas->partes.front(), F_Catalogo);
+  FiltraEnLasPartes(*plan.pFilas, F_Catalogo);
   const QString sFilas = EmiteSQLite(*plan.pFilas, F_Catalogo);
   IndexaComoPideElPlan(*plan.pFilas, sFilas);
   const PSentencia filas(PreparaSQLite(sFilas));
@@ -446,7 +456,7 @@ void TEjecutorJet::IndexaComoPideElPlan(const TConsulta& consulta, const QString
   if (!BuscaOtraTabla(consulta)) return;  // asking SQLite for its plan costs a compilation
   std::map<QString, QString> tablas;
   TablasPorAlias(consulta, tablas);
-  std::vector<QString> nuevos;  // quoted, with their schema
+  std::vector<std::pair<QString, bool>> nuevos;  // quoted, with their schema; on a kept table
   for (const auto& [sTabla, columnas] : IndicesAutomaticos(tablas, sSql)) {
     const bool bTemporal = std::any_of(F_temporales.begin(), F_temporales.end(),
                                        [&sBuscada = sTabla](const auto& par) { return par.second == sBuscada; });
@@ -465,7 +475,7 @@ void TEjecutorJet::IndexaComoPideElPlan(const TConsulta& consulta, const QString
     // Only speed depends on it: without the index SQLite builds its own again, same result.
     // One that exists already fails here and stays as it is.
     if (sqlite3_exec(F_db, sIndice.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK)
-      nuevos.push_back(sNombre);
+      nuevos.emplace_back(sNombre, bTemporal);
   }
   if (nuevos.empty()) return;
   // Without row counts SQLite may turn the plan around once the small table has its index:
@@ -474,10 +484,10 @@ void TEjecutorJet::IndexaComoPideElPlan(const TConsulta& consulta, const QString
   // plan stays the one SQLite chose first.
   bool bOtroAutomatico = false;
   IndicesAutomaticos(tablas, sSql, &bOtroAutomatico);
-  for (const QString& sNombre : nuevos) {
+  for (const auto& [sNombre, bTemporal] : nuevos) {
     if (bOtroAutomatico)
       sqlite3_exec(F_db, ("DROP INDEX " + sNombre).toUtf8().constData(), nullptr, nullptr, nullptr);
-    else if (!sNombre.startsWith(QStringLiteral("temp.")))
+    else if (!bTemporal)
       F_indicesBase.insert(sNombre);
   }
 }
@@ -561,26 +571,6 @@ std::vector<std::pair<QVariant, QString>> TEjecutorJet::LeeValores(const TConsul
   sqlite3_finalize(stmt);
   if (nPaso != SQLITE_DONE) LanzaError(MensajeSQLite(sError));
   return valores;
-}
-
-void TEjecutorJet::ReuneLecturas(const TConsulta& consulta, TLecturas& lecturas) {
-  const std::function<void(const TFuente&)> ReuneDeFuente = [&](const TFuente& fuente) {
-    if (fuente.clase == TFuente::TClase::Derivada) ReuneLecturas(*fuente.pConsulta, lecturas);
-    if (fuente.clase == TFuente::TClase::Union) {
-      ReuneDeFuente(*fuente.pIzquierda);
-      ReuneDeFuente(*fuente.pDerecha);
-    }
-  };
-  for (const TSelect& select : consulta.partes) {
-    for (const TElementoSelect& elemento : select.elementos)
-      if (elemento.bEstrella)
-        for (const auto& fuente : select.fuentes) MarcaCompletas(*fuente, elemento.sCalificador, lecturas.completas);
-    for (const auto& fuente : select.fuentes) ReuneDeFuente(*fuente);
-  }
-  RecorreExpresiones(const_cast<TConsulta&>(consulta), [&](std::unique_ptr<TExpresion>& e) {
-    if (e->clase == TExpresion::TClase::Columna) lecturas.nombres.insert(e->sTexto.toUpper());
-    if (e->pConsulta) ReuneLecturas(*e->pConsulta, lecturas);
-  });
 }
 
 // A kept derived table's columns as its query typed them; a loaded table's from the types

@@ -48,16 +48,6 @@ class TEjecutorJet {
   bool CacheActiva() const;
 
  private:
-  // What a statement may read of the tables it loads: every name it gives a column anywhere
-  // (upper case; a superset, each name taken for every table that has such a column), and
-  // the tables a * shows whole.
-  struct TLecturas {
-    QSet<QString> nombres;
-    QSet<QString> completas;
-  };
-  static void ReuneLecturas(const TConsulta& consulta, TLecturas& lecturas);
-  void AseguraTablas(TConsulta& consulta, std::set<QString>& vistas, const TLecturas& lecturas);
-  void AseguraTablasFuente(const TFuente& fuente, std::set<QString>& vistas, const TLecturas& lecturas);
   void FijaGrafiaDeGrupos(TConsulta& consulta);
   void FijaGrafiaFuente(TFuente& fuente);
   const std::vector<bool>& ColumnasDeTexto(const QString& sSql);

@@ -84,7 +84,9 @@ std::unique_ptr<TExpresion> FiltroDeLaParte(const TExpresion& filtro, const TSel
 
 }  // namespace
 
-bool FiltraEnLasPartes(TSelect& select, const TCatalogoJet& catalogo) {
+bool FiltraEnLasPartes(TConsulta& consulta, const TCatalogoJet& catalogo) {
+  if (consulta.partes.size() != 1) return false;
+  TSelect& select = consulta.partes.front();
   if (!select.pDonde || select.fuentes.size() != 1 || !NoFalla(*select.pDonde)) return false;
   const TFuente& fuente = *select.fuentes.front();
   if (fuente.clase != TFuente::TClase::Derivada) return false;

@@ -10,6 +10,6 @@ namespace ado::jet {
 // into the parts itself but tests it again outside, twice per row. Only a filter that cannot
 // fail, whose columns every part takes from the one table it reads, with the same Jet type
 // in every part (so the comparison is the same). Returns whether it moved the filter.
-bool FiltraEnLasPartes(TSelect& select, const TCatalogoJet& catalogo);
+bool FiltraEnLasPartes(TConsulta& consulta, const TCatalogoJet& catalogo);
 
 }  // namespace ado::jet
