@@ -26,7 +26,9 @@ std::array<std::string, 256> TablaCodigoPagina(int nCodigo);
 
 // Has freed memory kept for the next allocation instead of handed back to the system at
 // once: a run fills and drops temporary tables of hundreds of megabytes, and each page the
-// system hands out again costs a fault. The session calls it once, before its first database.
-void PreparaMemoria();
+// system hands out again costs a fault. Where the system allows it, the memory that reading
+// nBytesArchivos of databases will take is faulted in beforehand on another core. The session
+// calls it once, before its first database.
+void PreparaMemoria(std::int64_t nBytesArchivos);
 
 }  // namespace ado

@@ -3,6 +3,11 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <malloc.h>
+#include <sys/mman.h>
+#include <unistd.h>
+#include <algorithm>
+#include <cstdlib>
+#include <thread>
 #include <sys/stat.h>
 
 namespace ado {
@@ -32,11 +37,34 @@ std::array<std::string, 256> TablaCodigoPagina(int nCodigo) {
   return Tabla;
 }
 
-void PreparaMemoria() {
-  constexpr int CC_RESERVA = 64 << 20;
-  mallopt(M_TRIM_THRESHOLD, 8 * CC_RESERVA);
-  mallopt(M_TOP_PAD, CC_RESERVA);
-  mallopt(M_MMAP_THRESHOLD, 8 * CC_RESERVA);
+namespace {
+
+// MADV_POPULATE_WRITE (Linux 5.14): faults pages in as writes would, without writing them.
+// Older kernels refuse it, and the pages fault in when used, as before.
+constexpr int CC_POBLAR_PARA_ESCRIBIR = 23;
+
+}  // namespace
+
+void PreparaMemoria(std::int64_t nBytesArchivos) {
+  constexpr size_t CC_RESERVA = 64 << 20;
+  mallopt(M_TRIM_THRESHOLD, int(8 * CC_RESERVA));
+  mallopt(M_TOP_PAD, int(CC_RESERVA));
+  mallopt(M_MMAP_THRESHOLD, int(8 * CC_RESERVA));
+  // The loaded tables and the kept ones take about twice the databases' size of this thread's
+  // heap. That much is taken and given back (it stays, under the trim threshold), and another
+  // core has its pages faulted in while this one reads: a tenth of a large run's time was
+  // faults. Faulting in writes nothing, so this thread may use the memory meanwhile.
+  const size_t nPrevistos = std::min(2 * size_t(std::max<std::int64_t>(nBytesArchivos, 0)), 6 * CC_RESERVA);
+  if (nPrevistos < CC_RESERVA / 16) return;  // a small run faults little
+  void* p = std::malloc(nPrevistos);
+  if (p == nullptr) return;
+  const uintptr_t nPagina = uintptr_t(sysconf(_SC_PAGESIZE));
+  const uintptr_t nInicio = (uintptr_t(p) + nPagina - 1) & ~(nPagina - 1);
+  const uintptr_t nFin = (uintptr_t(p) + nPrevistos) & ~(nPagina - 1);
+  std::free(p);
+  std::thread([nInicio, nFin] {
+    madvise(reinterpret_cast<void*>(nInicio), nFin - nInicio, CC_POBLAR_PARA_ESCRIBIR);
+  }).detach();
 }
 
 }  // namespace ado

@@ -37,6 +37,6 @@ std::array<std::string, 256> TablaCodigoPagina(int nCodigo) {
 }
 
 // Windows' heap keeps freed blocks for reuse by itself.
-void PreparaMemoria() {}
+void PreparaMemoria(std::int64_t) {}
 
 }  // namespace ado
