@@ -63,7 +63,7 @@ class TVisorArchivos : public IVisorReporte {
   {
     QString sError;
     const TDocumentoVisor& Cuestionario = Documentos.first();
-    if (!F_sPdf.isEmpty() && !EscribePDF(Cuestionario.Paginas, Cuestionario.Ajustes, F_sPdf, sError))
+    if (!F_sPdf.isEmpty() && !EscribePDF(Cuestionario.Paginas.Preparadas(), Cuestionario.Ajustes, F_sPdf, sError))
       F_Errores << sError;
     if (!F_sJson.isEmpty() && !ExportaJSON(F_Reporte, F_sJson, sError))
       F_Errores << sError;
@@ -72,7 +72,7 @@ class TVisorArchivos : public IVisorReporte {
       for (const QString& sRuta : F_Soportes) {
         const bool bEscrito = FormatoSoporte(sRuta) == QLatin1String("json")
                                   ? EscribeArchivo(sRuta, Anexo->Json, sError)
-                                  : EscribePDF(Documentos[1].Paginas, Documentos[1].Ajustes, sRuta, sError);
+                                  : EscribePDF(Documentos[1].Paginas.Preparadas(), Documentos[1].Ajustes, sRuta, sError);
         if (bEscrito)
           F_SoportesEscritos << sRuta;
         else

@@ -1,16 +1,16 @@
 #pragma once
 
 #include "report/AjustesPDF.h"
-#include "report/ReportePreparado.h"
+#include "report/PaginasVisor.h"
 
 #include <QList>
 #include <QString>
 
-// A document as a viewer gets it: its prepared pages, the name it is shown and printed
-// under, and its PDF settings. Values only, so the viewer never calls back into the report.
+// A document as a viewer gets it: its pages, the name it is shown and printed under, and its
+// PDF settings. Values only, so the viewer never calls back into the report.
 struct TDocumentoVisor {
   QString sNombre;
-  TReportePreparado Paginas;
+  TPaginasVisor Paginas;
   TAjustesPDF Ajustes;
   QString sArchivoPropuesto;  // by the PDF save dialog; empty: the settings' file name
 };

@@ -120,7 +120,9 @@ void TReporte::MuestraReporte()
   QList<TDocumentoVisor> Documentos = {
       {F_sNombreArchivo, Prepara(), AjustesPDF(), NombrePropuestoPDF(*this, QDate::currentDate())}};
   if (F_anexo)
-    Documentos.append({F_anexo->Ajustes.sTitulo, TReportePreparado(F_anexo->Documento), F_anexo->Ajustes});
+    Documentos.append({F_anexo->Ajustes.sTitulo,
+                       TPaginasVisor([Documento = F_anexo->Documento] { return TReportePreparado(Documento); }),
+                       F_anexo->Ajustes});
   F_visor->Muestra(Documentos);
 }
 

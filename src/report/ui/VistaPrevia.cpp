@@ -64,7 +64,7 @@ class TAlSalir {
 }  // namespace
 
 TfrmVistaPrevia::TfrmVistaPrevia(const QList<TDocumentoVisor>& Documentos, QWidget* pPadre)
-    : QDialog(pPadre), F_documentos(Documentos), F_paginas(Documentos.value(0).Paginas)
+    : QDialog(pPadre), F_documentos(Documentos), F_paginas(Documentos.value(0).Paginas.Preparadas())
 {
   setModal(true);
   setWindowTitle(Documentos.value(0).sNombre);
@@ -317,7 +317,7 @@ void TfrmVistaPrevia::MuestraDocumento(int nDocumento)
   if (nDocumento < 0 || nDocumento >= F_documentos.size())
     return;
   F_nDocumento = nDocumento;
-  F_paginas = F_documentos[nDocumento].Paginas;
+  F_paginas = F_documentos[nDocumento].Paginas.Preparadas();
   setWindowTitle(F_documentos[nDocumento].sNombre);
   const int nTotal = F_paginas.NumeroPaginas();
   {
