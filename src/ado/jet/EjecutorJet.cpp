@@ -191,6 +191,7 @@ TSentenciaJet TEjecutorJet::Prepara(const QString& sJet, const TParametrosJet& p
   ReuneLecturas(*consulta, lecturas);
   for (const QString& sTabla : lecturas.tablas)
     F_AseguraTabla(sTabla, lecturas.completas.contains(sTabla.toUpper()) ? TColumnasPedidas() : lecturas.nombres);
+  F_columnasCargadas.clear();  // the loads may have changed them
   if (consulta->pTransforma) ResuelvePivote(*consulta, [this](const TConsulta& valores) { return LeeValores(valores); });
   const bool bPreagregada = F_bCacheActiva && PreagregaConteos(*consulta);
   FijaGrafiaDeGrupos(*consulta);
@@ -577,7 +578,8 @@ std::vector<std::pair<QVariant, QString>> TEjecutorJet::LeeValores(const TConsul
 // the loader declared.
 TColumnasTipadas TEjecutorJet::Columnas(const QString& sTabla) {
   if (const auto it = F_columnasTemporales.find(sTabla); it != F_columnasTemporales.end()) return it->second;
-  TColumnasTipadas columnas;
+  if (const auto it = F_columnasCargadas.find(sTabla); it != F_columnasCargadas.end()) return it->second;
+  TColumnasTipadas& columnas = F_columnasCargadas[sTabla];
   sqlite3_stmt* stmt = nullptr;
   const QByteArray sPragma = (QStringLiteral("PRAGMA table_info(") + CitaNombre(sTabla) + QLatin1Char(')')).toUtf8();
   if (sqlite3_prepare_v2(F_db, sPragma.constData(), -1, &stmt, nullptr) == SQLITE_OK)

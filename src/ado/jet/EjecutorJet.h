@@ -79,6 +79,9 @@ class TEjecutorJet {
   std::function<TColumnasTipadas(const QString&)> F_Catalogo;
   std::map<QString, QString> F_temporales;  // translated SQL -> its temporary table
   std::map<QString, TColumnasTipadas> F_columnasTemporales;  // temporary table -> its Jet columns
+  // Loaded table -> its Jet columns, while one statement is prepared: its translation asks
+  // for them at every column it names.
+  std::map<QString, TColumnasTipadas> F_columnasCargadas;
   int F_nTemporales = 0;
   std::map<QString, qint64> F_filas;  // temporary table -> its rows
   std::map<QString, bool> F_enSitio;  // filter of a temporary table -> read in place
