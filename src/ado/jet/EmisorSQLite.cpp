@@ -64,8 +64,6 @@ QString Aplica(const char* sPlantilla, const QStringList& argumentos) {
   return s;
 }
 
-bool MismoNombre(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
-
 // A FROM item as the expressions of its SELECT see it.
 struct TFuenteTipada {
   QString sAlias;

@@ -20,8 +20,6 @@ bool TieneAgregado(const TExpresion& e) {
   return false;
 }
 
-bool MismoNombre(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
-
 // The same expression as written, ignoring letter case of names; an unqualified column
 // matches a qualified one of the same name.
 bool Iguales(const TExpresion& a, const TExpresion& b) {

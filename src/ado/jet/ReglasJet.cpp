@@ -211,24 +211,17 @@ const char* const CC_RESERVADAS[] = {
 
 const char* const CC_ESCRITURAS[] = {"DELETE", "INSERT", "UPDATE", "CREATE", "DROP", "ALTER"};
 
-// Qt folds letter case one UTF-16 unit at a time, so a name of another length cannot
-// match: the length is compared first (the parser asks of every name whether it is reserved).
-bool MismoNombre(const QString& sNombre, const char* sTabla) {
-  const QLatin1String sDeTabla(sTabla);
-  return sDeTabla.size() == sNombre.size() && sNombre.compare(sDeTabla, Qt::CaseInsensitive) == 0;
-}
-
 template <typename T, size_t N>
 const T* Busca(const T (&tabla)[N], const QString& sNombre) {
   for (const T& regla : tabla)
-    if (MismoNombre(sNombre, regla.sJet)) return &regla;
+    if (MismoNombre(sNombre, QLatin1String(regla.sJet))) return &regla;
   return nullptr;
 }
 
 template <size_t N>
 bool Contiene(const char* const (&tabla)[N], const QString& sPalabra) {
   for (const char* s : tabla)
-    if (MismoNombre(sPalabra, s)) return true;
+    if (MismoNombre(sPalabra, QLatin1String(s))) return true;
   return false;
 }
 
@@ -241,14 +234,14 @@ const TReglaFuncion* ReglaFuncion(const QString& sNombre) { return Busca(CC_FUNC
 const TReglaTipo* ReglaTipo(const QString& sOperador, TTipoJet izquierda, TTipoJet derecha) {
   const unsigned a = TiposJet({izquierda}), b = TiposJet({derecha});
   for (const TReglaTipo& regla : CC_TIPOS)
-    if ((regla.izquierda & a) && (regla.derecha & b) && MismoNombre(sOperador, regla.sJet))
+    if ((regla.izquierda & a) && (regla.derecha & b) && MismoNombre(sOperador, QLatin1String(regla.sJet)))
       return &regla;
   return nullptr;
 }
 
 const TReglaExacta* ReglaExacta(const QString& sFuncion, TTipoJet tipo) {
   for (const TReglaExacta& regla : CC_EXACTAS)
-    if (regla.tipo == tipo && MismoNombre(sFuncion, regla.sJet)) return &regla;
+    if (regla.tipo == tipo && MismoNombre(sFuncion, QLatin1String(regla.sJet))) return &regla;
   return nullptr;
 }
 
