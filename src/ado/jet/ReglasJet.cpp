@@ -1,5 +1,7 @@
 #include "ado/jet/ReglasJet.h"
 
+#include "ado/jet/Token.h"
+
 #include <iterator>
 
 namespace ado::jet {

@@ -96,16 +96,6 @@ inline constexpr int CC_PRIMER_EXPR = 1000;
 
 // Words that end an expression or a FROM item: never taken as a name or an alias.
 bool EsReservada(const QString& sPalabra);
-
-// Jet's names (tables, columns, functions, keywords) are the same whatever their letter case.
-// Qt folds case one UTF-16 unit at a time, so names of two lengths differ: that is looked at
-// first, as most names compared are not the one sought.
-inline bool MismoNombre(QStringView a, QStringView b) {
-  return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
-}
-inline bool MismoNombre(QStringView a, QLatin1String b) {
-  return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
-}
 // First words of statements that would write; the engine is read-only.
 bool EsEscritura(const QString& sPalabra);
 

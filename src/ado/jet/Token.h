@@ -4,6 +4,16 @@
 
 namespace ado::jet {
 
+// Jet's names (tables, columns, functions, keywords) are the same whatever their letter case.
+// Qt folds case one UTF-16 unit at a time, so names of two lengths differ: that is looked at
+// first, as most names compared are not the one sought.
+inline bool MismoNombre(QStringView a, QStringView b) {
+  return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
+}
+inline bool MismoNombre(QStringView a, QLatin1String b) {
+  return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
 // Where a token starts in the SQL text (1-based).
 struct TPosicion {
   int nLinea = 1;
@@ -19,7 +29,7 @@ struct TToken {
 
   // A bare word (never a [bracketed] name) equal to sPalabra ignoring case.
   bool EsPalabra(const char* sPalabra) const {
-    return tipo == TTipoToken::Identificador && sTexto.compare(QLatin1String(sPalabra), Qt::CaseInsensitive) == 0;
+    return tipo == TTipoToken::Identificador && MismoNombre(sTexto, QLatin1String(sPalabra));
   }
   bool EsSimbolo(const char* sSimbolo) const {
     return tipo == TTipoToken::Simbolo && sTexto == QLatin1String(sSimbolo);
