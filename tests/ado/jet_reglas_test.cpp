@@ -31,7 +31,9 @@ class ReglasJet : public ::testing::TestWithParam<TCaso> {
         " (NULL, 'eur', 1), ('x', NULL, 3), ('x', 'eur', 1.0);"
         "CREATE TABLE w (Id INTEGER, Clave TEXT COLLATE JET, Monto REAL, Num TEXT COLLATE JET);"
         "INSERT INTO w VALUES (1, 'USD', 2, '3'), (1, 'usd', 3, '1'), (3, 'eur', NULL, 'x'), (NULL, 'USD', 5, NULL),"
-        " (4, 'x', 1, '9.0');"));
+        " (4, 'x', 1, '9.0');"
+        "CREATE TABLE b (Clave TEXT);"  // no collation of its own
+        "INSERT INTO b VALUES ('USD'), ('eur'), (NULL);"));
   }
 };
 
@@ -206,6 +208,24 @@ const TCaso CC_CASOS[] = {
      "n\n8"},
     {"DistinctRowDeLaTablaDerecha", "SELECT DISTINCTROW u.Cosa FROM t INNER JOIN u ON t.Id >= u.Id ORDER BY u.Cosa",
      "Cosa\ntres\nuno"},
+    // a column equal to one of many texts (a catalogue's keys): letter case ignored, accents
+    // kept, Null stays Null, the same through a derived table's computed column
+    {"ListaDeTextosSinMayusculas",
+     "SELECT Id FROM t WHERE Nombre = 'a' OR Nombre = 'b' OR Nombre = 'c' OR Nombre = 'd' OR Nombre = 'e'"
+     " OR Nombre = 'publico' OR 'usd' = Nombre OR Nombre = 'f' ORDER BY Id",
+     "Id\n2\n4\n5"},
+    {"ListaDeTextosComoValor",
+     "SELECT Id, Ape = 'a' OR Ape = 'b' OR Ape = 'c' OR Ape = 'd' OR Ape = 'e' OR Ape = 'f' OR Ape = 'pérez'"
+     " OR Ape = 'g' AS r FROM t ORDER BY Id",
+     "Id|r\n1|Null\n2|-1\n3|0\n4|Null\n5|0"},
+    {"ListaDeTextosDeTablaDerivada",
+     "SELECT d.Id FROM (SELECT Id, Nombre & '' AS N FROM t) AS d WHERE d.N = 'a' OR d.N = 'b' OR d.N = 'c'"
+     " OR d.N = 'd' OR d.N = 'e' OR d.N = 'f' OR d.N = 'público' OR d.N = 'USD' ORDER BY d.Id",
+     "Id\n3\n4\n5"},
+    {"ListaDeTextosSinColacionDeLaColumna",
+     "SELECT Clave FROM b WHERE Clave = 'a' OR Clave = 'b' OR Clave = 'c' OR Clave = 'd' OR Clave = 'e' OR Clave = 'f'"
+     " OR Clave = 'g' OR Clave = 'usd'",
+     "Clave\nUSD"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Jet, ReglasJet, ::testing::ValuesIn(CC_CASOS),

@@ -5,6 +5,7 @@
 #include "ado/jet/ReglasJet.h"
 
 #include <QStringList>
+#include <functional>
 
 namespace ado::jet {
 
@@ -63,6 +64,9 @@ QString Aplica(const char* sPlantilla, const QStringList& argumentos) {
   }
   return s;
 }
+
+// Shorter chains of equalities stay as written.
+constexpr size_t CC_TERMINOS_EN_LISTA = 8;
 
 // A FROM item as the expressions of its SELECT see it.
 struct TFuenteTipada {
@@ -676,12 +680,49 @@ class TEmisor {
     }
   }
 
+  // A text column equal to one of many texts (a catalogue's keys, OR after OR) is written as
+  // IN under the JET collation, as each equality compared: SQLite then compiles one list
+  // instead of a condition per key and looks each row up once. Empty when the chain is short
+  // or of another shape.
+  QString ListaDeIgualdades(const TExpresion& e) {
+    std::vector<const TExpresion*> terminos;
+    const std::function<void(const TExpresion&)> Reune = [&](const TExpresion& t) {
+      if (t.clase == TClase::Binario && t.sTexto == e.sTexto)
+        for (const auto& hijo : t.hijos) Reune(*hijo);
+      else
+        terminos.push_back(&t);
+    };
+    Reune(e);
+    if (terminos.size() < CC_TERMINOS_EN_LISTA) return {};
+    const TExpresion* pColumna = nullptr;
+    QStringList textos;
+    for (const TExpresion* t : terminos) {
+      if (t->clase != TClase::Binario || t->sTexto != QLatin1String("=")) return {};
+      const TExpresion* pIzquierda = t->hijos[0].get();
+      const TExpresion* pDerecha = t->hijos[1].get();
+      if (pIzquierda->clase == TClase::Texto) std::swap(pIzquierda, pDerecha);
+      if (pIzquierda->clase != TClase::Columna || pDerecha->clase != TClase::Texto) return {};
+      if (!pColumna) {
+        if (Tipo(*pIzquierda) != TTipoJet::Texto) return {};
+        pColumna = pIzquierda;
+      } else if (!MismoNombre(pColumna->sTexto, pIzquierda->sTexto) ||
+                 !MismoNombre(pColumna->sCalificador, pIzquierda->sCalificador)) {
+        return {};
+      }
+      textos << Expresion(*pDerecha);
+    }
+    return QStringLiteral("((") + Valor(*pColumna) + QLatin1String(CC_COLACION) + QStringLiteral(") IN (") +
+           textos.join(QStringLiteral(", ")) + QStringLiteral("))");
+  }
+
   QString Binario(const TExpresion& e) {
     const TExpresion& a = *e.hijos[0];
     const TExpresion& b = *e.hijos[1];
     const bool bAnd = e.sTexto == QLatin1String("AND");
     if (bAnd || e.sTexto == QLatin1String("OR")) {
       if (EsLogicoAndOr(e)) {
+        if (!bAnd)
+          if (const QString sLista = ListaDeIgualdades(e); !sLista.isEmpty()) return sLista;
         QStringList terminos;
         TerminosEncadenados(e, terminos);
         return QStringLiteral("(") + terminos.join(bAnd ? QStringLiteral(" AND ") : QStringLiteral(" OR ")) +
