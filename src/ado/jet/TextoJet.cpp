@@ -77,10 +77,16 @@ int ComparaJet(const char* a, int na, const char* b, int nb) {
 void AgregaClaveJet(std::string& clave, const char* s, int n) {
   auto p = reinterpret_cast<const unsigned char*>(s);
   const auto fin = p + n;
+  // At most one code point per byte: the room is made once, not per letter.
+  const size_t nInicio = clave.size();
+  clave.resize(nInicio + sizeof(char32_t) * size_t(n));
+  char* pDestino = clave.data() + nInicio;
   while (p < fin) {
     const char32_t c = Pliega(Lee(p, fin));
-    clave.append(reinterpret_cast<const char*>(&c), sizeof c);
+    std::memcpy(pDestino, &c, sizeof c);
+    pDestino += sizeof c;
   }
+  clave.resize(size_t(pDestino - clave.data()));
 }
 
 TPatronLike::TPatronLike(const char* sPatron, int n) {
