@@ -1,6 +1,7 @@
 #include "report/AjusteTexto.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 #include <QRectF>
 
@@ -14,13 +15,31 @@ constexpr double CC_HOLGURA = 0.5;          // layout units kept free at the rig
 
 using TLineas = QList<TTextoAjustado::TLinea>;
 
+// The widths a fitting measures, kept for its next tries: each try, a little smaller,
+// breaks the same words into lines again, mostly the same ones (measuring shapes the text).
+class TAnchos {
+ public:
+  explicit TAnchos(const QFontMetricsF& Medidas) : F_Medidas(Medidas) {}
+  double De(const QString& sTexto)
+  {
+    auto it = F_anchos.constFind(sTexto);
+    if (it == F_anchos.cend())
+      it = F_anchos.insert(sTexto, F_Medidas.horizontalAdvance(sTexto));
+    return *it;
+  }
+
+ private:
+  const QFontMetricsF& F_Medidas;
+  QHash<QString, double> F_anchos;
+};
+
 // A word wider than dAncho cut into pieces that fit (at least one letter each).
-QStringList PartePalabra(const QString& sPalabra, const QFontMetricsF& Medidas, double dAncho)
+QStringList PartePalabra(const QString& sPalabra, TAnchos& Anchos, double dAncho)
 {
   QStringList Partes;
   QString sParte;
   for (const QChar Letra : sPalabra) {
-    if (!sParte.isEmpty() && Medidas.horizontalAdvance(sParte + Letra) > dAncho) {
+    if (!sParte.isEmpty() && Anchos.De(sParte + Letra) > dAncho) {
       Partes << sParte;
       sParte.clear();
     }
@@ -31,7 +50,7 @@ QStringList PartePalabra(const QString& sPalabra, const QFontMetricsF& Medidas, 
 }
 
 // Greedy lines, breaking between words; nothing when a word is too wide and may not be broken.
-std::optional<TLineas> Rompe(const QString& sTexto, const QFontMetricsF& Medidas, double dAncho,
+std::optional<TLineas> Rompe(const QString& sTexto, TAnchos& Anchos, double dAncho,
                              bool bPartirPalabras)
 {
   TLineas Lineas;
@@ -39,16 +58,16 @@ std::optional<TLineas> Rompe(const QString& sTexto, const QFontMetricsF& Medidas
     QString sLinea;
     for (const QString& sPalabra : sParrafo.split(u' ', Qt::SkipEmptyParts)) {
       QStringList Piezas{sPalabra};
-      if (Medidas.horizontalAdvance(sPalabra) > dAncho) {
+      if (Anchos.De(sPalabra) > dAncho) {
         if (!bPartirPalabras)
           return std::nullopt;
-        Piezas = PartePalabra(sPalabra, Medidas, dAncho);
+        Piezas = PartePalabra(sPalabra, Anchos, dAncho);
       }
       for (qsizetype i = 0; i < Piezas.size(); ++i) {
         const QString sJunto = sLinea.isEmpty() ? Piezas[i]
                                : i == 0         ? sLinea + u' ' + Piezas[i]
                                                 : sLinea + Piezas[i];
-        if (sLinea.isEmpty() || Medidas.horizontalAdvance(sJunto) <= dAncho) {
+        if (sLinea.isEmpty() || Anchos.De(sJunto) <= dAncho) {
           sLinea = sJunto;
         } else {
           Lineas.append({sLinea, false});
@@ -73,10 +92,11 @@ TTextoAjustado AjustaTexto(const QString& sTexto, const QFont& fuente, const QSi
   const QFontMetricsF Medidas(fuente);
   const double dPixeles = fuente.pixelSize() > 0 ? fuente.pixelSize() : Medidas.height();
   const double dMinima = std::min(1.0, CC_PIXELES_MINIMOS / dPixeles);
+  TAnchos Anchos(Medidas);
   // Laid out at the font's own size in a box enlarged by 1/scale: widths scale with the font.
   const auto Prueba = [&](double dEscala, bool bPartir) -> std::optional<TLineas> {
     const double dAncho = caja.width() / dEscala - CC_HOLGURA;
-    std::optional<TLineas> Lineas = Rompe(sTexto, Medidas, dAncho, bPartir);
+    std::optional<TLineas> Lineas = Rompe(sTexto, Anchos, dAncho, bPartir);
     if (Lineas && AltoLineas(Lineas->size(), Medidas) > caja.height() / dEscala)
       return std::nullopt;
     return Lineas;
@@ -88,7 +108,7 @@ TTextoAjustado AjustaTexto(const QString& sTexto, const QFont& fuente, const QSi
   for (; dEscala > CC_ESCALA_EXTREMA; dEscala *= CC_PASO)
     if (auto Lineas = Prueba(dEscala, true))
       return {fuente, dEscala, *Lineas};
-  return {fuente, dEscala, *Rompe(sTexto, Medidas, caja.width() / dEscala - CC_HOLGURA, true)};
+  return {fuente, dEscala, *Rompe(sTexto, Anchos, caja.width() / dEscala - CC_HOLGURA, true)};
 }
 
 void PintaTextoAjustado(QPainter& Painter, const QRectF& rect, const TTextoAjustado& texto,
