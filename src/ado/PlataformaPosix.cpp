@@ -7,6 +7,7 @@
 #include <unistd.h>
 #include <algorithm>
 #include <cstdlib>
+#include <system_error>
 #include <thread>
 #include <sys/stat.h>
 
@@ -62,9 +63,13 @@ void PreparaMemoria(std::int64_t nBytesArchivos) {
   const uintptr_t nInicio = (uintptr_t(p) + nPagina - 1) & ~(nPagina - 1);
   const uintptr_t nFin = (uintptr_t(p) + nPrevistos) & ~(nPagina - 1);
   std::free(p);
-  std::thread([nInicio, nFin] {
-    madvise(reinterpret_cast<void*>(nInicio), nFin - nInicio, CC_POBLAR_PARA_ESCRIBIR);
-  }).detach();
+  try {
+    std::thread([nInicio, nFin] {
+      madvise(reinterpret_cast<void*>(nInicio), nFin - nInicio, CC_POBLAR_PARA_ESCRIBIR);
+    }).detach();
+  } catch (const std::system_error&) {
+    // no thread to spare: the pages fault in when used
+  }
 }
 
 }  // namespace ado
