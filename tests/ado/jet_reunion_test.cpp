@@ -48,4 +48,34 @@ TEST(ReunionHash, TomaLasIgualdadesYDevuelveLoQueNoCompara) {
   }
 }
 
+// Integer keys close together are found by place, spread ones by hashing: the same rows
+// either way, keys repeated, missing between others, below and above all of them, and at
+// the ends of the integers.
+TEST(ReunionHash, ClavesJuntasODispersasDanLasMismasFilas) {
+  TBaseJet base;
+  base.Ejecuta(QStringLiteral(
+      "CREATE TABLE d (Id INTEGER, Cosa TEXT COLLATE JET);"
+      "INSERT INTO d VALUES (2, 'a'), (2, 'b'), (5, 'c'), (7, 'd');"
+      "CREATE TABLE e (Id INTEGER, Cosa TEXT COLLATE JET);"
+      "INSERT INTO e VALUES (-9223372036854775808, 'min'), (9223372036854775807, 'max'), (-5, 'neg'), (1000000, 'm');"
+      "CREATE TABLE s (Id INTEGER);"
+      "INSERT INTO s VALUES (1), (2), (3), (5), (6), (7), (8), (-5), (1000000), (9223372036854775807),"
+      " (-9223372036854775808), (0);"));
+  const std::pair<const char*, const char*> casos[] = {
+      {"SELECT d.Cosa FROM d, s WHERE d.Id = s.Id", "a b c d"},
+      {"SELECT e.Cosa FROM e, s WHERE e.Id = s.Id", "m max min neg"},
+  };
+  for (const auto& [sJet, sEsperadas] : casos) {
+    const auto consulta = AnalizaJet(QString::fromUtf8(sJet));
+    const auto filas = ReunePorHash(*consulta, [](const QString&) { return TColumnasTipadas{}; }, base.Db(),
+                                    [](const TFuente& f) { return qint64(f.sNombre == QLatin1String("s") ? 12 : 4); });
+    ASSERT_TRUE(filas) << sJet;
+    QStringList cosas;
+    while (filas->Paso() == SQLITE_ROW)
+      cosas << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_value_text(filas->Valor(0))));
+    cosas.sort();
+    EXPECT_EQ(cosas.join(u' ').toStdString(), sEsperadas) << sJet;
+  }
+}
+
 }  // namespace
