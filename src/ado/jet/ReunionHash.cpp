@@ -95,8 +95,8 @@ TClave ClaveDeReunion(sqlite3_value* v, bool bTexto, TClaveReunion& clave) {
 // A waiting table's rows by the key of its join column, the rows of one key together and in
 // their order: integers in an open-addressing table (most joins are of integer keys, looked
 // up once per streamed row), or, when they lie close together (numbered clients, cities,
-// currencies), in a table indexed by the key itself: one read per lookup, and a quarter of
-// the memory, where a streamed row's lookup is mostly a cache miss. Texts in a map.
+// currencies), in a table indexed by the key itself: one read per lookup, in less memory,
+// where a streamed row's lookup is mostly a cache miss. Texts in a map.
 class TIndiceReunion {
  public:
   struct TRango {
@@ -124,7 +124,8 @@ class TIndiceReunion {
       F_casillas.assign(nCasillas, TCasilla{});
     }
     for (size_t i = 0; i < F_enteros.size(); ++i) {
-      if (i == 0 || F_enteros[i].first != F_enteros[i - 1].first) Rango(F_enteros[i].first).nInicio = quint32(F_filas.size());
+      if (i == 0 || F_enteros[i].first != F_enteros[i - 1].first)
+        Rango(F_enteros[i].first).nInicio = quint32(F_filas.size());
       ++Rango(F_enteros[i].first).nCuantas;
       F_filas.push_back(F_enteros[i].second);
     }
@@ -158,7 +159,7 @@ class TIndiceReunion {
   }
 
  private:
-  // Keys spread over at most this many places per key go in the table indexed by key.
+  // Keys spread over at most this many places per row go in the table indexed by key.
   static constexpr quint64 CC_HUECOS_POR_CLAVE = 4;
 
   struct TRangoFilas {
