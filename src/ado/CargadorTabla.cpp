@@ -5,17 +5,21 @@
 #include "ado/ErrorADO.h"
 #include "ado/LectorTabla.h"
 #include "ado/MapeoConsolidado.h"
+#include "ado/Plataforma.h"
 #include "ado/SentenciaSQLite.h"
 
 #include <sqlite3.h>
 #include <algorithm>
 #include <memory>
+#include <mutex>
 #include <optional>
 
 namespace ado {
 namespace {
 
 constexpr qint64 CC_FILAS_POR_AVISO = 16384;
+// A table of this many rows starts a run that will take memory worth faulting in early.
+constexpr qint64 CC_FILAS_DE_TABLA_GRANDE = 65536;
 // Rows per INSERT: one statement step per run of rows instead of one per row. Within the
 // 999 parameters that every SQLite build accepts.
 constexpr int CC_FILAS_POR_INSERCION = 32;
@@ -114,6 +118,14 @@ TTablaCargada CargaFuentes(const std::vector<TFuente>& Fuentes, const TConsolida
                           .arg(pEntrada->sNombre, Archivo.Ruta()));
     Lectores.push_back(std::make_unique<TLectorTabla>(Archivo, *pEntrada));
     nTotal += Lectores.back()->FilasDeclaradas();
+  }
+  if (nTotal >= CC_FILAS_DE_TABLA_GRANDE) {
+    static std::once_flag Adelantada;
+    std::call_once(Adelantada, [&] {
+      qint64 nBytes = 0;
+      for (const TFuente& Fuente : Fuentes) nBytes += Fuente.pArchivo->Tamano();
+      AdelantaMemoria(nBytes);
+    });
   }
   const QString sNombre = Lectores.front()->Nombre();
   auto Avisa = [&](qint64 nFilas, qint64 nDe) {

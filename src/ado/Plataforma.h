@@ -26,9 +26,11 @@ std::array<std::string, 256> TablaCodigoPagina(int nCodigo);
 
 // Has freed memory kept for the next allocation instead of handed back to the system at
 // once: a run fills and drops temporary tables of hundreds of megabytes, and each page the
-// system hands out again costs a fault. Where the system allows it, the memory that reading
-// nBytesArchivos of databases will take is faulted in beforehand on another core. The session
-// calls it once, before its first database.
-void PreparaMemoria(std::int64_t nBytesArchivos);
+// system hands out again costs a fault. The session calls it once, before its first database.
+void PreparaMemoria();
+// Where the system allows it, has another core fault in the memory that this thread will
+// take to load and query nBytesArchivos of databases, while this one reads. Called once, at
+// the first large table.
+void AdelantaMemoria(std::int64_t nBytesArchivos);
 
 }  // namespace ado

@@ -44,13 +44,19 @@ namespace {
 // Older kernels refuse it, and the pages fault in when used, as before.
 constexpr int CC_POBLAR_PARA_ESCRIBIR = 23;
 
+// The heap grows by this much at a time; freed memory stays in it up to eight times this,
+// and blocks up to that size come from it.
+constexpr size_t CC_RESERVA = 64 << 20;
+
 }  // namespace
 
-void PreparaMemoria(std::int64_t nBytesArchivos) {
-  constexpr size_t CC_RESERVA = 64 << 20;
+void PreparaMemoria() {
   mallopt(M_TRIM_THRESHOLD, int(8 * CC_RESERVA));
   mallopt(M_TOP_PAD, int(CC_RESERVA));
   mallopt(M_MMAP_THRESHOLD, int(8 * CC_RESERVA));
+}
+
+void AdelantaMemoria(std::int64_t nBytesArchivos) {
   // The loaded tables and the kept ones take about twice the databases' size of this thread's
   // heap. That much is taken and given back (it stays, under the trim threshold), and another
   // core has its pages faulted in while this one reads: a tenth of a large run's time was

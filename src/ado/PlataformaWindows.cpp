@@ -37,6 +37,8 @@ std::array<std::string, 256> TablaCodigoPagina(int nCodigo) {
 }
 
 // Windows' heap keeps freed blocks for reuse by itself.
-void PreparaMemoria(std::int64_t) {}
+void PreparaMemoria() {}
+
+void AdelantaMemoria(std::int64_t) {}
 
 }  // namespace ado

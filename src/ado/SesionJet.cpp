@@ -21,10 +21,10 @@ namespace {
 // The process's memory, set once before the first session's database. SQLite's allocation
 // counters take a global lock on every allocation and nothing here reads them (only
 // possible before SQLite starts); freed memory is kept for reuse (Plataforma.h).
-void PreparaMemoriaDelProceso(std::int64_t nBytesArchivos) {
-  static const bool bPreparada = [&] {
+void PreparaMemoriaDelProceso() {
+  static const bool bPreparada = [] {
     sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
-    PreparaMemoria(nBytesArchivos);
+    PreparaMemoria();
     return true;
   }();
   Q_UNUSED(bPreparada);
@@ -62,9 +62,7 @@ void TSesionJet::Abre() {
     VerificaArchivoJet(sRuta, sPassword);
     Estado->Archivos.push_back(std::make_unique<TArchivoMdb>(sRuta));
   }
-  std::int64_t nBytesArchivos = 0;
-  for (const THuellaArchivo& Huella : Estado->Huellas) nBytesArchivos += std::max<std::int64_t>(Huella.nTamano, 0);
-  PreparaMemoriaDelProceso(nBytesArchivos);
+  PreparaMemoriaDelProceso();
   sqlite3* db = nullptr;
   const int nResultado = sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
   Estado->db.reset(db);
