@@ -4,12 +4,12 @@
 #include <QStringDecoder>
 #include <malloc.h>
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <algorithm>
 #include <cstdlib>
 #include <system_error>
 #include <thread>
-#include <sys/stat.h>
 
 namespace ado {
 

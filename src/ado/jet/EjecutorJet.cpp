@@ -84,7 +84,7 @@ void MarcaCompletas(const TFuente& fuente, const QString& sCalificador, QSet<QSt
   switch (fuente.clase) {
     case TFuente::TClase::Tabla: {
       const QString& sNombre = fuente.sAlias.isEmpty() ? fuente.sNombre : fuente.sAlias;
-      if (sCalificador.isEmpty() || sCalificador.compare(sNombre, Qt::CaseInsensitive) == 0)
+      if (sCalificador.isEmpty() || MismoNombre(sCalificador, sNombre))
         completas.insert(fuente.sNombre.toUpper());
       break;
     }
@@ -499,6 +499,7 @@ std::vector<std::pair<QString, QStringList>> TEjecutorJet::IndicesAutomaticos(co
                                                                            const QString& sSql, bool* pbAlguno) {
   static const QRegularExpression CC_AUTOMATICO(
       QStringLiteral("^SEARCH (.+) USING AUTOMATIC (?:PARTIAL )?(?:COVERING )?INDEX \\((.+)\\)$"));
+  static const QRegularExpression CC_IGUAL_A(QStringLiteral("=\\?$"));
   std::vector<std::pair<QString, QStringList>> indices;
   const PSentencia plan(PreparaSQLite(QStringLiteral("EXPLAIN QUERY PLAN ") + sSql));
   while (sqlite3_step(plan.get()) == SQLITE_ROW) {
@@ -508,7 +509,7 @@ std::vector<std::pair<QString, QStringList>> TEjecutorJet::IndicesAutomaticos(co
     const auto it = m.hasMatch() ? tablas.find(m.captured(1).toUpper()) : tablas.end();
     if (it == tablas.end() || it->second.isEmpty()) continue;
     QStringList columnas = m.captured(2).split(QStringLiteral(" AND "));
-    for (QString& sColumna : columnas) sColumna.remove(QRegularExpression(QStringLiteral("=\\?$")));
+    for (QString& sColumna : columnas) sColumna.remove(CC_IGUAL_A);
     indices.emplace_back(it->second, columnas);
   }
   return indices;

@@ -5,7 +5,6 @@
 #include "ado/jet/ReglasJet.h"
 
 #include <QStringList>
-#include <functional>
 
 namespace ado::jet {
 
@@ -667,16 +666,15 @@ class TEmisor {
     return QStringLiteral("(") + e.sTexto + QLatin1Char(' ') + Valor(operando) + QLatin1Char(')');
   }
 
-  // A run of the same logical operator is written flat: SQLite's parser stack overflows on
-  // one pair of parentheses per operand (catalogue conditions chain about a hundred ORs).
-  // e is logical, so an operand with its operator is logical too: asking again at every
-  // link would walk the rest of the chain each time.
-  void TerminosEncadenados(const TExpresion& e, QStringList& terminos) {
+  // The operands of a run of the same logical operator, in order. e is logical, so an
+  // operand with its operator is logical too: asking again at every link would walk the
+  // rest of the chain each time.
+  static void Eslabones(const TExpresion& e, const QString& sOperador, std::vector<const TExpresion*>& terminos) {
     for (const auto& hijo : e.hijos) {
-      if (hijo->clase == TClase::Binario && hijo->sTexto == e.sTexto)
-        TerminosEncadenados(*hijo, terminos);
+      if (hijo->clase == TClase::Binario && hijo->sTexto == sOperador)
+        Eslabones(*hijo, sOperador, terminos);
       else
-        terminos << Condicion(*hijo);
+        terminos.push_back(hijo.get());
     }
   }
 
@@ -684,15 +682,7 @@ class TEmisor {
   // IN under the JET collation, as each equality compared: SQLite then compiles one list
   // instead of a condition per key and looks each row up once. Empty when the chain is short
   // or of another shape.
-  QString ListaDeIgualdades(const TExpresion& e) {
-    std::vector<const TExpresion*> terminos;
-    const std::function<void(const TExpresion&)> Reune = [&](const TExpresion& t) {
-      if (t.clase == TClase::Binario && t.sTexto == e.sTexto)
-        for (const auto& hijo : t.hijos) Reune(*hijo);
-      else
-        terminos.push_back(&t);
-    };
-    Reune(e);
+  QString ListaDeIgualdades(const std::vector<const TExpresion*>& terminos) {
     if (terminos.size() < CC_TERMINOS_EN_LISTA) return {};
     const TExpresion* pColumna = nullptr;
     QStringList textos;
@@ -721,10 +711,14 @@ class TEmisor {
     const bool bAnd = e.sTexto == QLatin1String("AND");
     if (bAnd || e.sTexto == QLatin1String("OR")) {
       if (EsLogicoAndOr(e)) {
+        // A run of one operator is written flat: SQLite's parser stack overflows on one pair
+        // of parentheses per operand (catalogue conditions chain about a hundred ORs).
+        std::vector<const TExpresion*> eslabones;
+        Eslabones(e, e.sTexto, eslabones);
         if (!bAnd)
-          if (const QString sLista = ListaDeIgualdades(e); !sLista.isEmpty()) return sLista;
+          if (const QString sLista = ListaDeIgualdades(eslabones); !sLista.isEmpty()) return sLista;
         QStringList terminos;
-        TerminosEncadenados(e, terminos);
+        for (const TExpresion* pTermino : eslabones) terminos << Condicion(*pTermino);
         return QStringLiteral("(") + terminos.join(bAnd ? QStringLiteral(" AND ") : QStringLiteral(" OR ")) +
                QLatin1Char(')');
       }

@@ -33,7 +33,7 @@ std::vector<int> LugaresFiltrados(const TExpresion& filtro, const QString& sAlia
   const auto Recorre = [&](const auto& self, const TExpresion& e) -> void {
     if (e.clase == TClase::Columna) {
       const bool bSuyo =
-          e.sCalificador.isEmpty() || (!sAlias.isEmpty() && e.sCalificador.compare(sAlias, Qt::CaseInsensitive) == 0);
+          e.sCalificador.isEmpty() || (!sAlias.isEmpty() && MismoNombre(e.sCalificador, sAlias));
       const qsizetype nLugar = bSuyo ? nombres.indexOf(e.sTexto.toUpper()) : -1;
       if (nLugar < 0 || nombres.count(e.sTexto.toUpper()) > 1) bAjeno = true;
       else lugares.push_back(int(nLugar));
@@ -53,9 +53,9 @@ std::optional<TTipoJet> TipoEnLaParte(const TSelect& parte, int nLugar, const TC
   const TExpresion& e = *parte.elementos[size_t(nLugar)].pExpresion;
   if (e.clase != TClase::Columna) return std::nullopt;
   const QString sNombreTabla = tabla.sAlias.isEmpty() ? tabla.sNombre : tabla.sAlias;
-  if (!e.sCalificador.isEmpty() && e.sCalificador.compare(sNombreTabla, Qt::CaseInsensitive) != 0) return std::nullopt;
+  if (!e.sCalificador.isEmpty() && !MismoNombre(e.sCalificador, sNombreTabla)) return std::nullopt;
   for (const TColumnaTipada& columna : catalogo(tabla.sNombre))
-    if (columna.sNombre.compare(e.sTexto, Qt::CaseInsensitive) == 0) return columna.tipo;
+    if (MismoNombre(columna.sNombre, e.sTexto)) return columna.tipo;
   return std::nullopt;
 }
 

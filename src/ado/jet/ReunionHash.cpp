@@ -130,8 +130,7 @@ class TIndiceReunion {
       F_filas.push_back(F_enteros[i].second);
     }
     for (size_t i = 0; i < F_textos.size(); ++i) {
-      auto& rango = F_porTexto.try_emplace(F_textos[i].first, quint32(F_filas.size()), 0).first->second;
-      ++rango.second;
+      ++F_porTexto.try_emplace(F_textos[i].first, TRangoFilas{quint32(F_filas.size()), 0}).first->second.nCuantas;
       F_filas.push_back(F_textos[i].second);
     }
     F_enteros = {};
@@ -141,20 +140,17 @@ class TIndiceReunion {
   TRango Busca(const TClaveReunion& clave, bool bTexto) const {
     if (bTexto) {
       const auto it = F_porTexto.find(clave.s);
-      return it == F_porTexto.end() ? TRango{} : TRango{F_filas.data() + it->second.first, it->second.second};
+      return it == F_porTexto.end() ? TRango{} : Filas(it->second);
     }
     if (!F_directa.empty()) {
       const quint64 nLugar = quint64(clave.n) - quint64(F_nMenor);
-      if (nLugar >= F_directa.size()) return {};
-      const TRangoFilas& rango = F_directa[size_t(nLugar)];
-      return {F_filas.data() + rango.nInicio, rango.nCuantas};
+      return nLugar < F_directa.size() ? Filas(F_directa[size_t(nLugar)]) : TRango{};
     }
-    if (F_casillas.empty()) return {};
     const size_t nMascara = F_casillas.size() - 1;
     for (size_t i = Hash(clave.n) & nMascara;; i = (i + 1) & nMascara) {
       const TCasilla& casilla = F_casillas[i];
       if (casilla.filas.nCuantas == 0) return {};
-      if (casilla.n == clave.n) return {F_filas.data() + casilla.filas.nInicio, casilla.filas.nCuantas};
+      if (casilla.n == clave.n) return Filas(casilla.filas);
     }
   }
 
@@ -170,6 +166,8 @@ class TIndiceReunion {
     qint64 n = 0;
     TRangoFilas filas;  // nCuantas 0: free
   };
+
+  TRango Filas(const TRangoFilas& rango) const { return {F_filas.data() + rango.nInicio, rango.nCuantas}; }
 
   static size_t Hash(qint64 n) {
     const quint64 h = quint64(n) * 0x9E3779B97F4A7C15ull;
@@ -194,7 +192,7 @@ class TIndiceReunion {
   std::vector<TCasilla> F_casillas;
   std::vector<TRangoFilas> F_directa;  // by key - F_nMenor
   qint64 F_nMenor = 0;
-  std::unordered_map<std::string, std::pair<quint32, quint32>> F_porTexto;
+  std::unordered_map<std::string, TRangoFilas> F_porTexto;
 };
 
 // A join of two large tables stays with SQLite's indexes: holding the smaller one's values
