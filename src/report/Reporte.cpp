@@ -118,7 +118,7 @@ void TReporte::MuestraReporte()
   if (!F_visor)
     return;
   QList<TDocumentoVisor> Documentos = {
-      {F_sNombreArchivo, Prepara(), AjustesPDF(), NombrePropuestoPDF(*this, QDate::currentDate())}};
+      {F_sNombreArchivo, PaginasDiferidas(), AjustesPDF(), NombrePropuestoPDF(*this, QDate::currentDate())}};
   if (F_anexo)
     Documentos.append({F_anexo->Ajustes.sTitulo,
                        TPaginasVisor([Documento = F_anexo->Documento] { return TReportePreparado(Documento); }),
@@ -126,13 +126,22 @@ void TReporte::MuestraReporte()
   F_visor->Muestra(Documentos);
 }
 
-TReportePreparado TReporte::Prepara() const
+// The pages as they stand now (their memos' texts, variables and drawings copied), laid out
+// when asked for: fitting every answer to its box is most of the work.
+TPaginasVisor TReporte::PaginasDiferidas() const
 {
   QList<TPagina> paginas = F_paginas;
   for (TPagina& pagina : paginas)
     for (TMemo& memo : pagina.memos)
       memo.sTexto = F_textosMemo.value(memo.sNombre, memo.sTexto);
-  return TReportePreparado(paginas, F_variables, F_dibujos);
+  return TPaginasVisor([paginas, Variables = F_variables, Dibujos = F_dibujos] {
+    return TReportePreparado(paginas, Variables, Dibujos);
+  });
+}
+
+TReportePreparado TReporte::Prepara() const
+{
+  return PaginasDiferidas().Preparadas();
 }
 
 bool TReporte::ExportaPDF(const QString& sRuta, QString& sError) const

@@ -5,6 +5,7 @@
 #include "report/ExportadorPDF.h"
 #include "report/IIVisorReporte.h"
 #include "report/ModeloReporte.h"
+#include "report/PaginasVisor.h"
 #include "report/ReportePreparado.h"
 #include "report/VariablesReporte.h"
 
@@ -50,7 +51,8 @@ class TReporte {
   const std::optional<TAnexoReporte>& Anexo() const;
 
   void SetVisor(std::shared_ptr<IVisorReporte> Visor);
-  // Prepares afresh (earlier pages discarded) and hands the pages, and the annex's, to the viewer.
+  // Hands the viewer the pages as they stand now, and the annex's, each laid out when the
+  // viewer first asks for it (the command line lays out only what it writes).
   void MuestraReporte();
   TReportePreparado Prepara() const;
 
@@ -58,6 +60,8 @@ class TReporte {
   bool ExportaPDF(const QString& sRuta, QString& sError, const TProgresoPDF& Progreso) const;
 
  private:
+  TPaginasVisor PaginasDiferidas() const;
+
   QList<TPagina> F_paginas;
   QMap<QString, TDibujo> F_dibujos;
   TVariablesReporte F_variables;
